@@ -1,0 +1,28 @@
+// The command line's host: messages go to standard error as "Title: text", questions are
+// answered by the command's options, the chosen file is the one named on the command line.
+#pragma once
+
+#include "model/Host.h"
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+class ConsoleHost : public Host {
+public:
+    explicit ConsoleHost(std::ostream& err) : err(err) {}
+
+    int MessageBox(const std::string& text, const std::string& title, MessageButtons buttons,
+                   MessageIcon icon) override;
+    bool ChooseOpenFile(const FileChoice& choice, std::string& path) override;
+    bool ChooseSaveFile(const FileChoice& choice, std::string& path) override;
+    LocalTime Now() override { return Clock ? *Clock : SystemLocalTime(); }
+
+    int MessageCount = 0;        // messages shown so far
+    int QuestionAnswer = IDNO;   // the answer to every Yes/No question
+    std::string ChosenPath;      // what a file chooser returns; empty = cancelled
+    std::optional<LocalTime> Clock;  // a pinned clock, or the machine's
+
+private:
+    std::ostream& err;
+};

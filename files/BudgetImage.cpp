@@ -1,0 +1,467 @@
+// Reading and writing the byte image of a budget file.
+#include "files/BudgetImage.h"
+
+#include "files/Archive.h"
+#include "ledger/Balance.h"
+#include "ledger/Integrity.h"
+#include "model/Globals.h"
+#include "model/Initialize.h"
+#include "model/Messages.h"
+#include "model/RecordLayout.h"
+#include "model/RecordStore.h"
+#include "reminders/Remind.h"
+#include "reminders/ToDo.h"
+
+#include <climits>
+#include <cstring>
+#include <new>
+
+namespace {
+
+constexpr int kCheckbookSubNameOffset = 1;  // slot [0][1] is the second record of the grid
+
+// The tail of a file decoded before it may replace the open budget.
+struct Tail {
+    ARecord accounts[kMainAccounts][kSlots];
+    ABudget budget;
+    IRecord invest[kInvestments];
+    International intRec;
+};
+
+void ReportInvalidSize()
+{
+    HandleStandardError("Invalid file size.", "", "", "");
+}
+
+bool Within(int value, int low, int high)
+{
+    return value >= low && value <= high;
+}
+
+// Makes the settings of a damaged file safe to use: amounts and dates could not be shown with
+// them, or they would index past the pay tables.
+void MakeSettingsSafe(Tail& t)
+{
+    if (!Within(t.intRec.DecimalPlaces, 0, 4))
+        t.intRec.DecimalPlaces = 2;
+    if (!Within(t.intRec.GroupSize, 0, 15))
+        t.intRec.GroupSize = 3;
+    if (!Within(t.budget.NumberOfPayers, 0, kPayers))
+        t.budget.NumberOfPayers = t.budget.NumberOfPayers < 0 ? 0 : kPayers;
+}
+
+void DecodeTail(const uint8_t* tail, Tail& t)
+{
+    const uint8_t* p = tail;
+    for (auto& row : t.accounts)
+        for (auto& slot : row) {
+            DecodeRecord(kAccountLayout, p, &slot);
+            p += kAccountLayout.FileSize;
+        }
+    DecodeRecord(kBudgetLayout, p, &t.budget);
+    p += kBudgetBytes;
+    for (auto& inv : t.invest) {
+        DecodeRecord(kInvestLayout, p, &inv);
+        p += kInvestLayout.FileSize;
+    }
+    if (t.budget.Flag1 & kBudgetHasInternational) {
+        // Bytes 1 to 12 of the Checkbook's SubName, read from the file's own bytes.
+        const int subName = kCheckbookSubNameOffset * kAccountLayout.FileSize + 102;
+        t.intRec = International{};
+        DecodeRecord(kInternationalLayout, tail + subName + 1, &t.intRec);
+    } else {
+        SetInternationalDefaults(t.intRec);
+        t.budget.Flag1 |= kBudgetHasInternational;
+    }
+}
+
+int64_t CountHistory(const Tail& t, bool& negative)
+{
+    int64_t h = 0;
+    for (const auto& row : t.accounts)
+        for (const auto& slot : row) {
+            negative |= slot.NumberOfHistoryRecords < 0;
+            h += slot.NumberOfHistoryRecords;
+        }
+    return h;
+}
+
+int64_t CountInvestHistory(const Tail& t, bool& negative)
+{
+    int64_t n = 0;
+    for (int Ii = 1; Ii < kInvestments; ++Ii) {
+        negative |= t.invest[Ii].NumberOfHistoryRecords < 0;
+        n += t.invest[Ii].NumberOfHistoryRecords;
+    }
+    return n;
+}
+
+int32_t TimesTen(int32_t price)
+{
+    const int64_t v = static_cast<int64_t>(price) * 10;
+    return static_cast<int32_t>(v > INT32_MAX ? INT32_MAX : (v < INT32_MIN ? INT32_MIN : v));
+}
+
+// Version 2 files held prices per share in tenths of today's unit.
+void UpgradePPS()
+{
+    for (int Ii = 1; Ii < kInvestments; ++Ii) {
+        Invest[Ii].CostPerShare = TimesTen(Invest[Ii].CostPerShare);
+        for (IHistory* r = MemoryInvest[Ii].HistoryRec; r; r = r->InvestFP)
+            r->CostPerShare = TimesTen(r->CostPerShare);
+    }
+}
+
+bool OutstandingInCheckbook(const ARecord& slot, const AHistory& r)
+{
+    return slot.Valid && !slot.SavingsFlag && !r.BalanceFlag && !r.UnDone && (!r.TransferFlag || r.Savings);
+}
+
+void ReadHistoryData(const uint8_t* data, AHistory* block)
+{
+    bool positionReported = false;
+    for (int Mi = 0; Mi < kMainAccounts; ++Mi)
+        for (int Si = 0; Si < kSlots; ++Si) {
+            InitializeMemoryAccountRecord(Mi, Si);
+            ARecord& slot = Accounts[Mi][Si];
+            CoreRecord& core = MemoryAccounts[Mi][Si];
+            AHistory* last = nullptr;
+            for (int k = 0; k < slot.NumberOfHistoryRecords; ++k) {
+                AHistory* rec = block++;
+                DecodeRecord(kHistoryLayout, data, rec);
+                data += kHistoryRecordSize;
+                // A damaged file could hold thousands of misplaced records: the first is
+                // reported, the rest would only repeat the same message.
+                if (!positionReported && !IntegrityCheck2(rec, Mi, Si))
+                    positionReported = true;
+                if (!Within(rec->Mi, 0, kMainAccounts - 1) || !Within(rec->Si, 0, kSlots - 1)) {
+                    rec->Mi = static_cast<int16_t>(Mi);
+                    rec->Si = static_cast<int16_t>(Si);
+                }
+                (last ? last->HistoryFP : core.HistoryRec) = rec;
+                last = rec;
+                if (slot.Valid || slot.CheckbookRecord)
+                    DetermineArchiveData(rec);
+                if (OutstandingInCheckbook(slot, *rec))
+                    CreateBalanceRecord(rec);
+                rec->HFlag = 0;
+                core.DisplayLines++;
+                if (rec->Tri && slot.HFlag) {
+                    rec->HFlag = 1;
+                    core.DisplayLines++;
+                }
+                CheckReminder(rec);
+            }
+        }
+}
+
+void ReadInvestHistoryData(const uint8_t* data, IHistory* block)
+{
+    for (int Ii = 1; Ii < kInvestments; ++Ii) {
+        InitializeMemoryInvestRecord(Ii);
+        IHistory* last = nullptr;
+        for (int k = 0; k < Invest[Ii].NumberOfHistoryRecords; ++k) {
+            IHistory* rec = block++;
+            DecodeRecord(kInvestHistoryLayout, data, rec);
+            data += kInvestHistoryRecordSize;
+            if (!Within(rec->Ii, 0, kInvestments - 1))
+                rec->Ii = static_cast<int16_t>(Ii);
+            (last ? last->InvestFP : MemoryInvest[Ii].HistoryRec) = rec;
+            last = rec;
+            if (Invest[Ii].Valid)
+                DetermineInvestArchiveData(rec);
+            MemoryInvest[Ii].DisplayLines++;
+        }
+    }
+}
+
+void ReadToDoData(const uint8_t* data, ToDo* block, int64_t count)
+{
+    for (int64_t k = 0; k < count; ++k) {
+        ToDo* rec = block + k;
+        DecodeRecord(kToDoLayout, data, rec);
+        data += kToDoRecordSize;
+        AddToDoRecord(rec);
+    }
+}
+
+}  // namespace
+
+int ReadBudgetImage(const uint8_t* data, size_t size)
+{
+    if (size < static_cast<size_t>(kTailSize)) {
+        ReportInvalidSize();
+        return 0;
+    }
+    static Tail t;  // 90 KB: kept off the stack
+    t = Tail{};
+    DecodeTail(data + size - kTailSize, t);
+
+    bool upgradePrices = false;
+    if (t.budget.DataFileIdent == 2) {
+        t.budget.DataFileIdent = t.budget.ResourceFileIdent = 3;
+        upgradePrices = true;
+    }
+    if (t.budget.DataFileIdent < 3) {
+        HandleStandardError("System Error 1.", "This file is from an older version.", "Data", "");
+        return 0;
+    }
+    if (t.budget.DataFileIdent > 3) {
+        HandleStandardError("System Error 2.", "This file is from a newer version.", "Data", "");
+        return 0;
+    }
+
+    // The counts in the tail must describe exactly the bytes before it.
+    bool negative = t.budget.NumberOfToDoRecords < 0;
+    const int64_t H = CountHistory(t, negative);
+    const int64_t I = CountInvestHistory(t, negative);
+    const int64_t T = t.budget.NumberOfToDoRecords;
+    const int64_t sections = H * kHistoryRecordSize + I * kInvestHistoryRecordSize + T * kToDoRecordSize;
+    if (negative || sections != static_cast<int64_t>(size) - kTailSize) {
+        ReportInvalidSize();
+        return 0;
+    }
+    MakeSettingsSafe(t);
+
+    RecordBlock<AHistory> history = H ? AllocateHistoryBlock(H) : nullptr;
+    if (H && !history) {
+        HandleMemoryError(4);
+        return 0;
+    }
+    RecordBlock<IHistory> investHistory = I ? AllocateInvestHistoryBlock(I) : nullptr;
+    if (I && !investHistory) {
+        HandleMemoryError(11);
+        return 0;
+    }
+    RecordBlock<ToDo> toDo = T ? AllocateToDoBlock(T) : nullptr;
+    if (T && !toDo) {
+        HandleMemoryError(3);
+        return 0;
+    }
+
+    // The file is sound: it replaces the open budget.
+    ReleaseBudgetRecords();
+    std::memcpy(Accounts, t.accounts, sizeof Accounts);
+    gBudget = t.budget;
+    std::memcpy(Invest, t.invest, sizeof Invest);
+    gIntRec = t.intRec;
+
+    ReadHistoryData(data, history.get());
+    ReadInvestHistoryData(data + H * kHistoryRecordSize, investHistory.get());
+    ReadToDoData(data + H * kHistoryRecordSize + I * kInvestHistoryRecordSize, toDo.get(), T);
+    KeepRecordBlock(std::move(history));
+    KeepRecordBlock(std::move(investHistory));
+    KeepRecordBlock(std::move(toDo));
+
+    if (upgradePrices)
+        UpgradePPS();
+    return 1;
+}
+
+namespace {
+
+void ReportCountRepaired(const char* first)
+{
+    HandleStandardError(first, "This file may be corrupt.  Program", "will attempt fix, consider restore",
+                        "from backup copy.");
+}
+
+// Counts each chain's records that are not archived and repairs a count that differs.
+void GetNumberOfValidHistoryRecords(int64_t& H, int64_t& I)
+{
+    H = 0;
+    for (int Mi = 0; Mi < kMainAccounts; ++Mi)
+        for (int Si = 0; Si < kSlots; ++Si) {
+            int32_t count = 0;
+            for (const AHistory* r = MemoryAccounts[Mi][Si].HistoryRec; r; r = r->HistoryFP)
+                count += r->Archived ? 0 : 1;
+            // An empty chain is checked too, so a count with no records behind it cannot make
+            // the writer promise records it does not write.
+            if (count != Accounts[Mi][Si].NumberOfHistoryRecords) {
+                Accounts[Mi][Si].NumberOfHistoryRecords = count;
+                ReportCountRepaired("History file integrity error.");
+            }
+            H += count;
+        }
+    I = 0;
+    for (int Ii = 1; Ii < kInvestments; ++Ii) {
+        int32_t count = 0;
+        for (const IHistory* r = MemoryInvest[Ii].HistoryRec; r; r = r->InvestFP)
+            count += r->Archived ? 0 : 1;
+        if (count != Invest[Ii].NumberOfHistoryRecords) {
+            Invest[Ii].NumberOfHistoryRecords = count;
+            ReportCountRepaired("Investment history file integrity error.");
+        }
+        I += count;
+    }
+}
+
+bool WriteBuffer(FileWriter& handle, const std::vector<uint8_t>& buffer, const char* failure)
+{
+    if (buffer.empty() || handle.Write(buffer.data(), buffer.size()))
+        return true;
+    HandleFileError(failure);
+    return false;
+}
+
+// The tick of a balancing record travels through the file in the history record's Checked.
+void CarryTick(AHistory* r)
+{
+    if (!r->BalanceRec || r->BalanceFlag)
+        return;
+    r->Checked = r->TypeFlag ? static_cast<const CBalance*>(r->BalanceRec)->BChecked
+                             : static_cast<const DBalance*>(r->BalanceRec)->BChecked;
+}
+
+// Appends the slot's records that are not archived; 0 when a record names another slot.
+int AppendSlotHistory(int Mi, int Si, std::vector<uint8_t>& buffer)
+{
+    int32_t count = 0;
+    for (AHistory* r = MemoryAccounts[Mi][Si].HistoryRec; r; r = r->HistoryFP) {
+        if (!IntegrityCheck2(r, Mi, Si))
+            return 0;
+        r->Selected = 0;
+        CarryTick(r);
+        if (r->Archived)
+            continue;
+        const size_t at = buffer.size();
+        buffer.resize(at + kHistoryRecordSize);
+        EncodeRecord(kHistoryLayout, r, buffer.data() + at);
+        ++count;
+    }
+    Accounts[Mi][Si].NumberOfHistoryRecords = count;
+    return 1;
+}
+
+int WriteHistoryData(FileWriter& handle, int64_t H)
+{
+    if (H == 0)
+        return 1;
+    std::vector<uint8_t> buffer;
+    bool perAccount = false;
+    try {
+        buffer.reserve(static_cast<size_t>(H) * kHistoryRecordSize);
+    } catch (const std::bad_alloc&) {
+        HandleStandardError("Memory Warning.", "You are low on memory.  Consider", "increasing memory to improve",
+                            "performance.  Saving will continue.");
+        perAccount = true;
+    }
+    for (int Mi = 0; Mi < kMainAccounts; ++Mi)
+        for (int Si = 0; Si < kSlots; ++Si) {
+            if (Accounts[Mi][Si].NumberOfHistoryRecords <= 0)
+                continue;
+            try {
+                if (!AppendSlotHistory(Mi, Si, buffer))
+                    return 0;
+            } catch (const std::bad_alloc&) {
+                HandleMemoryError(9);
+                return 0;
+            }
+            if (perAccount) {
+                if (!WriteBuffer(handle, buffer, "Unable to write history data."))
+                    return 0;
+                buffer.clear();
+            }
+        }
+    return WriteBuffer(handle, buffer, "Unable to write history data.") ? 1 : 0;
+}
+
+int WriteInvestHistoryData(FileWriter& handle, int64_t I)
+{
+    if (I == 0)
+        return 1;
+    std::vector<uint8_t> buffer;
+    try {
+        buffer.reserve(static_cast<size_t>(I) * kInvestHistoryRecordSize);
+        for (int Ii = 1; Ii < kInvestments; ++Ii)
+            for (const IHistory* r = MemoryInvest[Ii].HistoryRec; r; r = r->InvestFP) {
+                if (r->Archived)
+                    continue;
+                const size_t at = buffer.size();
+                buffer.resize(at + kInvestHistoryRecordSize);
+                EncodeRecord(kInvestHistoryLayout, r, buffer.data() + at);
+            }
+    } catch (const std::bad_alloc&) {
+        HandleMemoryError(10);
+        return 0;
+    }
+    return WriteBuffer(handle, buffer, "Unable to write history data.") ? 1 : 0;
+}
+
+int WriteToDoData(FileWriter& handle)
+{
+    int32_t count = 0;
+    for (const ToDo* r = gToDoAnchor; r; r = r->ToDoFP)
+        count += r->Deleted ? 0 : 1;
+    // The file counts To Do records in 16 bits; more would make the file unreadable.
+    if (count > INT16_MAX) {
+        HandleMemoryError(20);
+        return 0;
+    }
+    gBudget.NumberOfToDoRecords = static_cast<int16_t>(count);
+    if (count == 0)
+        return 1;
+    std::vector<uint8_t> buffer;
+    try {
+        buffer.reserve(static_cast<size_t>(count) * kToDoRecordSize);
+        for (const ToDo* r = gToDoAnchor; r; r = r->ToDoFP) {
+            if (r->Deleted)
+                continue;
+            const size_t at = buffer.size();
+            buffer.resize(at + kToDoRecordSize);
+            EncodeRecord(kToDoLayout, r, buffer.data() + at);
+        }
+    } catch (const std::bad_alloc&) {
+        HandleMemoryError(20);
+        return 0;
+    }
+    return WriteBuffer(handle, buffer, "Unable to write ToDo data.") ? 1 : 0;
+}
+
+int WriteResourcesFile(FileWriter& handle)
+{
+    char* subName = Accounts[0][1].SubName;
+    std::memset(subName, 0, sizeof Accounts[0][1].SubName);
+    uint8_t intBytes[12];
+    EncodeRecord(kInternationalLayout, &gIntRec, intBytes);
+    std::memcpy(subName + 1, intBytes, sizeof intBytes);
+
+    std::vector<uint8_t> accounts(kAccountsBytes);
+    uint8_t* p = accounts.data();
+    for (const auto& row : Accounts)
+        for (const auto& slot : row) {
+            EncodeRecord(kAccountLayout, &slot, p);
+            p += kAccountLayout.FileSize;
+        }
+    if (!WriteBuffer(handle, accounts, "Unable to write Account data."))
+        return 0;
+
+    std::vector<uint8_t> budget(kBudgetBytes);
+    EncodeRecord(kBudgetLayout, &gBudget, budget.data());
+    if (!WriteBuffer(handle, budget, "Unable to write Budget data."))
+        return 0;
+
+    std::vector<uint8_t> invest(kInvestBytes);
+    p = invest.data();
+    for (const auto& inv : Invest) {
+        EncodeRecord(kInvestLayout, &inv, p);
+        p += kInvestLayout.FileSize;
+    }
+    return WriteBuffer(handle, invest, "Unable to write Investment data.") ? 1 : 0;
+}
+
+}  // namespace
+
+int WriteDataFile(FileWriter& handle)
+{
+    for (auto& row : Accounts)
+        for (auto& slot : row)
+            slot.SelectFlag = 0;
+    for (int Ii = 1; Ii < kInvestments; ++Ii)
+        Invest[Ii].SelectFlag = 0;
+
+    int64_t H = 0, I = 0;
+    GetNumberOfValidHistoryRecords(H, I);
+    return WriteHistoryData(handle, H) && WriteInvestHistoryData(handle, I) && WriteToDoData(handle) &&
+           WriteResourcesFile(handle);
+}

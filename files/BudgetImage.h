@@ -1,0 +1,43 @@
+// The bytes of a budget file: three record sections (history, investment history, To Do)
+// followed by the fixed tail (accounts, budget settings, investments). Reading checks the whole
+// image before it replaces the open budget; writing goes section by section through a writer.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+constexpr int kHistoryRecordSize = 228;
+constexpr int kInvestHistoryRecordSize = 60;
+constexpr int kToDoRecordSize = 100;
+constexpr int kAccountsBytes = 78624;
+constexpr int kBudgetBytes = 444;
+constexpr int kInvestBytes = 8320;
+constexpr int kTailSize = kAccountsBytes + kBudgetBytes + kInvestBytes;  // 87,388
+
+// Where the sections of a budget file go; Write returns false when not every byte was written.
+class FileWriter {
+public:
+    virtual ~FileWriter() = default;
+    virtual bool Write(const uint8_t* data, size_t size) = 0;
+};
+
+// Collects a budget file in memory.
+class MemoryWriter : public FileWriter {
+public:
+    bool Write(const uint8_t* data, size_t size) override
+    {
+        Bytes.insert(Bytes.end(), data, data + size);
+        return true;
+    }
+    std::vector<uint8_t> Bytes;
+};
+
+// Reads a whole budget file into the model: the tail, the international settings, the version,
+// the three sections with their chains, the price upgrade of version 2 files. Returns 1, or 0
+// after the program's message; a refused file leaves the open budget as it was.
+int ReadBudgetImage(const uint8_t* data, size_t size);
+
+// Writes the model as a budget file: counts the records (repairing wrong counts with a
+// warning), then the sections in file order. 1 when every section was written.
+int WriteDataFile(FileWriter& handle);

@@ -1,0 +1,86 @@
+// The global tables and chains of the open budget, and the view and dialog state around them.
+// Every piece of budget state lives here and nowhere else.
+#pragma once
+
+#include "model/Records.h"
+
+// The account grid and its in-memory companions, indexed [Mi][Si].
+extern ARecord Accounts[kMainAccounts][kSlots];
+extern CoreRecord MemoryAccounts[kMainAccounts][kSlots];
+
+// The investment table and its companions; Invest[0] is "Portfolio".
+extern IRecord Invest[kInvestments];
+extern ICoreRecord MemoryInvest[kInvestments];
+
+// Budget-wide settings and the international settings.
+extern ABudget gBudget;
+extern International gIntRec;
+
+// Archive counters per year (entry 4: that year and all older ones).
+extern Archive gArchive[kArchiveYears];
+extern int gArchiveDataAvailable;
+
+// Reminders that are due, packed from the start.
+extern AHistory* Reminders[kReminderSlots];
+extern int16_t gRemindListCount;
+
+// The To Do chain and the two balancing chains, each with first and last record.
+extern ToDo* gToDoAnchor;
+extern ToDo* gToDoAnchorLast;
+extern CBalance* gBalanceCAnchor;
+extern CBalance* gBalanceCAnchorLast;
+extern DBalance* gBalanceDAnchor;
+extern DBalance* gBalanceDAnchorLast;
+
+// Balancing counters and totals.
+extern int32_t gCheckDisplayLines;
+extern int32_t gDepositDisplayLines;
+extern int32_t gBalanceZero;
+extern int32_t gBCheckTotal;
+extern int32_t gBXCheckTotal;
+extern int32_t gBDepositTotal;
+extern int32_t gBXDepositTotal;
+
+// The history record selected in a history window, or null.
+extern AHistory* gSelectedItem;
+
+// File state.
+extern char gBudgetFileName[kPathSize];
+extern char gBudgetTitleName[kPathSize];
+extern int gBudgetFileChanged;
+extern int gNewBudgetFile;
+extern int gStartUpFlag;
+extern int gAbout;
+
+// View state of the main window.
+extern int gMainInvest;
+extern int gFirstSelected[2];
+extern int gSecondSelected[2];
+extern int32_t gSelectTotal;
+extern char gInfoBox[64];
+extern int gBoxFlag;
+
+// Dragging in the main window.
+extern int gMoveMi;
+extern int gMoveSi;
+extern int gMoveMod;
+extern int gMouse;
+extern int gMoveFlag;
+
+// Dialog context: the account(s) or investment a dialog works on.
+extern int gMi;
+extern int gSi;
+extern int gMi2;
+extern int gSi2;
+extern int gIi;
+extern AHistory* gHPtr;
+extern int32_t gAmount;
+extern int gDflag1;
+
+// Calendar: the day shown and the day selected (two-digit year; selected day 0 = none).
+extern int gCalDay;
+extern int gCalMonth;
+extern int gCalYear;
+extern int gCalDaySelected;
+extern int gCalMonthSelected;
+extern int gCalYearSelected;

@@ -1,0 +1,32 @@
+#!/bin/sh
+# Builds everything and runs every test headless: first a normal build, then the same tests
+# under AddressSanitizer and UndefinedBehaviorSanitizer, then (with clang) the file fuzzer for a
+# bounded time.
+set -e
+cd "$(dirname "$0")"
+./scripts/install-deps.sh
+
+export QT_QPA_PLATFORM=offscreen
+JOBS=$(nproc)
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j "$JOBS"
+ctest --test-dir build --output-on-failure -j "$JOBS"
+
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBUDGET_SANITIZE=ON -DBUDGET_BENCH=OFF
+cmake --build build-asan -j "$JOBS"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build-asan --output-on-failure -j "$JOBS"
+
+if command -v clang++ >/dev/null 2>&1; then
+    cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+        -DBUDGET_FUZZ_BUILD=ON
+    cmake --build build-fuzz -j "$JOBS" --target fuzz_budget_file
+    rm -rf build-fuzz/corpus && mkdir -p build-fuzz/corpus
+    build/budget-cli new build-fuzz/corpus/new.bgt
+    build/budget-cli demo build-fuzz/corpus/demo.bgt
+    rm -f build-fuzz/corpus/*.lock build-fuzz/corpus/*.bak
+    ASAN_OPTIONS=detect_leaks=1 build-fuzz/fuzz/fuzz_budget_file -max_total_time="${FUZZ_SECONDS:-60}" \
+        -max_len=200000 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 build-fuzz/corpus
+fi
+echo "All tests passed."
