@@ -1,0 +1,34 @@
+// Budgets for tests: accounts and records put straight into the model, covering every record
+// type and the fields the file carries.
+#pragma once
+
+#include "model/Records.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Makes slot (Mi, Si) a valid account with the name.
+void AddTestAccount(int Mi, int Si, const char* name, bool savings = false);
+
+// Puts a record at the head of the slot's chain, with its count, and returns it.
+AHistory* AddTestHistory(int Mi, int Si, int32_t amount, bool out, const char* payee);
+
+// Makes investment Ii valid with one record per price in its chain.
+void AddTestInvestment(int Ii, const char* name, int32_t price, int records);
+
+// Adds a To Do record dated "MM/DD/YY".
+ToDo* AddTestToDo(const char* date, const char* text);
+
+// A budget with accounts, sub accounts, a savings account, history with every kind of field
+// set (a reminder and a binary transfer link among them), investments with history, To Do
+// records and non-default settings.
+void BuildRichTestBudget();
+
+// Spreads `records` history records over every slot of the grid (all 25 main accounts with
+// all their sub accounts made valid).
+void BuildLargeTestBudget(int records);
+
+// Reads a whole file; empty when it cannot be read.
+std::vector<uint8_t> ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes);
