@@ -241,7 +241,7 @@ int CheckNumbers(const char* theString)
     return 1;
 }
 
-void CopyString(const char* in, char* out)
+void CopyStringUnbounded(const char* in, char* out)
 {
     // memmove so that a copy within one buffer is safe too.
     std::memmove(out, in, std::strlen(in) + 1);

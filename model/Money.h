@@ -2,6 +2,7 @@
 // small string helpers the whole program uses.
 #pragma once
 
+#include <concepts>
 #include <cstddef>
 #include <cstdint>
 
@@ -38,13 +39,20 @@ void AmountString(const TextMeasure& hdc, int32_t theAmount, int maxWidth, char*
 // 1 when the text is empty or only the digits 0 to 9.
 int CheckNumbers(const char* theString);
 
-// String helpers. The array forms cut the text to the destination so it cannot overflow.
-void CopyString(const char* in, char* out);
+// String helpers. Given an array, CopyString and CombineString cut the text to it so it cannot
+// overflow; given a plain pointer, CopyString copies the whole text (the caller owns the room).
 void CopyString(const char* in, char* out, size_t outSize);
 template <size_t N>
 void CopyString(const char* in, char (&out)[N])
 {
     CopyString(in, out, N);
+}
+void CopyStringUnbounded(const char* in, char* out);
+template <typename T>
+    requires std::same_as<T, char*>
+void CopyString(const char* in, T out)
+{
+    CopyStringUnbounded(in, out);
 }
 int CString(const char* aString, const char* bString);
 void CombineString(const char* aString, const char* bString, char* theString, size_t outSize);

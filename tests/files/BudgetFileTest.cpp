@@ -1,1 +1,370 @@
-#include <gtest/gtest.h>
+// Opening, saving and closing budget files: sizes, round trips, versions and count repairs.
+#include "support/FileFixture.h"
+#include "support/SampleBudget.h"
+
+#include "files/BudgetFile.h"
+#include "files/BudgetImage.h"
+#include "model/Dates.h"
+#include "model/Globals.h"
+#include "model/Initialize.h"
+#include "model/Money.h"
+#include "model/RecordLayout.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr size_t kBudgetIdentOffset = kAccountsBytes + 386;  // within the tail
+constexpr size_t kTailFlag1Offset = kAccountsBytes + 442;
+
+class BudgetFileTest : public FileFixture {};
+
+TEST_F(BudgetFileTest, NewBudgetSavedAtOnceIsJustTheTailAndOpensEmpty)
+{
+    const std::string path = PathOf("new.bgt");
+    ASSERT_EQ(SaveAs(path), 1) << host.AllMessages();
+    EXPECT_EQ(ReadFileBytes(path).size(), 87388u);
+    EXPECT_EQ(gNewBudgetFile, 0);
+    EXPECT_EQ(gBudgetFileChanged, 0);
+    EXPECT_STREQ(gBudgetTitleName, "new.bgt");
+    EXPECT_STREQ(gInfoBox, "File Saved");
+
+    NewBudget();
+    ASSERT_EQ(Open(path), 1) << host.AllMessages();
+    EXPECT_TRUE(host.Messages.empty()) << host.AllMessages();
+    EXPECT_STREQ(Accounts[0][0].Name, "Available");
+    EXPECT_TRUE(Accounts[0][0].Valid);
+    EXPECT_TRUE(Accounts[0][1].CheckbookRecord);
+    EXPECT_FALSE(Accounts[0][1].Valid);
+    EXPECT_EQ(MemoryAccounts[0][1].HistoryRec, nullptr);
+    EXPECT_EQ(gBudget.HighestIdent, 1000);
+    EXPECT_EQ(gBudget.UniqueID, 1);
+    EXPECT_EQ(gStartUpFlag, 1);
+    EXPECT_EQ(gNewBudgetFile, 0);
+    EXPECT_STREQ(gInfoBox, "12/05/26");
+}
+
+TEST_F(BudgetFileTest, EveryRecordTypeReadsBackAndWritesAgainByteForByte)
+{
+    BuildRichTestBudget();
+    const std::string path = PathOf("rich.bgt");
+    ASSERT_EQ(SaveAs(path), 1) << host.AllMessages();
+    const std::vector<uint8_t> saved = ReadFileBytes(path);
+    EXPECT_EQ(saved.size(), 87388u + 6 * 228 + 4 * 60 + 2 * 100);
+
+    NewBudget();
+    ASSERT_EQ(Open(path), 1) << host.AllMessages();
+    EXPECT_TRUE(host.Messages.empty()) << host.AllMessages();
+    EXPECT_EQ(Image(), saved);
+
+    // Spot checks that the fields landed where they belong.
+    EXPECT_STREQ(Accounts[1][0].Note, "Pay the rent on the first.");
+    EXPECT_EQ(Accounts[1][0].PayAmount[1][3], 12345);
+    EXPECT_EQ(Accounts[2][0].NumberOfSubAccounts, 2);
+    EXPECT_STREQ(gIntRec.DollarSymbol, "EUR");
+    EXPECT_EQ(gIntRec.DecimalSymbol, ',');
+    EXPECT_EQ(gBudget.StatementBalance, -4200);
+    EXPECT_STREQ(gBudget.HistoryFont.lfFaceName, "DejaVu Sans");
+    EXPECT_EQ(gBudget.PrintField[3].right, 300);
+    const AHistory* newest = MemoryAccounts[1][0].HistoryRec;
+    ASSERT_NE(newest, nullptr);
+    EXPECT_EQ(newest->Remind, 1);
+    char jdate[6] = {};
+    GetJDate(newest, jdate);
+    EXPECT_STREQ(jdate, "26350");
+    EXPECT_EQ(GetRemType(newest), 1206);
+    const AHistory* check = newest->HistoryFP;
+    ASSERT_NE(check, nullptr);
+    EXPECT_EQ(check->CheckID, 1001);
+    EXPECT_EQ(check->HistoryFP, nullptr);
+    EXPECT_EQ(MemoryAccounts[2][1].HistoryRec->Memo[1], 2);
+    EXPECT_EQ(MemoryAccounts[2][6].HistoryRec->ATM, 255);
+    EXPECT_EQ(Invest[1].NumberOfHistoryRecords, 3);
+    EXPECT_EQ(MemoryInvest[1].HistoryRec->CostPerShare, 123456 + 2);
+    ASSERT_NE(gToDoAnchor, nullptr);
+    EXPECT_STREQ(gToDoAnchor->ToDo, "Call the bank");
+    EXPECT_STREQ(gToDoAnchorLast->ToDo, "Buy presents");
+}
+
+TEST_F(BudgetFileTest, DisplayLinesCountSecondLinesOnlyWhereTheAccountShowsThem)
+{
+    BuildRichTestBudget();
+    AddTestHistory(2, 0, 100, true, "Tri in a collapsed account")->Tri = 1;
+    const std::string path = PathOf("lines.bgt");
+    ASSERT_EQ(SaveAs(path), 1);
+    NewBudget();
+    ASSERT_EQ(Open(path), 1);
+    EXPECT_EQ(MemoryAccounts[1][0].DisplayLines, 3);  // two records, one with a second line
+    EXPECT_EQ(MemoryAccounts[1][0].HistoryRec->HistoryFP->HFlag, 1);
+    EXPECT_EQ(MemoryAccounts[2][0].DisplayLines, 1);  // the account's HFlag is clear
+    EXPECT_EQ(MemoryAccounts[2][0].HistoryRec->HFlag, 0);
+}
+
+TEST_F(BudgetFileTest, FileOneByteShortOfTheTailIsRefused)
+{
+    const std::string path = PathOf("short.bgt");
+    ASSERT_EQ(SaveAs(path), 1);
+    std::vector<uint8_t> bytes = ReadFileBytes(path);
+    bytes.pop_back();
+    WriteFileBytes(path, bytes);
+    host.Messages.clear();
+    EXPECT_EQ(Open(path), 0);
+    EXPECT_EQ(host.OnlyMessage(), "Invalid file size.\r\r\r");
+}
+
+TEST_F(BudgetFileTest, MissingFileIsReportedAndNotCreated)
+{
+    const std::string path = PathOf("missing.bgt");
+    EXPECT_EQ(Open(path), 0);
+    ASSERT_EQ(host.Messages.size(), 1u);
+    EXPECT_EQ(host.Messages[0].Title, "File System Error");
+    EXPECT_EQ(host.Messages[0].Text, "Error. 2 Unable to open file.");
+    EXPECT_TRUE(ReadFileBytes(path).empty());
+}
+
+TEST_F(BudgetFileTest, VersionTwoPricesAreUpgradedTenfoldAndSavedAsVersionThree)
+{
+    BuildRichTestBudget();
+    const std::string path = PathOf("v2.bgt");
+    ASSERT_EQ(SaveAs(path), 1);
+    std::vector<uint8_t> bytes = ReadFileBytes(path);
+    const size_t tail = bytes.size() - kTailSize;
+    bytes[tail + kBudgetIdentOffset] = 2;
+    bytes[tail + kBudgetIdentOffset + 1] = 2;
+    WriteFileBytes(path, bytes);
+
+    NewBudget();
+    ASSERT_EQ(Open(path), 1) << host.AllMessages();
+    EXPECT_EQ(Invest[1].CostPerShare, 1234560);
+    EXPECT_EQ(MemoryInvest[1].HistoryRec->CostPerShare, (123456 + 2) * 10);
+    EXPECT_EQ(MemoryInvest[7].HistoryRec->CostPerShare, 99990);
+    EXPECT_EQ(gBudget.DataFileIdent, 3);
+    EXPECT_EQ(gBudget.ResourceFileIdent, 3);
+    ASSERT_EQ(BudgetSave(), 1);
+    bytes = ReadFileBytes(path);
+    EXPECT_EQ(bytes[bytes.size() - kTailSize + kBudgetIdentOffset + 1], 3);
+}
+
+struct VersionCase {
+    signed char ident;
+    const char* message;
+};
+
+TEST_F(BudgetFileTest, OtherVersionsAreRefusedWithTheirMessage)
+{
+    const VersionCase cases[] = {
+        {4, "System Error 2.\rThis file is from a newer version.\rData\r"},
+        {-1, "System Error 1.\rThis file is from an older version.\rData\r"},
+        {1, "System Error 1.\rThis file is from an older version.\rData\r"},
+    };
+    const std::string path = PathOf("version.bgt");
+    ASSERT_EQ(SaveAs(path), 1);
+    const std::vector<uint8_t> good = ReadFileBytes(path);
+    for (const VersionCase& c : cases) {
+        std::vector<uint8_t> bytes = good;
+        bytes[kBudgetIdentOffset + 1] = static_cast<uint8_t>(c.ident);
+        WriteFileBytes(path, bytes);
+        host.Messages.clear();
+        EXPECT_EQ(Open(path), 0) << int(c.ident);
+        EXPECT_EQ(host.OnlyMessage(), c.message);
+    }
+}
+
+TEST_F(BudgetFileTest, FileWithoutInternationalSettingsTakesTheDefaultsAndStoresThem)
+{
+    const std::string path = PathOf("old.bgt");
+    CopyString("DM", gIntRec.DollarSymbol);
+    ASSERT_EQ(SaveAs(path), 1);
+    std::vector<uint8_t> bytes = ReadFileBytes(path);
+    bytes[kTailFlag1Offset] &= ~kBudgetHasInternational;
+    WriteFileBytes(path, bytes);
+
+    NewBudget();
+    CopyString("X", gIntRec.DollarSymbol);
+    ASSERT_EQ(Open(path), 1);
+    EXPECT_STREQ(gIntRec.DollarSymbol, "$");
+    EXPECT_EQ(gIntRec.DecimalPlaces, 2);
+    EXPECT_EQ(gIntRec.GroupSize, 3);
+    EXPECT_TRUE(gBudget.Flag1 & kBudgetHasInternational);
+    ASSERT_EQ(BudgetSave(), 1);
+    bytes = ReadFileBytes(path);
+    EXPECT_TRUE(bytes[kTailFlag1Offset] & kBudgetHasInternational);
+    EXPECT_EQ(bytes[432 + 102], 0);    // the Checkbook's SubName reads as empty
+    EXPECT_EQ(bytes[432 + 102 + 1], '$');
+}
+
+TEST_F(BudgetFileTest, MiscountedChainIsSavedWithTheCorrectedCountAfterAWarning)
+{
+    BuildRichTestBudget();
+    Accounts[1][0].NumberOfHistoryRecords = 1;  // the chain holds 2
+    Accounts[4][0].NumberOfHistoryRecords = 3;  // an empty chain
+    Invest[7].NumberOfHistoryRecords = 5;       // the chain holds 1
+    const std::string path = PathOf("count.bgt");
+    ASSERT_EQ(SaveAs(path), 1);
+    ASSERT_EQ(host.Messages.size(), 3u) << host.AllMessages();
+    EXPECT_EQ(host.Messages[0].Text,
+              "History file integrity error.\rThis file may be corrupt.  Program\r"
+              "will attempt fix, consider restore\rfrom backup copy.");
+    EXPECT_EQ(host.Messages[2].Text.rfind("Investment history file integrity error.\r", 0), 0u);
+    EXPECT_EQ(Accounts[1][0].NumberOfHistoryRecords, 2);
+    EXPECT_EQ(Accounts[4][0].NumberOfHistoryRecords, 0);
+
+    host.Messages.clear();
+    NewBudget();
+    ASSERT_EQ(Open(path), 1);
+    EXPECT_TRUE(host.Messages.empty()) << host.AllMessages();
+    EXPECT_EQ(Accounts[1][0].NumberOfHistoryRecords, 2);
+    EXPECT_EQ(Invest[7].NumberOfHistoryRecords, 1);
+}
+
+TEST_F(BudgetFileTest, ArchivedRecordsAndDeletedToDosAreLeftOutOfTheFile)
+{
+    BuildRichTestBudget();
+    MemoryAccounts[1][0].HistoryRec->Archived = 1;
+    Accounts[1][0].NumberOfHistoryRecords--;
+    MemoryInvest[1].HistoryRec->Archived = 1;
+    Invest[1].NumberOfHistoryRecords--;
+    gToDoAnchor->Deleted = 1;
+    const std::string path = PathOf("archived.bgt");
+    ASSERT_EQ(SaveAs(path), 1);
+    EXPECT_TRUE(host.Messages.empty()) << host.AllMessages();
+    EXPECT_EQ(ReadFileBytes(path).size(), 87388u + 5 * 228 + 3 * 60 + 1 * 100);
+    EXPECT_EQ(gBudget.NumberOfToDoRecords, 1);
+}
+
+TEST_F(BudgetFileTest, MisplacedRecordStopsTheSaveAndIsReportedOnceWhenRead)
+{
+    BuildRichTestBudget();
+    const std::string path = PathOf("place.bgt");
+    ASSERT_EQ(SaveAs(path), 1);
+    const std::vector<uint8_t> before = ReadFileBytes(path);
+
+    MemoryAccounts[2][6].HistoryRec->Si = 1;
+    gBudgetFileChanged = 1;
+    EXPECT_EQ(BudgetSave(), 0);
+    EXPECT_EQ(host.OnlyMessage(),
+              "Integrity error 2.\rThe data file may be corrupt.\rRestore the file from a backup copy.\rRepairs");
+    EXPECT_EQ(ReadFileBytes(path), before);
+    EXPECT_EQ(gBudgetFileChanged, 1);
+
+    // The same fault in a file is reported once, and the budget opens.
+    std::vector<uint8_t> bytes = before;
+    const size_t repairs = 5 * 228;  // the last history record of the file
+    bytes[repairs + 26] = 1;
+    WriteFileBytes(path, bytes);
+    host.Messages.clear();
+    NewBudget();
+    EXPECT_EQ(Open(path), 1);
+    EXPECT_EQ(host.OnlyMessage().rfind("Integrity error 2.\r", 0), 0u);
+}
+
+TEST_F(BudgetFileTest, OpeningReplacesTheBudgetAndFreesTheOldOne)
+{
+    BuildRichTestBudget();
+    const std::string rich = PathOf("rich.bgt");
+    ASSERT_EQ(SaveAs(rich), 1);
+    NewBudget();
+    const std::string empty = PathOf("empty.bgt");
+    ASSERT_EQ(SaveAs(empty), 1);
+    ASSERT_EQ(Open(rich), 1);
+    ASSERT_EQ(Open(empty), 1);
+    for (const auto& row : MemoryAccounts)
+        for (const auto& slot : row)
+            EXPECT_EQ(slot.HistoryRec, nullptr);
+    EXPECT_EQ(gToDoAnchor, nullptr);
+    EXPECT_FALSE(Accounts[1][0].Valid);
+}
+
+struct NameCase {
+    bool neverSaved;
+    const char* expected;
+};
+
+TEST_F(BudgetFileTest, SaveAsOffersBudgetAndTheYearOrTheFilesTitle)
+{
+    char name[kPathSize];
+    CreateBudgetName(name, 1);
+    EXPECT_STREQ(name, "Budget2026.bgt");
+    ASSERT_EQ(SaveAs(PathOf("Home.bgt")), 1);
+    CreateBudgetName(name, 1);
+    EXPECT_STREQ(name, "Home.bgt");
+
+    host.SavePaths.push_back(PathOf("Other.bgt"));
+    ASSERT_EQ(BudgetSaveAs(), 1);
+    const FileChoice& choice = host.Choices.back();
+    EXPECT_EQ(choice.OfferedName, "Home.bgt");
+    EXPECT_EQ(choice.DefaultExtension, "bgt");
+    EXPECT_TRUE(choice.PromptOverwrite);
+    ASSERT_EQ(choice.Filters.size(), 3u);
+    EXPECT_EQ(choice.Filters[0].Description, "Budget Files (*.bgt)");
+    EXPECT_EQ(choice.Filters[1].Description, "Text Files (*.TXT)");
+    EXPECT_EQ(choice.Filters[2].Description, "All Files (*.*)");
+}
+
+TEST_F(BudgetFileTest, SavingANeverSavedBudgetFirstAsksAndNoWritesNothing)
+{
+    gBudgetFileChanged = 1;
+    host.Answers = {IDNO};
+    EXPECT_EQ(BudgetSave(), 0);
+    ASSERT_EQ(host.Messages.size(), 1u);
+    EXPECT_EQ(host.Messages[0].Text, "Save current changes in Untitled");
+    EXPECT_EQ(host.Messages[0].Title, "Save");
+    EXPECT_EQ(host.Messages[0].Buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(host.Messages[0].Icon, MessageIcon::Question);
+    EXPECT_TRUE(host.Choices.empty());
+
+    host.Answers = {IDYES};
+    host.SavePaths.push_back(PathOf("yes.bgt"));
+    EXPECT_EQ(BudgetSave(), 1);
+    EXPECT_EQ(ReadFileBytes(PathOf("yes.bgt")).size(), 87388u);
+}
+
+struct CloseCase {
+    bool changed;
+    int answer;
+    int result;
+    bool stillOpen;
+    bool written;
+};
+
+TEST_F(BudgetFileTest, ClosingAsksAboutUnsavedChanges)
+{
+    const CloseCase cases[] = {
+        {false, IDCANCEL, 1, false, false},
+        {true, IDCANCEL, 0, true, false},
+        {true, IDNO, 1, false, false},
+        {true, IDYES, 1, false, true},
+    };
+    for (const CloseCase& c : cases) {
+        NewBudget();
+        const std::string path = PathOf("close.bgt");
+        ASSERT_EQ(SaveAs(path), 1);
+        CheckbookLogRecord("changed");
+        gBudgetFileChanged = c.changed;
+        host.Messages.clear();
+        host.Answers = {c.answer};
+        EXPECT_EQ(BudgetClose(), c.result);
+        EXPECT_EQ(gStartUpFlag, c.stillOpen ? 1 : 0);
+        EXPECT_EQ(ReadFileBytes(path).size() > 87388u, c.written);
+        if (c.changed) {
+            ASSERT_FALSE(host.Messages.empty());
+            EXPECT_EQ(host.Messages[0].Text, "Save current changes in close.bgt");
+        } else {
+            EXPECT_TRUE(host.Messages.empty());
+        }
+    }
+}
+
+TEST_F(BudgetFileTest, ClosingKeepsTheBudgetOpenWhenItsSaveFails)
+{
+    const std::string path = PathOf("fail.bgt");
+    ASSERT_EQ(SaveAs(path), 1);
+    CheckbookLogRecord("changed");
+    SetSaveByteLimitForTesting(100);
+    host.Answers = {IDYES};
+    EXPECT_EQ(BudgetClose(), 0);
+    EXPECT_EQ(gStartUpFlag, 1);
+    EXPECT_EQ(gBudgetFileChanged, 1);
+}
+
+}  // namespace

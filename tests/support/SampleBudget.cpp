@@ -92,6 +92,7 @@ void BuildRichTestBudget()
     AHistory* check = AddTestHistory(1, 0, 80000, true, "Landlord");
     check->CheckID = 1001;
     check->Tri = 1;
+    check->HFlag = 1;  // shown with its second line, as the check dialog leaves it
     check->TaxFlag = 1;
     check->BalanceFlag = 1;
     CopyString("December", check->For);
