@@ -1,1 +1,203 @@
-#include <gtest/gtest.h>
+// budget-cli run in-process: exit codes, messages on standard error, the JSON of dump.
+#include "support/FileFixture.h"
+#include "support/SampleBudget.h"
+
+#include "cli/Commands.h"
+#include "files/BudgetFile.h"
+#include "model/Globals.h"
+#include "model/Money.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLockFile>
+
+#include <sstream>
+
+namespace {
+
+struct CliRun {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+class CliTest : public FileFixture {
+protected:
+    CliRun Run(std::vector<std::string> args)
+    {
+        std::ostringstream out, err;
+        ConsoleHost console(err);
+        console.Clock = LocalTime{2026, 12, 5, 18, 35, 0};
+        const int code = RunBudgetCli(args, out, console);
+        SetHost(&host);  // the command put its own host back to the default
+        return {code, out.str(), err.str()};
+    }
+
+    QJsonObject Dump(const std::string& path)
+    {
+        const CliRun run = Run({"dump", path});
+        EXPECT_EQ(run.code, 0) << run.err;
+        QJsonParseError error;
+        const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(run.out), &error);
+        EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+        return doc.object();
+    }
+
+    // Saves the rich sample budget and closes it, so the command line may open it.
+    std::string SaveRichBudget(const char* name)
+    {
+        BuildRichTestBudget();
+        const std::string path = PathOf(name);
+        EXPECT_EQ(SaveAs(path), 1);
+        EXPECT_EQ(BudgetClose(), 1);
+        return path;
+    }
+};
+
+struct UsageCase {
+    std::vector<std::string> args;
+    int code;
+};
+
+TEST_F(CliTest, UsageErrorsAndHelp)
+{
+    const UsageCase cases[] = {
+        {{}, kExitUsage},
+        {{"frobnicate", "x.bgt"}, kExitUsage},
+        {{"dump"}, kExitUsage},
+        {{"dump", "a.bgt", "b.bgt"}, kExitUsage},
+        {{"dump", "--bogus"}, kExitUsage},
+        {{"--help"}, kExitOk},
+        {{"verify", "--help"}, kExitOk},
+    };
+    for (const UsageCase& c : cases) {
+        const CliRun run = Run(c.args);
+        EXPECT_EQ(run.code, c.code) << (c.args.empty() ? "" : c.args[0]);
+        EXPECT_NE(run.out.find("Usage: budget-cli"), std::string::npos);
+    }
+}
+
+TEST_F(CliTest, NewMakesAnEmptyBudgetAndNeverReplacesAFile)
+{
+    const std::string path = PathOf("new.bgt");
+    CliRun run = Run({"new", path});
+    EXPECT_EQ(run.code, kExitOk) << run.err;
+    EXPECT_EQ(ReadFileBytes(path).size(), 87388u);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(path + ".lock")));
+
+    run = Run({"new", path});
+    EXPECT_EQ(run.code, kExitRefused);
+    EXPECT_EQ(run.err, "Input Error: The file " + path + " already exists.\n");
+}
+
+TEST_F(CliTest, DumpPrintsEveryRecordByItsFieldNamesTheSameEveryTime)
+{
+    const std::string path = SaveRichBudget("rich.bgt");
+    const CliRun first = Run({"dump", path});
+    EXPECT_EQ(first.out, Run({"dump", path}).out);
+
+    const QJsonObject dump = Dump(path);
+    EXPECT_EQ(dump.keys(), QStringList({"accounts", "balancing", "budget", "international", "investments", "todo"}));
+    const QJsonObject budget = dump["budget"].toObject();
+    EXPECT_EQ(budget["HighestIdent"].toInt(), 1002);
+    EXPECT_EQ(budget["PayType"].toArray().size(), 3);
+    EXPECT_EQ(budget["HistoryFont"].toObject()["lfFaceName"].toString(), "DejaVu Sans");
+    EXPECT_EQ(budget["PrintField"].toArray()[3].toArray(), QJsonArray({10, 20, 300, 40}));
+    EXPECT_EQ(budget["MwPt"].toArray(), QJsonArray({4, 40}));
+    EXPECT_FALSE(budget.contains("Pad"));
+    EXPECT_EQ(dump["international"].toObject()["DollarSymbol"].toString(), "EUR");
+
+    const QJsonArray accounts = dump["accounts"].toArray();
+    QStringList names;
+    for (const auto& a : accounts)
+        names << a.toObject()["Name"].toString();
+    EXPECT_EQ(names, QStringList({"Available", "Checkbook", "Rent", "Car", "Gas", "Repairs", "Savings"}));
+    const QJsonObject rent = accounts[2].toObject();
+    EXPECT_EQ(rent["Mi"].toInt(), 1);
+    EXPECT_EQ(rent["PayAmount"].toArray()[1].toArray()[3].toInt(), 12345);
+    const QJsonArray history = rent["history"].toArray();
+    ASSERT_EQ(history.size(), 2);
+    const QJsonObject reminder = history[0].toObject()["Reminder"].toObject();
+    EXPECT_EQ(reminder["JDate"].toString(), "26350");
+    EXPECT_EQ(reminder["RemTime"].toInt(), 5);
+    EXPECT_EQ(reminder["RemType"].toInt(), 1206);
+    EXPECT_EQ(history[1].toObject()["CheckID"].toInt(), 1001);
+    EXPECT_FALSE(history[1].toObject().contains("Reminder"));
+    EXPECT_FALSE(history[1].toObject().contains("HistoryFP"));
+    const QJsonObject gas = accounts[4].toObject()["history"].toArray()[0].toObject();
+    EXPECT_EQ(gas["MemoBytes"].toArray(), QJsonArray({7, 2, 6, 0}));
+    EXPECT_EQ(accounts[5].toObject()["history"].toArray()[0].toObject()["ATM"].toInt(), 255);
+
+    const QJsonArray investments = dump["investments"].toArray();
+    ASSERT_EQ(investments.size(), 3);
+    EXPECT_EQ(investments[0].toObject()["Name"].toString(), "Portfolio");
+    EXPECT_EQ(investments[1].toObject()["history"].toArray().size(), 3);
+    EXPECT_EQ(dump["todo"].toArray()[0].toObject()["ToDo"].toString(), "Call the bank");
+    EXPECT_TRUE(dump["balancing"].toObject()["withdrawals"].isArray());
+}
+
+TEST_F(CliTest, TextBytesBecomeTheCodePointsOfTheirValues)
+{
+    AddTestAccount(1, 0, "Caf\xe9 \"x\"\t");
+    const std::string path = PathOf("bytes.bgt");
+    ASSERT_EQ(SaveAs(path), 1);
+    ASSERT_EQ(BudgetClose(), 1);
+    const QJsonObject account = Dump(path)["accounts"].toArray()[2].toObject();
+    EXPECT_EQ(account["Name"].toString(), QString::fromUtf8("Caf\u00e9 \"x\"\t"));
+}
+
+TEST_F(CliTest, VerifyReportsEveryMessageAndFailsOnAny)
+{
+    const std::string path = SaveRichBudget("verify.bgt");
+    CliRun run = Run({"verify", path});
+    EXPECT_EQ(run.code, kExitOk) << run.err;
+    EXPECT_TRUE(run.err.empty());
+
+    std::vector<uint8_t> bytes = ReadFileBytes(path);
+    bytes[4 * 228 + 26] = 1;  // the Repairs record (after the log, Rent x2, Gas) claims to be Gas's
+    WriteFileBytes(path, bytes);
+    run = Run({"verify", path});
+    EXPECT_EQ(run.code, kExitRefused);
+    EXPECT_EQ(run.err,
+              "Error: Integrity error 2.\nThe data file may be corrupt.\nRestore the file from a backup copy.\nRepairs\n");
+
+    bytes.resize(100);
+    WriteFileBytes(path, bytes);
+    run = Run({"verify", path});
+    EXPECT_EQ(run.code, kExitRefused);
+    EXPECT_EQ(run.err, "Error: Invalid file size.\n\n\n\n");
+}
+
+TEST_F(CliTest, ABudgetOpenElsewhereIsRefused)
+{
+    const std::string path = SaveRichBudget("held.bgt");
+    QLockFile other(QString::fromStdString(path + ".lock"));
+    ASSERT_TRUE(other.tryLock());
+    const CliRun run = Run({"dump", path});
+    EXPECT_EQ(run.code, kExitRefused);
+    EXPECT_EQ(run.err.rfind("Budget In Use: The budget held.bgt is open in another program.", 0), 0u);
+    EXPECT_TRUE(run.out.empty());
+}
+
+TEST_F(CliTest, DemoIsARealisticBudgetThatOpensCleanly)
+{
+    const std::string path = PathOf("demo.bgt");
+    const CliRun run = Run({"demo", path});
+    ASSERT_EQ(run.code, kExitOk) << run.err;
+    EXPECT_EQ(Run({"verify", path}).code, kExitOk);
+    const QJsonObject dump = Dump(path);
+    int savings = 0, subAccounts = 0;
+    for (const auto& value : dump["accounts"].toArray()) {
+        const QJsonObject a = value.toObject();
+        savings += a["SavingsFlag"].toInt();
+        subAccounts += a["Si"].toInt() > 0 ? 1 : 0;
+    }
+    EXPECT_GE(savings, 1);
+    EXPECT_GE(subAccounts, 2);
+    EXPECT_GE(dump["accounts"].toArray()[1].toObject()["history"].toArray().size(), 5);
+    EXPECT_EQ(dump["todo"].toArray().size(), 2);
+    EXPECT_EQ(dump["todo"].toArray()[0].toObject()["OverDue"].toInt(), 0);
+}
+
+}  // namespace
