@@ -178,11 +178,10 @@ void ReadInvestHistoryData(const uint8_t* data, IHistory* block)
 void ReadToDoData(const uint8_t* data, ToDo* block, int64_t count)
 {
     for (int64_t k = 0; k < count; ++k) {
-        ToDo* rec = block + k;
-        DecodeRecord(kToDoLayout, data, rec);
+        DecodeRecord(kToDoLayout, data, block + k);
         data += kToDoRecordSize;
-        AddToDoRecord(rec);
     }
+    AddToDoRecords(block, static_cast<size_t>(count));
 }
 
 }  // namespace

@@ -3,7 +3,9 @@
 
 #include "model/Records.h"
 
+#include <bit>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -210,38 +212,6 @@ constexpr RecordLayout MakeLayout(const char* name, int size, const FieldLayout 
     return RecordLayout{name, size, fields, static_cast<int>(N)};
 }
 
-void PutLE(uint8_t* out, uint32_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        out[i] = static_cast<uint8_t>(value >> (8 * i));
-}
-
-uint32_t GetLE(const uint8_t* in, int bytes)
-{
-    uint32_t value = 0;
-    for (int i = 0; i < bytes; ++i)
-        value |= static_cast<uint32_t>(in[i]) << (8 * i);
-    return value;
-}
-
-// Copies `words` 32-bit values between memory and file.
-void EncodeLongs(const uint8_t* mem, uint8_t* out, int words)
-{
-    for (int i = 0; i < words; ++i) {
-        uint32_t v;
-        std::memcpy(&v, mem + 4 * i, 4);
-        PutLE(out + 4 * i, v, 4);
-    }
-}
-
-void DecodeLongs(const uint8_t* in, uint8_t* mem, int words)
-{
-    for (int i = 0; i < words; ++i) {
-        const uint32_t v = GetLE(in + 4 * i, 4);
-        std::memcpy(mem + 4 * i, &v, 4);
-    }
-}
-
 }  // namespace
 
 const RecordLayout kHistoryLayout = MakeLayout("AHistory", 228, kHistoryFields);
@@ -280,93 +250,120 @@ int FieldFileSize(const FieldLayout& field)
     return 0;
 }
 
-void EncodeRecord(const RecordLayout& layout, const void* record, uint8_t* out)
+namespace {
+
+// The file stores numbers little-endian, as the machines the program runs on hold them in
+// memory; so a field's file bytes are its memory bytes.
+static_assert(std::endian::native == std::endian::little, "the budget file is little-endian");
+
+// A layout turned into the fewest steps that give the same bytes: fields that follow each other
+// both in the file and in memory are one copy. Every record of the file is laid out in memory in its
+// file order, so a history record (read and written by the hundred thousand) becomes one copy,
+// its pointers, padding and text ends instead of 37 fields.
+struct Span {
+    uint16_t FileOffset;
+    uint16_t MemoryOffset;
+    uint16_t Length;
+};
+
+struct RecordPlan {
+    std::vector<Span> Copies;            // file bytes that equal memory bytes
+    std::vector<Span> Zeros;             // file bytes written as 0: pointers and padding
+    std::vector<uint16_t> Terminators;   // memory bytes set to NUL on reading
+    std::vector<uint16_t> NullPointers;  // memory offsets of pointers, null on reading
+};
+
+// Adds a span, joining it to the previous one when both continue it.
+void AddSpan(std::vector<Span>& spans, int file, int memory, int length)
 {
-    const uint8_t* base = static_cast<const uint8_t*>(record);
+    if (!spans.empty()) {
+        Span& last = spans.back();
+        if (last.FileOffset + last.Length == file && last.MemoryOffset + last.Length == memory) {
+            last.Length = static_cast<uint16_t>(last.Length + length);
+            return;
+        }
+    }
+    spans.push_back(Span{static_cast<uint16_t>(file), static_cast<uint16_t>(memory), static_cast<uint16_t>(length)});
+}
+
+void PlanFields(const RecordLayout& layout, int fileBase, int memoryBase, RecordPlan& plan)
+{
     for (int i = 0; i < layout.FieldCount; ++i) {
         const FieldLayout& f = layout.Fields[i];
-        const uint8_t* mem = base + f.MemoryOffset;
-        uint8_t* file = out + f.FileOffset;
+        const int file = fileBase + f.FileOffset;
+        const int memory = memoryBase + f.MemoryOffset;
         switch (f.Type) {
-        case FieldType::Long:
-        case FieldType::Colour:
-            EncodeLongs(mem, file, f.Count);
-            break;
-        case FieldType::Point:
-            EncodeLongs(mem, file, 2 * f.Count);
-            break;
-        case FieldType::Rect:
-            EncodeLongs(mem, file, 4 * f.Count);
-            break;
-        case FieldType::Short:
-            for (int k = 0; k < f.Count; ++k) {
-                uint16_t v;
-                std::memcpy(&v, mem + 2 * k, 2);
-                PutLE(file + 2 * k, v, 2);
-            }
-            break;
-        case FieldType::Byte:
-        case FieldType::SignedByte:
-        case FieldType::Char:
-        case FieldType::Text:
-            std::memcpy(file, mem, FieldFileSize(f));
-            break;
         case FieldType::Pointer:
+            AddSpan(plan.Zeros, file, file, FieldFileSize(f));
+            plan.NullPointers.push_back(static_cast<uint16_t>(memory));
+            break;
         case FieldType::Padding:
-            std::memset(file, 0, FieldFileSize(f));
+            AddSpan(plan.Zeros, file, file, FieldFileSize(f));
             break;
         case FieldType::LogFont:
-            EncodeRecord(kLogFontLayout, mem, file);
+            PlanFields(kLogFontLayout, file, memory, plan);
+            break;
+        case FieldType::Text:
+            AddSpan(plan.Copies, file, memory, FieldFileSize(f));
+            if (f.Terminated)
+                for (int k = 0; k < f.Count; ++k)
+                    plan.Terminators.push_back(static_cast<uint16_t>(memory + (k + 1) * f.Length - 1));
+            break;
+        default:
+            AddSpan(plan.Copies, file, memory, FieldFileSize(f));
             break;
         }
     }
 }
 
+RecordPlan MakePlan(const RecordLayout& layout)
+{
+    RecordPlan plan;
+    PlanFields(layout, 0, 0, plan);
+    return plan;
+}
+
+// The plan of a layout, made on first use.
+const RecordPlan& PlanFor(const RecordLayout& layout)
+{
+    static const RecordLayout* const layouts[] = {
+        &kHistoryLayout, &kInvestHistoryLayout, &kToDoLayout, &kAccountLayout,
+        &kInvestLayout, &kBudgetLayout, &kInternationalLayout, &kLogFontLayout,
+    };
+    static const RecordPlan plans[] = {
+        MakePlan(kHistoryLayout), MakePlan(kInvestHistoryLayout), MakePlan(kToDoLayout), MakePlan(kAccountLayout),
+        MakePlan(kInvestLayout), MakePlan(kBudgetLayout), MakePlan(kInternationalLayout), MakePlan(kLogFontLayout),
+    };
+    for (size_t i = 0; i < sizeof layouts / sizeof layouts[0]; ++i)
+        if (&layout == layouts[i])
+            return plans[i];
+    // Only the program's own layouts exist; one made elsewhere gets a plan of its own each time.
+    thread_local RecordPlan other;
+    other = MakePlan(layout);
+    return other;
+}
+
+}  // namespace
+
+void EncodeRecord(const RecordLayout& layout, const void* record, uint8_t* out)
+{
+    const RecordPlan& plan = PlanFor(layout);
+    const uint8_t* base = static_cast<const uint8_t*>(record);
+    for (const Span& s : plan.Copies)
+        std::memcpy(out + s.FileOffset, base + s.MemoryOffset, s.Length);
+    for (const Span& s : plan.Zeros)
+        std::memset(out + s.FileOffset, 0, s.Length);
+}
+
 void DecodeRecord(const RecordLayout& layout, const uint8_t* in, void* record)
 {
+    const RecordPlan& plan = PlanFor(layout);
     uint8_t* base = static_cast<uint8_t*>(record);
-    for (int i = 0; i < layout.FieldCount; ++i) {
-        const FieldLayout& f = layout.Fields[i];
-        uint8_t* mem = base + f.MemoryOffset;
-        const uint8_t* file = in + f.FileOffset;
-        switch (f.Type) {
-        case FieldType::Long:
-        case FieldType::Colour:
-            DecodeLongs(file, mem, f.Count);
-            break;
-        case FieldType::Point:
-            DecodeLongs(file, mem, 2 * f.Count);
-            break;
-        case FieldType::Rect:
-            DecodeLongs(file, mem, 4 * f.Count);
-            break;
-        case FieldType::Short:
-            for (int k = 0; k < f.Count; ++k) {
-                const uint16_t v = static_cast<uint16_t>(GetLE(file + 2 * k, 2));
-                std::memcpy(mem + 2 * k, &v, 2);
-            }
-            break;
-        case FieldType::Byte:
-        case FieldType::SignedByte:
-        case FieldType::Char:
-            std::memcpy(mem, file, f.Count);
-            break;
-        case FieldType::Text:
-            std::memcpy(mem, file, FieldFileSize(f));
-            if (f.Terminated)
-                for (int k = 0; k < f.Count; ++k)
-                    mem[(k + 1) * f.Length - 1] = 0;
-            break;
-        case FieldType::Pointer: {
-            void* null = nullptr;
-            std::memcpy(mem, &null, sizeof null);
-            break;
-        }
-        case FieldType::Padding:
-            break;
-        case FieldType::LogFont:
-            DecodeRecord(kLogFontLayout, file, mem);
-            break;
-        }
-    }
+    for (const Span& s : plan.Copies)
+        std::memcpy(base + s.MemoryOffset, in + s.FileOffset, s.Length);
+    for (uint16_t at : plan.Terminators)
+        base[at] = 0;
+    void* null = nullptr;
+    for (uint16_t at : plan.NullPointers)
+        std::memcpy(base + at, &null, sizeof null);
 }

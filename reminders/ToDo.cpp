@@ -5,6 +5,7 @@
 #include "model/Globals.h"
 
 #include <cstring>
+#include <map>
 
 namespace {
 
@@ -23,18 +24,57 @@ int CompareToDoDates(const ToDo* a, const ToDo* b)
     return CompareCDates(da, db, 0);
 }
 
-}  // namespace
+// The order of a record's date as CompareCDates sees it: its year and day of the year.
+int DateKey(const ToDo* rec)
+{
+    char date[kDatimeSize], julian[kDatimeSize];
+    DatePart(rec->Datime, date);
+    C2J(date, julian);
+    return GetJYear(julian) * 1000 + GetJDay(julian);
+}
 
-void AddToDoRecord(ToDo* thePassedPtr)
+// An item whose day has passed moves to today and is marked OverDue.
+void MoveOverDueToToday(ToDo* rec)
 {
     char date[kDatimeSize], today[kDatimeSize];
-    DatePart(thePassedPtr->Datime, date);
+    DatePart(rec->Datime, date);
     GetDatime(today);
     today[8] = 0;
     if (CompareCDates(date, today, 0) < 0) {
-        std::memcpy(thePassedPtr->Datime, today, 9);
-        thePassedPtr->OverDue = 1;
+        std::memcpy(rec->Datime, today, 9);
+        rec->OverDue = 1;
     }
+}
+
+}  // namespace
+
+void AddToDoRecords(ToDo* records, size_t count)
+{
+    // Keyed by date, a multimap places each record where the chain rules would: after every
+    // record of its date, or in front of the first when it is not after it.
+    std::multimap<int, ToDo*> chain;
+    for (ToDo* r = gToDoAnchor; r; r = r->ToDoFP)
+        chain.emplace_hint(chain.end(), DateKey(r), r);
+    for (size_t k = 0; k < count; ++k) {
+        ToDo* rec = records + k;
+        MoveOverDueToToday(rec);
+        const int key = DateKey(rec);
+        if (!chain.empty() && key <= chain.begin()->first && key < chain.rbegin()->first)
+            chain.emplace_hint(chain.begin(), key, rec);
+        else
+            chain.emplace(key, rec);
+    }
+    gToDoAnchor = gToDoAnchorLast = nullptr;
+    for (auto& [key, rec] : chain) {
+        rec->ToDoFP = nullptr;
+        (gToDoAnchorLast ? gToDoAnchorLast->ToDoFP : gToDoAnchor) = rec;
+        gToDoAnchorLast = rec;
+    }
+}
+
+void AddToDoRecord(ToDo* thePassedPtr)
+{
+    MoveOverDueToToday(thePassedPtr);
     thePassedPtr->ToDoFP = nullptr;
     if (!gToDoAnchor) {
         gToDoAnchor = gToDoAnchorLast = thePassedPtr;
