@@ -16,6 +16,9 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -123,10 +126,22 @@ private:
     qint64 written = 0;
 };
 
-// Keeps the file about to be replaced as NAME.bak. A backup that cannot be made does not stop
-// the save: the new file still replaces the old one atomically.
+// Keeps the file about to be replaced as NAME.bak. Where the file system allows it the backup is
+// a second name for the old file (saves never write into a file, they replace it), otherwise a
+// copy. A backup that cannot be made does not stop the save: the new file still replaces the
+// old one atomically.
 void KeepBackup(const QString& name)
 {
+#ifdef Q_OS_UNIX
+    const QByteArray oldPath = QFile::encodeName(name);
+    const QByteArray linkPath = QFile::encodeName(name + ".bak.new");
+    ::unlink(linkPath.constData());
+    if (::link(oldPath.constData(), linkPath.constData()) == 0) {
+        if (::rename(linkPath.constData(), QFile::encodeName(name + ".bak").constData()) == 0)
+            return;
+        ::unlink(linkPath.constData());
+    }
+#endif
     QFile old(name);
     if (!old.exists() || !old.open(QIODevice::ReadOnly))
         return;

@@ -15,7 +15,8 @@ template <typename T>
 class RecordPool {
 public:
     T* One() { return &singles.emplace_back(); }
-    static RecordBlock<T> Allocate(size_t count) { return RecordBlock<T>(new (std::nothrow) T[count]()); }
+    // Not zeroed: reading a file sets every field of every record of the block.
+    static RecordBlock<T> Allocate(size_t count) { return RecordBlock<T>(new (std::nothrow) T[count]); }
     void Keep(RecordBlock<T> block)
     {
         if (block)

@@ -13,8 +13,9 @@ AHistory* NewHistoryRecord();
 IHistory* NewInvestHistoryRecord();
 ToDo* NewToDoRecord();
 
-// Zeroed blocks of records for a file's sections (null when memory runs out). A block belongs
-// to the caller until it is handed to the open budget with KeepRecordBlock.
+// Blocks of records for a file's sections, to be filled by the reader (null when memory runs
+// out). A block belongs to the caller until it is handed to the open budget with
+// KeepRecordBlock.
 template <typename T>
 using RecordBlock = std::unique_ptr<T[]>;
 RecordBlock<AHistory> AllocateHistoryBlock(size_t count);
