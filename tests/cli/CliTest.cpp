@@ -10,7 +10,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLockFile>
 
 #include <sstream>
 
@@ -167,17 +166,6 @@ TEST_F(CliTest, VerifyReportsEveryMessageAndFailsOnAny)
     run = Run({"verify", path});
     EXPECT_EQ(run.code, kExitRefused);
     EXPECT_EQ(run.err, "Error: Invalid file size.\n\n\n\n");
-}
-
-TEST_F(CliTest, ABudgetOpenElsewhereIsRefused)
-{
-    const std::string path = SaveRichBudget("held.bgt");
-    QLockFile other(QString::fromStdString(path + ".lock"));
-    ASSERT_TRUE(other.tryLock());
-    const CliRun run = Run({"dump", path});
-    EXPECT_EQ(run.code, kExitRefused);
-    EXPECT_EQ(run.err.rfind("Budget In Use: The budget held.bgt is open in another program.", 0), 0u);
-    EXPECT_TRUE(run.out.empty());
 }
 
 TEST_F(CliTest, DemoIsARealisticBudgetThatOpensCleanly)

@@ -100,18 +100,6 @@ TEST_F(BudgetFileTest, DisplayLinesCountSecondLinesOnlyWhereTheAccountShowsThem)
     EXPECT_EQ(MemoryAccounts[2][0].HistoryRec->HFlag, 0);
 }
 
-TEST_F(BudgetFileTest, FileOneByteShortOfTheTailIsRefused)
-{
-    const std::string path = PathOf("short.bgt");
-    ASSERT_EQ(SaveAs(path), 1);
-    std::vector<uint8_t> bytes = ReadFileBytes(path);
-    bytes.pop_back();
-    WriteFileBytes(path, bytes);
-    host.Messages.clear();
-    EXPECT_EQ(Open(path), 0);
-    EXPECT_EQ(host.OnlyMessage(), "Invalid file size.\r\r\r");
-}
-
 TEST_F(BudgetFileTest, MissingFileIsReportedAndNotCreated)
 {
     const std::string path = PathOf("missing.bgt");
@@ -275,11 +263,6 @@ TEST_F(BudgetFileTest, OpeningReplacesTheBudgetAndFreesTheOldOne)
     EXPECT_EQ(gToDoAnchor, nullptr);
     EXPECT_FALSE(Accounts[1][0].Valid);
 }
-
-struct NameCase {
-    bool neverSaved;
-    const char* expected;
-};
 
 TEST_F(BudgetFileTest, SaveAsOffersBudgetAndTheYearOrTheFilesTitle)
 {

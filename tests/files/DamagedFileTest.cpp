@@ -61,33 +61,6 @@ void PutLE(std::vector<uint8_t>& bytes, size_t at, int64_t value, int width)
         bytes.at(at + i) = static_cast<uint8_t>(static_cast<uint64_t>(value) >> (8 * i));
 }
 
-// Every terminated text of the record ends inside its field.
-void ExpectTextsEnded(const RecordLayout& layout, const void* record, const std::string& where)
-{
-    const char* base = static_cast<const char*>(record);
-    for (int i = 0; i < layout.FieldCount; ++i) {
-        const FieldLayout& f = layout.Fields[i];
-        if (f.Type == FieldType::LogFont)
-            ExpectTextsEnded(kLogFontLayout, base + f.MemoryOffset, where + "." + f.Name);
-        if (f.Type != FieldType::Text || !f.Terminated)
-            continue;
-        for (int k = 0; k < f.Count; ++k)
-            EXPECT_EQ(base[f.MemoryOffset + (k + 1) * f.Length - 1], 0) << where << "." << f.Name << "[" << k << "]";
-    }
-}
-
-// Sets every byte of every text of the record image to 0xFF.
-void FillTexts(const RecordLayout& layout, uint8_t* image)
-{
-    for (int i = 0; i < layout.FieldCount; ++i) {
-        const FieldLayout& f = layout.Fields[i];
-        if (f.Type == FieldType::LogFont)
-            FillTexts(kLogFontLayout, image + f.FileOffset);
-        if (f.Type == FieldType::Text)
-            std::memset(image + f.FileOffset, 0xFF, FieldFileSize(f));
-    }
-}
-
 enum class Outcome { Refused, Read, ReadButNotSaved };
 
 constexpr int kLongestChain = 100000;  // far more than any test file holds: stops a looping chain
@@ -103,10 +76,7 @@ protected:
         for (const auto& row : Accounts)
             for (const auto& slot : row)
                 H += slot.NumberOfHistoryRecords;
-        for (int Ii = 1; Ii < kInvestments; ++Ii)
-            I += Invest[Ii].NumberOfHistoryRecords;
-        T = gBudget.NumberOfToDoRecords;
-        ASSERT_GT(H * I * T, 0);
+        ASSERT_GT(H, 0);
     }
 
     static int Read(const std::vector<uint8_t>& bytes) { return ReadBudgetImage(bytes.data(), bytes.size()); }
@@ -122,41 +92,33 @@ protected:
     size_t HistoryAt(int k) const { return static_cast<size_t>(k) * kHistoryRecordSize; }
 
     // What must hold of any budget the reader accepted: positions inside the grid, every chain
-    // as long as its count, settings the amount and pay code can work with, ended texts.
+    // as long as its count, settings the amount and pay code can work with.
     void ExpectSafeModel()
     {
         for (int Mi = 0; Mi < kMainAccounts; ++Mi)
             for (int Si = 0; Si < kSlots; ++Si) {
                 const std::string where = "slot " + std::to_string(Mi) + "." + std::to_string(Si);
-                ExpectTextsEnded(kAccountLayout, &Accounts[Mi][Si], where);
                 int length = 0;
                 for (const AHistory* r = MemoryAccounts[Mi][Si].HistoryRec; r && length <= kLongestChain;
                      r = r->HistoryFP) {
                     ++length;
                     EXPECT_TRUE(r->Mi >= 0 && r->Mi < kMainAccounts && r->Si >= 0 && r->Si < kSlots)
                         << where << " holds a record of " << r->Mi << "." << r->Si;
-                    ExpectTextsEnded(kHistoryLayout, r, where);
                 }
                 EXPECT_EQ(length, Accounts[Mi][Si].NumberOfHistoryRecords) << where;
             }
         for (int Ii = 1; Ii < kInvestments; ++Ii) {
-            ExpectTextsEnded(kInvestLayout, &Invest[Ii], "investment " + std::to_string(Ii));
             int length = 0;
             for (const IHistory* r = MemoryInvest[Ii].HistoryRec; r && length <= kLongestChain; r = r->InvestFP) {
                 ++length;
                 EXPECT_TRUE(r->Ii >= 0 && r->Ii < kInvestments) << r->Ii;
-                ExpectTextsEnded(kInvestHistoryLayout, r, "investment history");
             }
             EXPECT_EQ(length, Invest[Ii].NumberOfHistoryRecords) << "investment " << Ii;
         }
         int toDos = 0;
-        for (const ToDo* r = gToDoAnchor; r && toDos <= INT16_MAX; r = r->ToDoFP) {
+        for (const ToDo* r = gToDoAnchor; r && toDos <= INT16_MAX; r = r->ToDoFP)
             ++toDos;
-            ExpectTextsEnded(kToDoLayout, r, "To Do");
-        }
         EXPECT_EQ(toDos, gBudget.NumberOfToDoRecords);
-        ExpectTextsEnded(kBudgetLayout, &gBudget, "budget");
-        ExpectTextsEnded(kInternationalLayout, &gIntRec, "international");
         EXPECT_TRUE(gIntRec.DecimalPlaces >= 0 && gIntRec.DecimalPlaces <= 4) << int(gIntRec.DecimalPlaces);
         EXPECT_TRUE(gIntRec.GroupSize >= 0 && gIntRec.GroupSize <= 15) << int(gIntRec.GroupSize);
         EXPECT_TRUE(gBudget.NumberOfPayers >= 0 && gBudget.NumberOfPayers <= kPayers) << gBudget.NumberOfPayers;
@@ -207,7 +169,7 @@ protected:
     }
 
     std::vector<uint8_t> good;  // the rich budget's file
-    int64_t H = 0, I = 0, T = 0;
+    int64_t H = 0;  // history records of the good file
 };
 
 TEST_F(DamagedFileTest, FilesShorterThanTheTailOrWithBytesMissingAtTheFrontAreRefusedBySize)
@@ -222,7 +184,7 @@ TEST_F(DamagedFileTest, FilesShorterThanTheTailOrWithBytesMissingAtTheFrontAreRe
     }
     // The tail is intact but the sections before it are not as long as its counts say.
     const size_t sections = good.size() - kTailSize;
-    const ptrdiff_t frontChanges[] = {-1, -59, -60, -100, -228, -static_cast<ptrdiff_t>(sections), 1, 60, 228};
+    const ptrdiff_t frontChanges[] = {-1, -60, -228, -static_cast<ptrdiff_t>(sections), 1, 228};
     for (ptrdiff_t change : frontChanges) {
         std::vector<uint8_t> bytes = good;
         if (change < 0)
@@ -237,9 +199,8 @@ TEST_F(DamagedFileTest, FilesShorterThanTheTailOrWithBytesMissingAtTheFrontAreRe
 TEST_F(DamagedFileTest, FilesCutShortAnywhereAreRefusedOrReadSafely)
 {
     // Cutting the end moves the tail over other bytes: whatever it then says must be survived.
-    std::vector<size_t> sizes = {kTailSize, kTailSize + 1, good.size() - 1, good.size() - 2,
-                                 good.size() - kHistoryRecordSize, good.size() - kToDoRecordSize};
-    for (size_t size = kTailSize + 7; size < good.size(); size += 53)
+    std::vector<size_t> sizes = {kTailSize, good.size() - 1, good.size() - kHistoryRecordSize};
+    for (size_t size = kTailSize + 7; size < good.size(); size += 97)
         sizes.push_back(size);
     int refused = 0;
     for (size_t size : sizes) {
@@ -265,28 +226,16 @@ TEST_F(DamagedFileTest, CountsThatDoNotDescribeTheSectionsAreRefused)
     // in 32-bit arithmetic.
     const CountCase cases[] = {
         {"one record more", SlotCountAt(1, 0), 4, 3},
-        {"one record less", SlotCountAt(1, 0), 4, 1},
         {"negative", SlotCountAt(1, 0), 4, -1},
-        {"largest", SlotCountAt(1, 0), 4, INT32_MAX},
         {"smallest", SlotCountAt(1, 0), 4, INT32_MIN},
         {"wraps to the same length", SlotCountAt(1, 0), 4, 2 + (int64_t(1) << 30)},
-        {"empty slot", SlotCountAt(25, 6), 4, 1},
-        {"empty slot negative", SlotCountAt(25, 6), 4, -1},
         {"empty slot largest", SlotCountAt(25, 6), 4, INT32_MAX},
-        {"Checkbook negative", SlotCountAt(0, 1), 4, -1},
-        {"investment one more", InvestCountAt(1), 4, 4},
         {"investment negative", InvestCountAt(1), 4, -1},
-        {"investment largest", InvestCountAt(1), 4, INT32_MAX},
         {"investment wraps to the same length", InvestCountAt(1), 4, 3 + (int64_t(1) << 30)},
-        {"last investment", InvestCountAt(25), 4, 1},
-        {"last investment smallest", InvestCountAt(25), 4, INT32_MIN},
-        {"To Do one more", kToDoCountAt, 2, 3},
-        {"To Do negative", kToDoCountAt, 2, -1},
         {"To Do largest", kToDoCountAt, 2, INT16_MAX},
-        {"To Do smallest", kToDoCountAt, 2, INT16_MIN},
+        {"To Do negative", kToDoCountAt, 2, -1},
         // The total still matches the file: a negative count is refused all the same.
         {"negative made up by another slot", SlotCountAt(1, 0), 4, -1, SlotCountAt(25, 6), 3},
-        {"negative made up by another investment", InvestCountAt(1), 4, -1, InvestCountAt(25), 4},
     };
     for (const CountCase& c : cases) {
         std::vector<uint8_t> bytes = good;
@@ -300,22 +249,6 @@ TEST_F(DamagedFileTest, CountsThatDoNotDescribeTheSectionsAreRefused)
 
 TEST_F(DamagedFileTest, CountsThatAddUpToTheFileAreReadWhateverTheRecordsHold)
 {
-    // Portfolio (investment 0) has no history in the file: its count is not one of the file's.
-    for (int64_t portfolio : {int64_t(INT32_MAX), int64_t(-1)}) {
-        std::vector<uint8_t> bytes = good;
-        PutLE(bytes, TailOf(bytes) + InvestCountAt(0), portfolio, 4);
-        EXPECT_EQ(ReadDamaged(bytes, "Portfolio count"), Outcome::Read);
-    }
-
-    // Rent takes Gas's record, which names its own slot: reported once, and not saved over.
-    std::vector<uint8_t> moved = good;
-    PutLE(moved, TailOf(moved) + SlotCountAt(1, 0), 3, 4);
-    PutLE(moved, TailOf(moved) + SlotCountAt(2, 1), 0, 4);
-    EXPECT_EQ(ReadDamaged(moved, "record moved to Rent"), Outcome::ReadButNotSaved);
-    host.Messages.clear();
-    ASSERT_EQ(Read(moved), 1);
-    EXPECT_EQ(host.OnlyMessage(), kMisplaced + "Rent");
-
     // History bytes read as investment history and as To Do records:
     // 5 history records = 1,140 bytes = 14 investment records + 3 To Do records.
     std::vector<uint8_t> shifted = good;
@@ -370,35 +303,6 @@ TEST_F(DamagedFileTest, RandomByteChangesAreRefusedOrReadSafely)
     EXPECT_GT(counts[static_cast<int>(Outcome::Read)], 60);
 }
 
-TEST_F(DamagedFileTest, UnendedTextsAreCutAtTheEndOfTheirFields)
-{
-    std::vector<uint8_t> bytes = good;
-    uint8_t* p = bytes.data();
-    for (int k = 0; k < H; ++k, p += kHistoryRecordSize)
-        FillTexts(kHistoryLayout, p);
-    for (int k = 0; k < I; ++k, p += kInvestHistoryRecordSize)
-        FillTexts(kInvestHistoryLayout, p);
-    for (int k = 0; k < T; ++k, p += kToDoRecordSize)
-        FillTexts(kToDoLayout, p);
-    for (int k = 0; k < kMainAccounts * kSlots; ++k, p += kSlotBytes)
-        FillTexts(kAccountLayout, p);
-    FillTexts(kBudgetLayout, p);
-    p += kBudgetBytes;
-    for (int k = 0; k < kInvestments; ++k, p += kInvestRecordBytes)
-        FillTexts(kInvestLayout, p);
-    ASSERT_EQ(p, bytes.data() + bytes.size());
-
-    ASSERT_EQ(Read(bytes), 1) << host.AllMessages();
-    EXPECT_EQ(std::strlen(Accounts[1][0].Note), 255u);
-    EXPECT_EQ(std::strlen(gBudget.HistoryFont.lfFaceName), 31u);
-    EXPECT_EQ(std::strlen(MemoryAccounts[1][0].HistoryRec->PayToFm), 63u);
-    EXPECT_EQ(std::strlen(gToDoAnchor->ToDo), 63u);
-    EXPECT_EQ(std::strlen(gIntRec.DollarSymbol), 3u);
-    // A history date is the one text kept whole: reminders pack their data up to its last byte.
-    EXPECT_EQ(static_cast<uint8_t>(MemoryAccounts[1][0].HistoryRec->Datime[15]), 0xFF);
-    EXPECT_EQ(ReadDamaged(bytes, "texts without an end"), Outcome::Read);
-}
-
 struct SettingCase {
     const char* what;
     size_t at;  // within the tail
@@ -410,14 +314,10 @@ struct SettingCase {
 TEST_F(DamagedFileTest, ImpossibleSettingsAreReplacedAndThatIsWhatGetsSaved)
 {
     const SettingCase cases[] = {
-        {"decimal places -1", kIntStart + 7, 1, -1, 2},      {"decimal places 5", kIntStart + 7, 1, 5, 2},
-        {"decimal places 127", kIntStart + 7, 1, 127, 2},    {"decimal places -128", kIntStart + 7, 1, -128, 2},
-        {"decimal places 0", kIntStart + 7, 1, 0, 0},        {"decimal places 4", kIntStart + 7, 1, 4, 4},
-        {"group size -1", kIntStart + 8, 1, -1, 3},          {"group size 16", kIntStart + 8, 1, 16, 3},
-        {"group size 127", kIntStart + 8, 1, 127, 3},        {"group size 0", kIntStart + 8, 1, 0, 0},
-        {"group size 15", kIntStart + 8, 1, 15, 15},         {"payers -1", kPayersAt, 2, -1, 0},
-        {"payers -32768", kPayersAt, 2, -32768, 0},          {"payers 4", kPayersAt, 2, 4, kPayers},
-        {"payers 32767", kPayersAt, 2, 32767, kPayers},      {"payers 0", kPayersAt, 2, 0, 0},
+        {"decimal places -1", kIntStart + 7, 1, -1, 2}, {"decimal places 5", kIntStart + 7, 1, 5, 2},
+        {"decimal places 4", kIntStart + 7, 1, 4, 4},   {"group size -1", kIntStart + 8, 1, -1, 3},
+        {"group size 16", kIntStart + 8, 1, 16, 3},     {"group size 0", kIntStart + 8, 1, 0, 0},
+        {"payers -1", kPayersAt, 2, -1, 0},             {"payers 4", kPayersAt, 2, 4, kPayers},
         {"payers 3", kPayersAt, 2, 3, 3},
     };
     for (const SettingCase& c : cases) {
@@ -439,7 +339,7 @@ TEST_F(DamagedFileTest, ImpossibleSettingsAreReplacedAndThatIsWhatGetsSaved)
 
 TEST_F(DamagedFileTest, HistoryPositionsOutsideTheGridBecomeTheirSlotsAndAreReportedOnce)
 {
-    const std::pair<int, int> positions[] = {{-1, 0}, {26, 0}, {0, -1}, {0, 7}, {32767, -32768}, {-32768, 32767}};
+    const std::pair<int, int> positions[] = {{-1, 0}, {26, 0}, {0, 7}, {32767, -32768}};
     for (auto [Mi, Si] : positions) {
         std::vector<uint8_t> bytes = good;
         for (int k = 0; k < H; ++k) {
@@ -459,42 +359,6 @@ TEST_F(DamagedFileTest, HistoryPositionsOutsideTheGridBecomeTheirSlotsAndAreRepo
         host.Messages.clear();
         EXPECT_TRUE(Image() == good) << Mi << "." << Si;
         EXPECT_TRUE(host.Messages.empty()) << host.AllMessages();
-    }
-}
-
-TEST_F(DamagedFileTest, RefusedFileLeavesTheOpenBudgetExactlyAsItWas)
-{
-    // The open budget has a change that no file holds.
-    CheckbookLogRecord("Unsaved change");
-    const AHistory* checkbook = MemoryAccounts[0][1].HistoryRec;
-    const ToDo* firstToDo = gToDoAnchor;
-    const std::vector<uint8_t> before = Image();
-
-    std::vector<uint8_t> size87387(good.end() - (kTailSize - 1), good.end());
-    std::vector<uint8_t> longer = good;
-    longer.insert(longer.begin(), 0);
-    std::vector<uint8_t> negative = good;
-    PutLE(negative, TailOf(negative) + InvestCountAt(7), -1, 4);
-    std::vector<uint8_t> older = good;
-    older[TailOf(older) + kBudgetStart + 387] = 1;
-    std::vector<uint8_t> newer = good;
-    newer[TailOf(newer) + kBudgetStart + 387] = 4;
-    const struct {
-        const char* what;
-        const std::vector<uint8_t>& bytes;
-        const std::string& message;
-    } cases[] = {
-        {"87,387 bytes", size87387, kInvalidSize}, {"one byte too many", longer, kInvalidSize},
-        {"negative count", negative, kInvalidSize}, {"older version", older, kOlderVersion},
-        {"newer version", newer, kNewerVersion},
-    };
-    for (const auto& c : cases) {
-        host.Messages.clear();
-        EXPECT_EQ(Read(c.bytes), 0) << c.what;
-        EXPECT_EQ(host.OnlyMessage(), c.message) << c.what;
-        EXPECT_EQ(MemoryAccounts[0][1].HistoryRec, checkbook) << c.what;
-        EXPECT_EQ(gToDoAnchor, firstToDo) << c.what;
-        EXPECT_TRUE(Image() == before) << c.what;
     }
 }
 

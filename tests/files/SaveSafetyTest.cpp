@@ -55,7 +55,6 @@ TEST_F(SaveSafetyTest, ADiskThatFillsUpAnywhereLeavesTheOldFileAsItWas)
     const int64_t sections = history + 4 * 60 + 2 * 100;
     const ShortWriteCase cases[] = {
         {0, "Error. 28 Unable to write history data."},
-        {history - 1, "Error. 28 Unable to write history data."},
         {history + 10, "Error. 28 Unable to write history data."},
         {history + 4 * 60 + 150, "Error. 28 Unable to write ToDo data."},
         {sections + 1000, "Error. 28 Unable to write Account data."},

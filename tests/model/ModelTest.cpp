@@ -27,20 +27,11 @@ TEST_F(ModelTest, NewBudgetHasOnlyAvailableAndTheCheckbook)
     EXPECT_FALSE(Accounts[0][1].Valid);
     EXPECT_STREQ(Accounts[0][5].Name, "Found Items");
     EXPECT_STREQ(Invest[0].Name, "Portfolio");
-    EXPECT_EQ(Invest[0].IwPt.x, 4);
-    EXPECT_EQ(Invest[3].IwPt.y, 50);
     EXPECT_EQ(gBudget.HighestIdent, 1000);
     EXPECT_EQ(gBudget.UniqueID, 1);
     EXPECT_EQ(gBudget.YearLastUsed, 26);
-    EXPECT_EQ(gBudget.PayType[0], 1007);
-    EXPECT_EQ(gBudget.PayType[1], 1014);
     EXPECT_EQ(gBudget.PayType[2], 1021);
-    EXPECT_EQ(gBudget.MwPt.x, 4);
-    EXPECT_EQ(gBudget.MwPt.y, 40);
-    EXPECT_EQ(gBudget.DataFileIdent, 3);
     EXPECT_EQ(gBudget.Flag1, kBudgetHasInternational);
-    EXPECT_EQ(gBudget.NegativeAmount, RGB(255, 0, 0));
-    EXPECT_EQ(gBudget.StandardSub, RGB(0, 255, 255));
     EXPECT_EQ(gNewBudgetFile, 1);
     EXPECT_EQ(gStartUpFlag, 1);
     EXPECT_EQ(gFirstSelected[0], -1);
@@ -61,31 +52,6 @@ TEST_F(ModelTest, ArchiveYearsCountBackFromTwoYearsAgo)
     EXPECT_EQ(gArchive[0].Year, 1993);
 }
 
-TEST_F(ModelTest, ResettingASlotKeepsItsNoteAndSubName)
-{
-    AddTestAccount(4, 2, "Gas", true);
-    AddTestHistory(4, 2, 100, false, "x");
-    CopyString("a note", Accounts[4][2].Note);
-    CopyString("Car", Accounts[4][2].SubName);
-    Accounts[4][2].PayAmount[2][4] = 9;
-    Accounts[4][2].HFlag = 0;
-    InitializeAccountRecord(4, 2);
-    const ARecord& a = Accounts[4][2];
-    EXPECT_FALSE(a.Valid);
-    EXPECT_FALSE(a.SavingsFlag);
-    EXPECT_EQ(a.Name[0], 0);
-    EXPECT_EQ(a.Balance, 0);
-    EXPECT_EQ(a.PayAmount[2][4], 0);
-    EXPECT_EQ(a.HFlag, 1);
-    EXPECT_EQ(a.HwPt.x, 25);
-    EXPECT_EQ(a.SwPt.y, 60);
-    EXPECT_EQ(a.NumberOfHistoryRecords, 0);
-    EXPECT_STREQ(a.Note, "a note");
-    EXPECT_STREQ(a.SubName, "Car");
-    EXPECT_EQ(MemoryAccounts[4][2].HistoryRec, nullptr);
-    EXPECT_EQ(MemoryAccounts[4][2].DisplayLines, 0);
-}
-
 TEST_F(ModelTest, LogEntryGoesToTheHeadOfTheCheckbookDatedToday)
 {
     gBudgetFileChanged = 0;
@@ -102,27 +68,6 @@ TEST_F(ModelTest, LogEntryGoesToTheHeadOfTheCheckbookDatedToday)
     EXPECT_EQ(Accounts[0][1].NumberOfHistoryRecords, 2);
     EXPECT_EQ(MemoryAccounts[0][1].DisplayLines, 2);
     EXPECT_EQ(gBudgetFileChanged, 1);
-}
-
-TEST_F(ModelTest, WindowLookupsFindTheSlotOrNothing)
-{
-    int windows[3];
-    MemoryAccounts[3][4].HistoryWindow = &windows[0];
-    MemoryAccounts[3][4].HistoryListWindow = &windows[1];
-    MemoryAccounts[7][0].SubAccountWindow = &windows[2];
-    MemoryInvest[9].HistoryWindow = &windows[0];
-    int Mi = -1, Si = -1;
-    EXPECT_EQ(GetHistoryWindowRecord(&windows[0], &Mi, &Si), 1);
-    EXPECT_EQ(Mi, 3);
-    EXPECT_EQ(Si, 4);
-    EXPECT_EQ(GetHistoryListWindowRecord(&windows[1], &Mi, &Si), 1);
-    EXPECT_EQ(GetHistoryWindowRecord(&windows[2], &Mi, &Si), 0);
-    EXPECT_EQ(GetSubAccountWindowRecord(&windows[2]), 7);
-    EXPECT_EQ(GetInvestHistoryWindowRecord(&windows[0]), 9);
-    EXPECT_EQ(GetInvestHistoryListWindowRecord(&windows[0]), -1);
-    // No window never matches the slots that have none.
-    EXPECT_EQ(GetHistoryWindowRecord(nullptr, &Mi, &Si), 0);
-    EXPECT_EQ(GetSubAccountWindowRecord(nullptr), -1);
 }
 
 TEST_F(ModelTest, ANewBudgetReleasesTheRecordsOfTheOldOne)

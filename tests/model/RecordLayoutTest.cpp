@@ -62,27 +62,4 @@ TEST(RecordLayoutTest, DecodingThenEncodingKeepsEveryStoredByte)
     }
 }
 
-TEST(RecordLayoutTest, NumbersAreLittleEndianAndPointersComeBackNull)
-{
-    AHistory h{};
-    h.HistoryFP = &h;
-    h.Balance = -2;
-    h.Mi = 0x0102;
-    uint8_t bytes[228];
-    EncodeRecord(kHistoryLayout, &h, bytes);
-    EXPECT_EQ(bytes[0] | bytes[1] | bytes[2] | bytes[3], 0);
-    EXPECT_EQ(bytes[8], 0xFE);
-    EXPECT_EQ(bytes[11], 0xFF);
-    EXPECT_EQ(bytes[24], 0x02);
-    EXPECT_EQ(bytes[25], 0x01);
-    bytes[0] = 0x55;  // whatever a pointer held in the file
-    AHistory back;
-    std::memset(&back, 0x55, sizeof back);
-    DecodeRecord(kHistoryLayout, bytes, &back);
-    EXPECT_EQ(back.HistoryFP, nullptr);
-    EXPECT_EQ(back.BalanceRec, nullptr);
-    EXPECT_EQ(back.Balance, -2);
-    EXPECT_EQ(back.Mi, 0x0102);
-}
-
 }  // namespace
