@@ -133,7 +133,8 @@ private:
 void KeepBackup(const QString& name)
 {
 #ifdef Q_OS_UNIX
-    const QByteArray oldPath = QFile::encodeName(name);
+    // The file itself, not a symbolic link to it, is what the backup must keep.
+    const QByteArray oldPath = QFile::encodeName(QFileInfo(name).canonicalFilePath());
     const QByteArray linkPath = QFile::encodeName(name + ".bak.new");
     ::unlink(linkPath.constData());
     if (::link(oldPath.constData(), linkPath.constData()) == 0) {
