@@ -26,9 +26,6 @@
 
 namespace {
 
-// Larger than any budget could grow: 9 million history records.
-constexpr qint64 kLargestBudgetFile = qint64(1) << 31;
-
 int64_t gSaveByteLimit = -1;
 
 const std::vector<FileFilter> kBudgetFilters = {
@@ -100,6 +97,21 @@ void CountSubAccounts()
             CopyString("Category Name", main.SubName);
     }
 }
+
+// Reads a budget file piece by piece, so opening needs no copy of the whole file.
+class FileSource : public ImageSource {
+public:
+    explicit FileSource(QFile& file) : file(file) {}
+    int64_t Size() const override { return file.size(); }
+    bool Read(int64_t offset, uint8_t* out, size_t size) override
+    {
+        return file.seek(offset) && file.read(reinterpret_cast<char*>(out), static_cast<qint64>(size)) ==
+                                        static_cast<qint64>(size);
+    }
+
+private:
+    QFile& file;
+};
 
 // Writes the sections into the save file, checking that every byte arrived.
 class SaveFileWriter : public FileWriter {
@@ -225,19 +237,10 @@ int OpenBudget(int flag)
         HandleFileError("Unable to open file.");
         return refuse();
     }
-    const qint64 size = file.size();
-    if (size < kTailSize || size > kLargestBudgetFile) {
-        HandleStandardError("Invalid file size.", "", "", "");
+    FileSource source(file);
+    if (!ReadBudgetImage(source))
         return refuse();
-    }
-    const QByteArray bytes = file.read(size);
-    if (bytes.size() != size) {
-        HandleFileError("Unable to read accounts data.");
-        return refuse();
-    }
     file.close();
-    if (!ReadBudgetImage(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(size)))
-        return refuse();
 
     // The new budget is in place; the one before it is closed.
     if (gStartUpFlag && !CString(gBudgetFileName, fileName))

@@ -12,6 +12,7 @@
 #include "reminders/Remind.h"
 #include "reminders/ToDo.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <new>
@@ -117,7 +118,8 @@ bool OutstandingInCheckbook(const ARecord& slot, const AHistory& r)
     return slot.Valid && !slot.SavingsFlag && !r.BalanceFlag && !r.UnDone && (!r.TransferFlag || r.Savings);
 }
 
-void ReadHistoryData(const uint8_t* data, AHistory* block)
+// Links the decoded history records into the chains of their slots, in file order.
+void ReadHistoryData(AHistory* block)
 {
     bool positionReported = false;
     for (int Mi = 0; Mi < kMainAccounts; ++Mi)
@@ -128,8 +130,6 @@ void ReadHistoryData(const uint8_t* data, AHistory* block)
             AHistory* last = nullptr;
             for (int k = 0; k < slot.NumberOfHistoryRecords; ++k) {
                 AHistory* rec = block++;
-                DecodeRecord(kHistoryLayout, data, rec);
-                data += kHistoryRecordSize;
                 // A damaged file could hold thousands of misplaced records: the first is
                 // reported, the rest would only repeat the same message.
                 if (!positionReported && !IntegrityCheck2(rec, Mi, Si))
@@ -155,15 +155,13 @@ void ReadHistoryData(const uint8_t* data, AHistory* block)
         }
 }
 
-void ReadInvestHistoryData(const uint8_t* data, IHistory* block)
+void ReadInvestHistoryData(IHistory* block)
 {
     for (int Ii = 1; Ii < kInvestments; ++Ii) {
         InitializeMemoryInvestRecord(Ii);
         IHistory* last = nullptr;
         for (int k = 0; k < Invest[Ii].NumberOfHistoryRecords; ++k) {
             IHistory* rec = block++;
-            DecodeRecord(kInvestHistoryLayout, data, rec);
-            data += kInvestHistoryRecordSize;
             if (!Within(rec->Ii, 0, kInvestments - 1))
                 rec->Ii = static_cast<int16_t>(Ii);
             (last ? last->InvestFP : MemoryInvest[Ii].HistoryRec) = rec;
@@ -175,26 +173,58 @@ void ReadInvestHistoryData(const uint8_t* data, IHistory* block)
     }
 }
 
-void ReadToDoData(const uint8_t* data, ToDo* block, int64_t count)
+// Reads `count` records of a section in chunks into the block, decoding each.
+template <typename T>
+bool DecodeSection(ImageSource& source, int64_t offset, const RecordLayout& layout, T* block, int64_t count,
+                   const char* failure)
 {
-    for (int64_t k = 0; k < count; ++k) {
-        DecodeRecord(kToDoLayout, data, block + k);
-        data += kToDoRecordSize;
+    constexpr int64_t kChunkBytes = 256 * 1024;
+    const int64_t perChunk = kChunkBytes / layout.FileSize;
+    std::vector<uint8_t> chunk(static_cast<size_t>(std::min(count, perChunk) * layout.FileSize));
+    for (int64_t done = 0; done < count;) {
+        const int64_t n = std::min(count - done, perChunk);
+        if (!source.Read(offset + done * layout.FileSize, chunk.data(), static_cast<size_t>(n * layout.FileSize))) {
+            HandleFileError(failure);
+            return false;
+        }
+        for (int64_t k = 0; k < n; ++k)
+            DecodeRecord(layout, chunk.data() + k * layout.FileSize, block + done + k);
+        done += n;
     }
-    AddToDoRecords(block, static_cast<size_t>(count));
+    return true;
 }
 
 }  // namespace
 
+bool MemorySource::Read(int64_t offset, uint8_t* out, size_t count)
+{
+    if (offset < 0 || static_cast<uint64_t>(offset) > size || count > size - static_cast<size_t>(offset))
+        return false;
+    std::memcpy(out, data + offset, count);
+    return true;
+}
+
 int ReadBudgetImage(const uint8_t* data, size_t size)
 {
-    if (size < static_cast<size_t>(kTailSize)) {
+    MemorySource source(data, size);
+    return ReadBudgetImage(source);
+}
+
+int ReadBudgetImage(ImageSource& source)
+{
+    const int64_t size = source.Size();
+    if (size < kTailSize) {
         ReportInvalidSize();
+        return 0;
+    }
+    std::vector<uint8_t> tail(kTailSize);
+    if (!source.Read(size - kTailSize, tail.data(), tail.size())) {
+        HandleFileError("Unable to read accounts data.");
         return 0;
     }
     static Tail t;  // 90 KB: kept off the stack
     t = Tail{};
-    DecodeTail(data + size - kTailSize, t);
+    DecodeTail(tail.data(), t);
 
     bool upgradePrices = false;
     if (t.budget.DataFileIdent == 2) {
@@ -216,7 +246,7 @@ int ReadBudgetImage(const uint8_t* data, size_t size)
     const int64_t I = CountInvestHistory(t, negative);
     const int64_t T = t.budget.NumberOfToDoRecords;
     const int64_t sections = H * kHistoryRecordSize + I * kInvestHistoryRecordSize + T * kToDoRecordSize;
-    if (negative || sections != static_cast<int64_t>(size) - kTailSize) {
+    if (negative || sections != size - kTailSize) {
         ReportInvalidSize();
         return 0;
     }
@@ -237,17 +267,24 @@ int ReadBudgetImage(const uint8_t* data, size_t size)
         HandleMemoryError(3);
         return 0;
     }
+    const int64_t investAt = H * kHistoryRecordSize;
+    const int64_t toDoAt = investAt + I * kInvestHistoryRecordSize;
+    if (!DecodeSection(source, 0, kHistoryLayout, history.get(), H, "Unable to read history file.") ||
+        !DecodeSection(source, investAt, kInvestHistoryLayout, investHistory.get(), I,
+                       "Unable to read history file.") ||
+        !DecodeSection(source, toDoAt, kToDoLayout, toDo.get(), T, "Unable to read To Do data."))
+        return 0;
 
-    // The file is sound: it replaces the open budget.
+    // The file is sound and read: it replaces the open budget.
     ReleaseBudgetRecords();
     std::memcpy(Accounts, t.accounts, sizeof Accounts);
     gBudget = t.budget;
     std::memcpy(Invest, t.invest, sizeof Invest);
     gIntRec = t.intRec;
 
-    ReadHistoryData(data, history.get());
-    ReadInvestHistoryData(data + H * kHistoryRecordSize, investHistory.get());
-    ReadToDoData(data + H * kHistoryRecordSize + I * kInvestHistoryRecordSize, toDo.get(), T);
+    ReadHistoryData(history.get());
+    ReadInvestHistoryData(investHistory.get());
+    AddToDoRecords(toDo.get(), static_cast<size_t>(T));
     KeepRecordBlock(std::move(history));
     KeepRecordBlock(std::move(investHistory));
     KeepRecordBlock(std::move(toDo));
@@ -266,9 +303,8 @@ void ReportCountRepaired(const char* first)
 }
 
 // Counts each chain's records that are not archived and repairs a count that differs.
-void GetNumberOfValidHistoryRecords(int64_t& H, int64_t& I)
+void GetNumberOfValidHistoryRecords()
 {
-    H = 0;
     for (int Mi = 0; Mi < kMainAccounts; ++Mi)
         for (int Si = 0; Si < kSlots; ++Si) {
             int32_t count = 0;
@@ -280,9 +316,7 @@ void GetNumberOfValidHistoryRecords(int64_t& H, int64_t& I)
                 Accounts[Mi][Si].NumberOfHistoryRecords = count;
                 ReportCountRepaired("History file integrity error.");
             }
-            H += count;
         }
-    I = 0;
     for (int Ii = 1; Ii < kInvestments; ++Ii) {
         int32_t count = 0;
         for (const IHistory* r = MemoryInvest[Ii].HistoryRec; r; r = r->InvestFP)
@@ -291,17 +325,42 @@ void GetNumberOfValidHistoryRecords(int64_t& H, int64_t& I)
             Invest[Ii].NumberOfHistoryRecords = count;
             ReportCountRepaired("Investment history file integrity error.");
         }
-        I += count;
     }
 }
 
-bool WriteBuffer(FileWriter& handle, const std::vector<uint8_t>& buffer, const char* failure)
-{
-    if (buffer.empty() || handle.Write(buffer.data(), buffer.size()))
+// Collects the records of one section and hands them to the writer in pieces of bounded size,
+// so saving needs no copy of the whole file in memory.
+class SectionWriter {
+public:
+    SectionWriter(FileWriter& handle, const char* failure) : handle(handle), failure(failure)
+    {
+        buffer.reserve(kChunkBytes);
+    }
+    bool Append(const RecordLayout& layout, const void* record)
+    {
+        if (buffer.size() + layout.FileSize > kChunkBytes && !Flush())
+            return false;
+        const size_t at = buffer.size();
+        buffer.resize(at + layout.FileSize);
+        EncodeRecord(layout, record, buffer.data() + at);
         return true;
-    HandleFileError(failure);
-    return false;
-}
+    }
+    bool Flush()
+    {
+        if (buffer.empty() || handle.Write(buffer.data(), buffer.size())) {
+            buffer.clear();
+            return true;
+        }
+        HandleFileError(failure);
+        return false;
+    }
+
+private:
+    static constexpr size_t kChunkBytes = 256 * 1024;
+    FileWriter& handle;
+    const char* failure;
+    std::vector<uint8_t> buffer;
+};
 
 // The tick of a balancing record travels through the file in the history record's Checked.
 void CarryTick(AHistory* r)
@@ -312,79 +371,38 @@ void CarryTick(AHistory* r)
                              : static_cast<const DBalance*>(r->BalanceRec)->BChecked;
 }
 
-// Appends the slot's records that are not archived; 0 when a record names another slot.
-int AppendSlotHistory(int Mi, int Si, std::vector<uint8_t>& buffer)
+int WriteHistoryData(FileWriter& handle)
 {
-    int32_t count = 0;
-    for (AHistory* r = MemoryAccounts[Mi][Si].HistoryRec; r; r = r->HistoryFP) {
-        if (!IntegrityCheck2(r, Mi, Si))
-            return 0;
-        r->Selected = 0;
-        CarryTick(r);
-        if (r->Archived)
-            continue;
-        const size_t at = buffer.size();
-        buffer.resize(at + kHistoryRecordSize);
-        EncodeRecord(kHistoryLayout, r, buffer.data() + at);
-        ++count;
-    }
-    Accounts[Mi][Si].NumberOfHistoryRecords = count;
-    return 1;
-}
-
-int WriteHistoryData(FileWriter& handle, int64_t H)
-{
-    if (H == 0)
-        return 1;
-    std::vector<uint8_t> buffer;
-    bool perAccount = false;
-    try {
-        buffer.reserve(static_cast<size_t>(H) * kHistoryRecordSize);
-    } catch (const std::bad_alloc&) {
-        HandleStandardError("Memory Warning.", "You are low on memory.  Consider", "increasing memory to improve",
-                            "performance.  Saving will continue.");
-        perAccount = true;
-    }
+    SectionWriter section(handle, "Unable to write history data.");
     for (int Mi = 0; Mi < kMainAccounts; ++Mi)
         for (int Si = 0; Si < kSlots; ++Si) {
             if (Accounts[Mi][Si].NumberOfHistoryRecords <= 0)
                 continue;
-            try {
-                if (!AppendSlotHistory(Mi, Si, buffer))
+            int32_t count = 0;
+            for (AHistory* r = MemoryAccounts[Mi][Si].HistoryRec; r; r = r->HistoryFP) {
+                if (!IntegrityCheck2(r, Mi, Si))
                     return 0;
-            } catch (const std::bad_alloc&) {
-                HandleMemoryError(9);
-                return 0;
-            }
-            if (perAccount) {
-                if (!WriteBuffer(handle, buffer, "Unable to write history data."))
-                    return 0;
-                buffer.clear();
-            }
-        }
-    return WriteBuffer(handle, buffer, "Unable to write history data.") ? 1 : 0;
-}
-
-int WriteInvestHistoryData(FileWriter& handle, int64_t I)
-{
-    if (I == 0)
-        return 1;
-    std::vector<uint8_t> buffer;
-    try {
-        buffer.reserve(static_cast<size_t>(I) * kInvestHistoryRecordSize);
-        for (int Ii = 1; Ii < kInvestments; ++Ii)
-            for (const IHistory* r = MemoryInvest[Ii].HistoryRec; r; r = r->InvestFP) {
+                r->Selected = 0;
+                CarryTick(r);
                 if (r->Archived)
                     continue;
-                const size_t at = buffer.size();
-                buffer.resize(at + kInvestHistoryRecordSize);
-                EncodeRecord(kInvestHistoryLayout, r, buffer.data() + at);
+                if (!section.Append(kHistoryLayout, r))
+                    return 0;
+                ++count;
             }
-    } catch (const std::bad_alloc&) {
-        HandleMemoryError(10);
-        return 0;
-    }
-    return WriteBuffer(handle, buffer, "Unable to write history data.") ? 1 : 0;
+            Accounts[Mi][Si].NumberOfHistoryRecords = count;
+        }
+    return section.Flush() ? 1 : 0;
+}
+
+int WriteInvestHistoryData(FileWriter& handle)
+{
+    SectionWriter section(handle, "Unable to write history data.");
+    for (int Ii = 1; Ii < kInvestments; ++Ii)
+        for (const IHistory* r = MemoryInvest[Ii].HistoryRec; r; r = r->InvestFP)
+            if (!r->Archived && !section.Append(kInvestHistoryLayout, r))
+                return 0;
+    return section.Flush() ? 1 : 0;
 }
 
 int WriteToDoData(FileWriter& handle)
@@ -398,23 +416,11 @@ int WriteToDoData(FileWriter& handle)
         return 0;
     }
     gBudget.NumberOfToDoRecords = static_cast<int16_t>(count);
-    if (count == 0)
-        return 1;
-    std::vector<uint8_t> buffer;
-    try {
-        buffer.reserve(static_cast<size_t>(count) * kToDoRecordSize);
-        for (const ToDo* r = gToDoAnchor; r; r = r->ToDoFP) {
-            if (r->Deleted)
-                continue;
-            const size_t at = buffer.size();
-            buffer.resize(at + kToDoRecordSize);
-            EncodeRecord(kToDoLayout, r, buffer.data() + at);
-        }
-    } catch (const std::bad_alloc&) {
-        HandleMemoryError(20);
-        return 0;
-    }
-    return WriteBuffer(handle, buffer, "Unable to write ToDo data.") ? 1 : 0;
+    SectionWriter section(handle, "Unable to write ToDo data.");
+    for (const ToDo* r = gToDoAnchor; r; r = r->ToDoFP)
+        if (!r->Deleted && !section.Append(kToDoLayout, r))
+            return 0;
+    return section.Flush() ? 1 : 0;
 }
 
 int WriteResourcesFile(FileWriter& handle)
@@ -425,28 +431,20 @@ int WriteResourcesFile(FileWriter& handle)
     EncodeRecord(kInternationalLayout, &gIntRec, intBytes);
     std::memcpy(subName + 1, intBytes, sizeof intBytes);
 
-    std::vector<uint8_t> accounts(kAccountsBytes);
-    uint8_t* p = accounts.data();
+    SectionWriter accounts(handle, "Unable to write Account data.");
     for (const auto& row : Accounts)
-        for (const auto& slot : row) {
-            EncodeRecord(kAccountLayout, &slot, p);
-            p += kAccountLayout.FileSize;
-        }
-    if (!WriteBuffer(handle, accounts, "Unable to write Account data."))
+        for (const auto& slot : row)
+            accounts.Append(kAccountLayout, &slot);  // 78,624 bytes: one piece
+    if (!accounts.Flush())
         return 0;
-
-    std::vector<uint8_t> budget(kBudgetBytes);
-    EncodeRecord(kBudgetLayout, &gBudget, budget.data());
-    if (!WriteBuffer(handle, budget, "Unable to write Budget data."))
+    SectionWriter budget(handle, "Unable to write Budget data.");
+    budget.Append(kBudgetLayout, &gBudget);
+    if (!budget.Flush())
         return 0;
-
-    std::vector<uint8_t> invest(kInvestBytes);
-    p = invest.data();
-    for (const auto& inv : Invest) {
-        EncodeRecord(kInvestLayout, &inv, p);
-        p += kInvestLayout.FileSize;
-    }
-    return WriteBuffer(handle, invest, "Unable to write Investment data.") ? 1 : 0;
+    SectionWriter invest(handle, "Unable to write Investment data.");
+    for (const auto& inv : Invest)
+        invest.Append(kInvestLayout, &inv);
+    return invest.Flush() ? 1 : 0;
 }
 
 }  // namespace
@@ -459,8 +457,12 @@ int WriteDataFile(FileWriter& handle)
     for (int Ii = 1; Ii < kInvestments; ++Ii)
         Invest[Ii].SelectFlag = 0;
 
-    int64_t H = 0, I = 0;
-    GetNumberOfValidHistoryRecords(H, I);
-    return WriteHistoryData(handle, H) && WriteInvestHistoryData(handle, I) && WriteToDoData(handle) &&
-           WriteResourcesFile(handle);
+    GetNumberOfValidHistoryRecords();
+    try {
+        return WriteHistoryData(handle) && WriteInvestHistoryData(handle) && WriteToDoData(handle) &&
+               WriteResourcesFile(handle);
+    } catch (const std::bad_alloc&) {
+        HandleMemoryError(9);
+        return 0;
+    }
 }

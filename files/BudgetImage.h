@@ -33,9 +33,32 @@ public:
     std::vector<uint8_t> Bytes;
 };
 
+// Where the bytes of a budget file come from.
+class ImageSource {
+public:
+    virtual ~ImageSource() = default;
+    virtual int64_t Size() const = 0;
+    // Reads `size` bytes at `offset`; false when not all of them could be read.
+    virtual bool Read(int64_t offset, uint8_t* out, size_t size) = 0;
+};
+
+// A budget file already in memory.
+class MemorySource : public ImageSource {
+public:
+    MemorySource(const uint8_t* data, size_t size) : data(data), size(size) {}
+    int64_t Size() const override { return static_cast<int64_t>(size); }
+    bool Read(int64_t offset, uint8_t* out, size_t count) override;
+
+private:
+    const uint8_t* data;
+    size_t size;
+};
+
 // Reads a whole budget file into the model: the tail, the international settings, the version,
-// the three sections with their chains, the price upgrade of version 2 files. Returns 1, or 0
-// after the program's message; a refused file leaves the open budget as it was.
+// the three sections with their chains, the price upgrade of version 2 files. Everything is read
+// and checked before it replaces the open budget, so a refused file (0, after the program's
+// message) leaves the open budget as it was. Returns 1 when the budget was read.
+int ReadBudgetImage(ImageSource& source);
 int ReadBudgetImage(const uint8_t* data, size_t size);
 
 // Writes the model as a budget file: counts the records (repairing wrong counts with a
