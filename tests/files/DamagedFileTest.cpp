@@ -9,6 +9,7 @@
 #include "model/Money.h"
 #include "model/RecordLayout.h"
 
+#include <cerrno>
 #include <climits>
 #include <cstddef>
 #include <cstring>
@@ -359,6 +360,43 @@ TEST_F(DamagedFileTest, HistoryPositionsOutsideTheGridBecomeTheirSlotsAndAreRepo
         host.Messages.clear();
         EXPECT_TRUE(Image() == good) << Mi << "." << Si;
         EXPECT_TRUE(host.Messages.empty()) << host.AllMessages();
+    }
+}
+
+// A disk with one unreadable byte.
+class FailingSource : public MemorySource {
+public:
+    FailingSource(const std::vector<uint8_t>& bytes, int64_t bad) : MemorySource(bytes.data(), bytes.size()), bad(bad) {}
+    bool Read(int64_t offset, uint8_t* out, size_t size) override
+    {
+        const bool hitsBadByte = offset <= bad && bad < offset + static_cast<int64_t>(size);
+        return !hitsBadByte && MemorySource::Read(offset, out, size);
+    }
+
+private:
+    int64_t bad;
+};
+
+TEST_F(DamagedFileTest, ReadErrorsAreReportedAndLeaveTheOpenBudgetAsItWas)
+{
+    const int64_t investAt = H * kHistoryRecordSize;
+    const int64_t toDoAt = static_cast<int64_t>(good.size()) - kTailSize - 2 * kToDoRecordSize;
+    const struct {
+        int64_t bad;
+        const char* message;
+    } cases[] = {
+        {0, "Error. 5 Unable to read history file."},
+        {investAt + 1, "Error. 5 Unable to read history file."},
+        {toDoAt + 1, "Error. 5 Unable to read To Do data."},
+        {static_cast<int64_t>(good.size()) - 1, "Error. 5 Unable to read accounts data."},
+    };
+    for (const auto& c : cases) {
+        FailingSource source(good, c.bad);
+        host.Messages.clear();
+        errno = 5;  // what a failing disk reports
+        EXPECT_EQ(ReadBudgetImage(source), 0);
+        EXPECT_EQ(host.OnlyMessage(), c.message);
+        EXPECT_TRUE(Image() == good);
     }
 }
 
