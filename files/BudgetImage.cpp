@@ -302,32 +302,6 @@ void ReportCountRepaired(const char* first)
                         "from backup copy.");
 }
 
-// Counts each chain's records that are not archived and repairs a count that differs.
-void GetNumberOfValidHistoryRecords()
-{
-    for (int Mi = 0; Mi < kMainAccounts; ++Mi)
-        for (int Si = 0; Si < kSlots; ++Si) {
-            int32_t count = 0;
-            for (const AHistory* r = MemoryAccounts[Mi][Si].HistoryRec; r; r = r->HistoryFP)
-                count += r->Archived ? 0 : 1;
-            // An empty chain is checked too, so a count with no records behind it cannot make
-            // the writer promise records it does not write.
-            if (count != Accounts[Mi][Si].NumberOfHistoryRecords) {
-                Accounts[Mi][Si].NumberOfHistoryRecords = count;
-                ReportCountRepaired("History file integrity error.");
-            }
-        }
-    for (int Ii = 1; Ii < kInvestments; ++Ii) {
-        int32_t count = 0;
-        for (const IHistory* r = MemoryInvest[Ii].HistoryRec; r; r = r->InvestFP)
-            count += r->Archived ? 0 : 1;
-        if (count != Invest[Ii].NumberOfHistoryRecords) {
-            Invest[Ii].NumberOfHistoryRecords = count;
-            ReportCountRepaired("Investment history file integrity error.");
-        }
-    }
-}
-
 // Collects the records of one section and hands them to the writer in pieces of bounded size,
 // so saving needs no copy of the whole file in memory.
 class SectionWriter {
@@ -371,13 +345,14 @@ void CarryTick(AHistory* r)
                              : static_cast<const DBalance*>(r->BalanceRec)->BChecked;
 }
 
+// Writes each chain's records that are not archived. The count written for an account is the
+// number of its records in the file: a stored count that differs is repaired with a warning
+// (an empty chain is checked too, so a count never promises records the file lacks).
 int WriteHistoryData(FileWriter& handle)
 {
     SectionWriter section(handle, "Unable to write history data.");
     for (int Mi = 0; Mi < kMainAccounts; ++Mi)
         for (int Si = 0; Si < kSlots; ++Si) {
-            if (Accounts[Mi][Si].NumberOfHistoryRecords <= 0)
-                continue;
             int32_t count = 0;
             for (AHistory* r = MemoryAccounts[Mi][Si].HistoryRec; r; r = r->HistoryFP) {
                 if (!IntegrityCheck2(r, Mi, Si))
@@ -390,7 +365,10 @@ int WriteHistoryData(FileWriter& handle)
                     return 0;
                 ++count;
             }
-            Accounts[Mi][Si].NumberOfHistoryRecords = count;
+            if (count != Accounts[Mi][Si].NumberOfHistoryRecords) {
+                Accounts[Mi][Si].NumberOfHistoryRecords = count;
+                ReportCountRepaired("History file integrity error.");
+            }
         }
     return section.Flush() ? 1 : 0;
 }
@@ -398,10 +376,20 @@ int WriteHistoryData(FileWriter& handle)
 int WriteInvestHistoryData(FileWriter& handle)
 {
     SectionWriter section(handle, "Unable to write history data.");
-    for (int Ii = 1; Ii < kInvestments; ++Ii)
-        for (const IHistory* r = MemoryInvest[Ii].HistoryRec; r; r = r->InvestFP)
-            if (!r->Archived && !section.Append(kInvestHistoryLayout, r))
+    for (int Ii = 1; Ii < kInvestments; ++Ii) {
+        int32_t count = 0;
+        for (const IHistory* r = MemoryInvest[Ii].HistoryRec; r; r = r->InvestFP) {
+            if (r->Archived)
+                continue;
+            if (!section.Append(kInvestHistoryLayout, r))
                 return 0;
+            ++count;
+        }
+        if (count != Invest[Ii].NumberOfHistoryRecords) {
+            Invest[Ii].NumberOfHistoryRecords = count;
+            ReportCountRepaired("Investment history file integrity error.");
+        }
+    }
     return section.Flush() ? 1 : 0;
 }
 
@@ -457,7 +445,6 @@ int WriteDataFile(FileWriter& handle)
     for (int Ii = 1; Ii < kInvestments; ++Ii)
         Invest[Ii].SelectFlag = 0;
 
-    GetNumberOfValidHistoryRecords();
     try {
         return WriteHistoryData(handle) && WriteInvestHistoryData(handle) && WriteToDoData(handle) &&
                WriteResourcesFile(handle);
