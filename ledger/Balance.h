@@ -1,7 +1,48 @@
-// Balancing records of the checkbook's outstanding transactions.
+// Balancing records of the checkbook's outstanding transactions: the withdrawal and deposit
+// chains, their order, combined pay deposits, and completing or forcing a balancing.
 #pragma once
 
 #include "model/Records.h"
 
 // Makes the balancing record of an outstanding checkbook transaction and puts it in its chain.
 void CreateBalanceRecord(AHistory* theHPtr);
+
+// The pay-deposit branch: every record of one pay entry shares one deposit record.
+void AddPayDeposit(AHistory* theHPtr);
+
+// The deposit record whose DepositID is `indicator`, or null.
+DBalance* FindIndicator(int32_t indicator);
+
+// Insertion of a new withdrawal into a non-empty chain, by date or by type.
+void SortWithdrawTypes(AHistory* theHPtr, CBalance* theCPointer);
+void SortWithdrawByDate(CBalance* theCPointer);
+void SortATMBalanceRecord(CBalance* theCPointer);
+void SortDebitBalanceRecord(CBalance* theCPointer);
+void SortCheckBalanceRecord(CBalance* theCPointer);
+void SortDepositBalanceRecord(DBalance* theDPointer);
+
+// Rebuilds the withdrawal chain in the order bit 1 of gBudget.Flag1 asks for.
+void ReloadCheckBalanceChain();
+
+// Recomputes gBCheckTotal, gBXCheckTotal, gBDepositTotal, gBXDepositTotal and gBalanceZero.
+void SumBalanceData();
+
+// Completes a balancing: ticked records become reconciled, the others stay outstanding.
+void BalanceCheckbook();
+void BalanceCheckbookCRecord(CBalance* theCPtr);
+void BalanceCheckbookDRecord(DBalance* theDPtr);
+void ResetHistoryBalanceCPointer(CBalance* theCPtr);
+void ResetHistoryBalanceDPointer(DBalance* theDPtr);
+
+// Makes the Checkbook agree with the statement by an adjusting entry in "Available"; 1, or 0
+// when refused.
+int ForceBalance();
+
+// Clicking the balance indicator, without the window: with a difference of 0 (or, with `force`
+// (Ctrl+Shift), after ForceBalance) the balancing is completed and the info box says
+// "Checkbook Balanced"; otherwise the balance error is shown. 1 when balanced.
+int CompleteBalancing(int force);
+
+// The history records of a combined pay deposit (its pieces); the array grows past 555 when a
+// pay entry reaches more accounts.
+int DepositPieceCount(const DBalance* theDPtr);

@@ -30,6 +30,11 @@ void GetWordMonth(int num, char* theText);
 void ConstructDate(int day, int month, int year, char* theDate, int flag);
 void ConstructToDoDate(char* theDate);
 
+// Completes a date the user typed (day; month/day; month/day/year in the display order, with
+// "/" or the date separator) from today into the stored form "MM/DD/YY"; 1, or 0 when it is
+// not a date.
+int ConvertInputDatime(const char* theText, char* theConvertedText);
+
 // The reminder packed into a history record's Datime (positions 9 to 15).
 void GetJDate(const AHistory* theHPtr, char* JDate);
 void SetJDate(AHistory* theHPtr, const char* JDate);

@@ -2,6 +2,7 @@
 // test): message boxes and questions, file choosers, repaint requests and the local clock.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,23 @@ public:
 
     // Asks for the main window's info box to be redrawn.
     virtual void UpdateInfoBox() {}
+
+    // Offers a transfer of `amount` from "Available" to slot (Mi, Si) for a withdrawal that lacks
+    // it, as the transfer dialog does: OK records the transfer (with Transfer, For "Available
+    // Transfer") and returns 1; "Cancel Available Transfer Only" returns 1 without a transfer;
+    // Cancel returns 0 and the withdrawal is refused. Hosts without windows refuse.
+    virtual int RunAvailableTransfer(int Mi, int Si, int32_t amount)
+    {
+        (void)Mi; (void)Si; (void)amount;
+        return 0;
+    }
+
+    // Runs the deletion dialog of an account that may be deleted; 1 when it was deleted.
+    virtual int RunDeleteAccountDialog(int Mi, int Si)
+    {
+        (void)Mi; (void)Si;
+        return 0;
+    }
 
     // Ends the program's message loop (Quit).
     virtual void QuitProgram() {}

@@ -6,3 +6,11 @@ void CheckReminder(AHistory* theHPtr)
 {
     (void)theHPtr;
 }
+
+// The reminder dialog asks for the due date and kind; until reminders are kept, a recorded
+// transaction announces itself here and nothing is set.
+void HandleReminder(AHistory* theHPtr, int remFlag)
+{
+    (void)theHPtr;
+    (void)remFlag;
+}

@@ -5,3 +5,7 @@
 
 // Lists a record whose reminder is due in Reminders (called for every record read).
 void CheckReminder(AHistory* theHPtr);
+
+// Sets, moves or clears the reminder of a newly recorded check or deposit (remFlag: the "Remind
+// Me" box).
+void HandleReminder(AHistory* theHPtr, int remFlag);
