@@ -118,10 +118,12 @@ bool OutstandingInCheckbook(const ARecord& slot, const AHistory& r)
     return slot.Valid && !slot.SavingsFlag && !r.BalanceFlag && !r.UnDone && (!r.TransferFlag || r.Savings);
 }
 
-// Links the decoded history records into the chains of their slots, in file order.
+// Links the decoded history records into the chains of their slots, in file order, and makes
+// the balancing records of the outstanding checkbook transactions.
 void ReadHistoryData(AHistory* block)
 {
     bool positionReported = false;
+    std::vector<AHistory*> outstanding;
     for (int Mi = 0; Mi < kMainAccounts; ++Mi)
         for (int Si = 0; Si < kSlots; ++Si) {
             InitializeMemoryAccountRecord(Mi, Si);
@@ -143,7 +145,7 @@ void ReadHistoryData(AHistory* block)
                 if (slot.Valid || slot.CheckbookRecord)
                     DetermineArchiveData(rec);
                 if (OutstandingInCheckbook(slot, *rec))
-                    CreateBalanceRecord(rec);
+                    outstanding.push_back(rec);
                 rec->HFlag = 0;
                 core.DisplayLines++;
                 if (rec->Tri && slot.HFlag) {
@@ -153,6 +155,7 @@ void ReadHistoryData(AHistory* block)
                 CheckReminder(rec);
             }
         }
+    CreateBalanceRecords(outstanding.data(), outstanding.size());
 }
 
 void ReadInvestHistoryData(IHistory* block)

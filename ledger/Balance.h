@@ -4,8 +4,15 @@
 
 #include "model/Records.h"
 
+#include <cstddef>
+#include <cstdint>
+
 // Makes the balancing record of an outstanding checkbook transaction and puts it in its chain.
 void CreateBalanceRecord(AHistory* theHPtr);
+
+// Makes the balancing records of many outstanding transactions at once (opening a budget), each
+// placed exactly where CreateBalanceRecord would place it, taken in the given order.
+void CreateBalanceRecords(AHistory* const* records, size_t count);
 
 // The pay-deposit branch: every record of one pay entry shares one deposit record.
 void AddPayDeposit(AHistory* theHPtr);

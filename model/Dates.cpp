@@ -13,6 +13,7 @@
 #include "model/TextMeasure.h"
 
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -402,4 +403,75 @@ int GetRemType(const AHistory* theHPtr)
 void SetRemType(AHistory* theHPtr, int remType)
 {
     theHPtr->Datime[15] = static_cast<char>((static_cast<unsigned>(remType) - 1000u) & 0xffu);
+}
+
+namespace {
+
+// A one- or two-digit number as two characters, with a leading 0 for one digit.
+void TwoCharacters(const char* from, size_t length, char* out)
+{
+    out[0] = length == 1 ? '0' : from[0];
+    out[1] = length == 1 ? from[0] : from[1];
+}
+
+}  // namespace
+
+int ConvertInputDatime(const char* theText, char* theConvertedText)
+{
+    char today[kDatimeSize];
+    GetDatime(today);
+    char month[2] = {today[0], today[1]};
+    char day[2] = {today[3], today[4]};
+    char year[2] = {today[6], today[7]};
+
+    char text[kDatimeSize];
+    size_t length = 0;
+    for (; length < kDatimeSize - 1 && theText[length]; ++length)
+        text[length] = theText[length] == gIntRec.DateSeperator ? '/' : theText[length];
+    text[length] = 0;
+    if (length == 0)
+        return 0;
+
+    const bool dayFirst = (gIntRec.Flag1 & kIntDayMonthYear) != 0;
+    const bool yearFirst = !dayFirst && (gIntRec.Flag1 & kIntYearMonthDay) != 0;
+    const int slashes = CountSlash(text);
+    const char* first = std::strchr(text, '/');
+    if (slashes == 0) {
+        TwoCharacters(text, length == 1 ? 1 : 2, day);
+    } else if (slashes == 1) {
+        const size_t a = static_cast<size_t>(first - text);
+        const size_t b = length - a - 1;
+        if (a < 1 || a > 2 || b < 1 || b > 2)
+            return 0;
+        TwoCharacters(text, a, month);
+        TwoCharacters(first + 1, b, day);
+        if (dayFirst)
+            std::swap(month, day);
+    } else if (slashes == 2) {
+        const char* second = std::strchr(first + 1, '/');
+        const size_t a = static_cast<size_t>(first - text);
+        const size_t b = static_cast<size_t>(second - first - 1);
+        const size_t c = length - static_cast<size_t>(second - text) - 1;
+        if (a < 1 || a > 2 || b < 1 || b > 2 || c != 2)
+            return 0;
+        char typed[3][2];
+        TwoCharacters(text, a, typed[0]);
+        TwoCharacters(first + 1, b, typed[1]);
+        TwoCharacters(second + 1, c, typed[2]);
+        // The typed numbers in the places the date order gives them.
+        const int monthAt = yearFirst ? 1 : (dayFirst ? 1 : 0);
+        const int dayAt = yearFirst ? 2 : (dayFirst ? 0 : 1);
+        const int yearAt = yearFirst ? 0 : 2;
+        std::memcpy(month, typed[monthAt], 2);
+        std::memcpy(day, typed[dayAt], 2);
+        std::memcpy(year, typed[yearAt], 2);
+    } else {
+        return 0;
+    }
+
+    const char date[9] = {month[0], month[1], '/', day[0], day[1], '/', year[0], year[1], 0};
+    if (!CheckDatime(date))
+        return 0;
+    std::memcpy(theConvertedText, date, 9);
+    return 1;
 }

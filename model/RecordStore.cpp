@@ -78,6 +78,7 @@ void ReleaseBudgetRecords()
     }
     gBalanceCAnchor = gBalanceCAnchorLast = nullptr;
     gBalanceDAnchor = gBalanceDAnchorLast = nullptr;
+    gCheckDisplayLines = gDepositDisplayLines = 0;
     gToDoAnchor = gToDoAnchorLast = nullptr;
     gSelectedItem = nullptr;
     gHPtr = nullptr;

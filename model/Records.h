@@ -278,7 +278,8 @@ struct CBalance {
 struct DBalance {
     DBalance* BalanceDFP;
     AHistory* HistoryRec;
-    AHistory** theArray;   // kDepositArraySize entries, or null
+    AHistory** theArray;   // ArraySize entries (at least kDepositArraySize), or null
+    int32_t ArraySize;
     int32_t BAmount;
     int32_t DepositID;
     int32_t BIdent;

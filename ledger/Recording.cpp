@@ -1,0 +1,146 @@
+// Recording transactions and account setups as the dialogs' OK does after reading the fields.
+#include "ledger/Recording.h"
+
+#include "ledger/Balance.h"
+#include "ledger/Budget.h"
+#include "model/Dates.h"
+#include "model/Globals.h"
+#include "model/Initialize.h"
+#include "model/Messages.h"
+#include "model/Money.h"
+#include "reminders/Remind.h"
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+// The second line of a check or deposit, shown when the account shows second lines.
+void SetSecondLine(AHistory* rec, int Mi, int Si)
+{
+    rec->Tri = 1;
+    if (Accounts[Mi][Si].HFlag) {
+        rec->HFlag = 1;
+        MemoryAccounts[Mi][Si].DisplayLines++;
+    }
+}
+
+// Records of accounts in the checkbook take part in balancing.
+void BalanceUnlessSavings(AHistory* rec, int Mi, int Si)
+{
+    if (!Accounts[Mi][Si].SavingsFlag)
+        CreateBalanceRecord(rec);
+}
+
+}  // namespace
+
+AHistory* RecordCheck(int Mi, int Si, const CheckEntry& entry)
+{
+    const bool savings = Accounts[Mi][Si].SavingsFlag != 0;
+    const uint32_t number = entry.Debit || savings ? 0 : entry.Number;
+    AHistory* rec = DebitAccount(Mi, Si, entry.Amount, static_cast<int32_t>(number), entry.PayTo, entry.Datime,
+                                 entry.For, entry.Debit ? "" : entry.Memo);
+    if (!rec)
+        return nullptr;
+    if (entry.Debit)
+        rec->ATM = 255;
+    rec->TaxFlag = entry.Tax ? 1 : 0;
+    SetSecondLine(rec, Mi, Si);
+    BalanceUnlessSavings(rec, Mi, Si);
+    // Writing the expected number or a higher one moves the next number past it.
+    const int32_t id = static_cast<int32_t>(number);
+    if (id > gBudget.HighestIdent)
+        gBudget.HighestIdent = id;
+    if (id == gBudget.HighestIdent)
+        ++gBudget.HighestIdent;
+    HandleReminder(rec, entry.Remind ? 1 : 0);
+    gBudgetFileChanged = 1;
+    return rec;
+}
+
+AHistory* RecordATM(int Mi, int Si, int32_t amount, const char* datime)
+{
+    AHistory* rec = DebitAccount(Mi, Si, amount, 0, "ATM Cash", datime, "", "");
+    if (rec) {
+        rec->ATM = 1;
+        BalanceUnlessSavings(rec, Mi, Si);
+    }
+    gBudgetFileChanged = 1;
+    return rec;
+}
+
+AHistory* RecordDeposit(int Mi, int Si, int32_t amount, const char* from, const char* datime, const char* xfor,
+                        bool remind)
+{
+    AHistory* rec = CreditAccount(Mi, Si, amount, from, datime, xfor);
+    gBudgetFileChanged = 1;
+    if (!rec)
+        return nullptr;
+    SetSecondLine(rec, Mi, Si);
+    BalanceUnlessSavings(rec, Mi, Si);
+    HandleReminder(rec, remind ? 1 : 0);
+    return rec;
+}
+
+AHistory* RecordTransfer(int fm1, int fm2, int to1, int to2, int32_t amount, const char* datime, const char* xfor)
+{
+    AHistory* rec = Transfer(fm1, fm2, to1, to2, amount, datime, xfor);
+    gBudgetFileChanged = 1;
+    return rec;
+}
+
+void RecordAccountSetup(int Mi, int Si, const char* name, bool savings,
+                        const int32_t payAmounts[kPayers][kPaysPerMonth])
+{
+    ARecord& slot = Accounts[Mi][Si];
+    if (!CString(name, slot.Name)) {
+        std::string log;
+        if (slot.Name[0])
+            log = std::string(slot.Name) + " changed to " + name;
+        else
+            log = std::string(name) + (Si == 0 ? " account added to budget" : " sub account added to budget");
+        CheckbookLogRecord(log.c_str());
+    }
+    CopyString(name, slot.Name);
+    slot.SavingsFlag = savings ? 1 : 0;
+    for (int p = 0; p < kPayers; ++p)
+        for (int k = 0; k < kPaysPerMonth; ++k)
+            slot.PayAmount[p][k] = payAmounts[p][k];
+    if (!slot.Valid) {
+        slot.Valid = 1;
+        if (Si > 0) {
+            Accounts[Mi][0].NumberOfSubAccounts++;
+            slot.SavingsFlag = Accounts[Mi][0].SavingsFlag;
+        }
+    }
+    gBudgetFileChanged = 1;
+    Recalculate();
+}
+
+int ReadDialogAmount(const char* text, int32_t* amount)
+{
+    char field[16];
+    CopyString(text, field);
+    int32_t value = 0;
+    if (S2I(field, &value) != kS2IValid) {
+        HandleDollarConversionError(field);
+        return 0;
+    }
+    if (value < 1 || value > kCheckbookCeiling) {
+        HandleRangeError(field);
+        return 0;
+    }
+    *amount = value;
+    return 1;
+}
+
+int ReadDialogDatime(const char* text, char* theDatime)
+{
+    char field[16];
+    CopyString(text, field);
+    if (!ConvertInputDatime(field, theDatime)) {
+        HandleDatimeConversionError(field);
+        return 0;
+    }
+    return 1;
+}
