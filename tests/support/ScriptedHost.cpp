@@ -1,6 +1,9 @@
 // The scripted host of the tests.
 #include "support/ScriptedHost.h"
 
+#include "ledger/Budget.h"
+#include "model/Dates.h"
+
 #include <gtest/gtest.h>
 
 int ScriptedHost::MessageBox(const std::string& text, const std::string& title, MessageButtons buttons,
@@ -51,4 +54,22 @@ std::string ScriptedHost::AllMessages() const
         all += m.Title + ": " + m.Text;
     }
     return all;
+}
+
+int ScriptedHost::RunAvailableTransfer(int Mi, int Si, int32_t amount)
+{
+    OfferedTransfers.push_back(amount);
+    switch (ShortfallAnswer) {
+    case Shortfall::Cancel:
+        return 0;
+    case Shortfall::WithdrawalOnly:
+        return 1;
+    case Shortfall::Transfer:
+        break;
+    }
+    char today[kDatimeSize];
+    GetDatime(today);
+    today[8] = 0;
+    Transfer(0, 0, Mi, Si, TransferAmount ? TransferAmount : amount, today, "Available Transfer");
+    return 1;
 }

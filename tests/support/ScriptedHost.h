@@ -25,6 +25,12 @@ public:
     void InvalidateAccount(int Mi, int Si) override { Invalidated.emplace_back(Mi, Si); }
     void UpdateInfoBox() override { ++InfoBoxUpdates; }
     void RunNewBudgetPaySetup() override { ++PaySetupRuns; }
+    int RunAvailableTransfer(int Mi, int Si, int32_t amount) override;
+    int RunDeleteAccountDialog(int Mi, int Si) override
+    {
+        DeleteDialogs.emplace_back(Mi, Si);
+        return DeleteDialogResult;
+    }
     LocalTime Now() override { return Clock; }
 
     // The text of the only message so far, or "" (fails the test when there are several).
@@ -40,6 +46,14 @@ public:
     std::vector<FileChoice> Choices;  // every chooser shown
     std::vector<std::pair<int, int>> Invalidated;
     int InfoBoxUpdates = 0;
+    // The offered transfer from "Available": the user cancels, keeps only the withdrawal, or
+    // makes the transfer of the offered amount (or of TransferAmount when it is set).
+    enum class Shortfall { Cancel, WithdrawalOnly, Transfer };
+    Shortfall ShortfallAnswer = Shortfall::Cancel;
+    int32_t TransferAmount = 0;
+    std::vector<int32_t> OfferedTransfers;
+    std::vector<std::pair<int, int>> DeleteDialogs;
+    int DeleteDialogResult = 0;
     int PaySetupRuns = 0;
     LocalTime Clock{2026, 12, 5, 18, 35, 0};
 };

@@ -1,0 +1,308 @@
+// Credits, debits, transfers, their rules, the pay totals and the account lookups.
+#include "LedgerFixture.h"
+
+#include "ledger/Budget.h"
+#include "ledger/Recording.h"
+#include "model/Dates.h"
+#include "model/Globals.h"
+#include "model/Initialize.h"
+#include "model/Money.h"
+
+namespace {
+
+class EngineTest : public LedgerFixture {
+protected:
+    void SetUp() override
+    {
+        LedgerFixture::SetUp();
+        Account(1, 0, "Food");
+        Account(2, 0, "Savings", true);
+        Account(3, 0, "Rent");
+    }
+};
+
+TEST_F(EngineTest, DebitMovesTheAccountAndTheCheckbookUnlessSavings)
+{
+    Deposit(1, 0, 30000);
+    Deposit(2, 0, 30000);
+    Deposit(0, 0, 20000);
+    ASSERT_EQ(Accounts[0][1].Balance, 50000);  // savings money is not in the checkbook
+
+    AHistory* rec = Check(1, 0, 20000, 1000);
+    ASSERT_NE(rec, nullptr);
+    EXPECT_EQ(Accounts[1][0].Balance, 10000);
+    EXPECT_EQ(Accounts[0][1].Balance, 30000);
+    EXPECT_EQ(rec->TypeFlag, 1);
+    EXPECT_EQ(rec->Amt, 20000);
+    EXPECT_EQ(rec->Balance, 10000);
+    EXPECT_EQ(rec->CheckID, 1000);
+    EXPECT_STREQ(rec->RDatime, "12/05/26 18:35p");
+
+    rec = Check(2, 0, 20000, 0);
+    ASSERT_NE(rec, nullptr);
+    EXPECT_EQ(Accounts[2][0].Balance, 10000);
+    EXPECT_EQ(Accounts[0][1].Balance, 30000);
+    EXPECT_EQ(rec->BalanceRec, nullptr);  // savings records are not balanced
+    ExpectCheckbookInStep();
+}
+
+struct ShortfallCase {
+    ScriptedHost::Shortfall answer;
+    int32_t transferAmount;  // 0: the offered amount
+    bool recorded;
+    int32_t accountAfter;
+    int records;  // in the account's chain
+};
+
+TEST_F(EngineTest, AShortAccountIsOfferedTheShortfallFromAvailable)
+{
+    const ShortfallCase cases[] = {
+        {ScriptedHost::Shortfall::Transfer, 0, true, 0, 3},
+        {ScriptedHost::Shortfall::Transfer, 1000, true, -1000, 3},
+        {ScriptedHost::Shortfall::WithdrawalOnly, 0, true, -2000, 2},
+        {ScriptedHost::Shortfall::Cancel, 0, false, 3000, 1},
+    };
+    for (const ShortfallCase& c : cases) {
+        NewBudget();
+        Account(1, 0, "Food");
+        Deposit(0, 0, 100000);
+        Deposit(1, 0, 3000);
+        host.ShortfallAnswer = c.answer;
+        host.TransferAmount = c.transferAmount;
+        host.OfferedTransfers.clear();
+        AHistory* rec = Check(1, 0, 5000, 1000);
+        EXPECT_EQ(rec != nullptr, c.recorded);
+        EXPECT_EQ(host.OfferedTransfers, std::vector<int32_t>{2000});
+        EXPECT_EQ(Accounts[1][0].Balance, c.accountAfter);
+        EXPECT_EQ(Accounts[1][0].NumberOfHistoryRecords, c.records);
+        if (c.records == 3) {  // newest first: the check, then the transfer in
+            const AHistory* in = MemoryAccounts[1][0].HistoryRec->HistoryFP;
+            EXPECT_TRUE(in->TransferFlag);
+            EXPECT_STREQ(in->For, "Available Transfer");
+        }
+        ExpectCheckbookInStep();
+    }
+}
+
+TEST_F(EngineTest, SavingsMayNotGoNegativeButAvailableMay)
+{
+    Deposit(2, 0, 1000);
+    Deposit(1, 0, 50000);
+    EXPECT_EQ(Check(2, 0, 2000, 0), nullptr);
+    EXPECT_EQ(host.OnlyMessage(), "This transaction would cause your\r\rSavings account to go negative.\r\rPlease try again.");
+    EXPECT_EQ(Accounts[2][0].NumberOfHistoryRecords, 1);
+    host.Messages.clear();
+    ASSERT_NE(Check(0, 0, 7000, 1000), nullptr);
+    EXPECT_EQ(Accounts[0][0].Balance, -7000);
+    EXPECT_TRUE(host.Messages.empty());
+}
+
+struct NegativeCase {
+    int32_t checkbook;  // before the debit of 150.00
+    bool allow, warn;
+    int answer;
+    bool recorded;
+    const char* message;  // "" for none
+};
+
+TEST_F(EngineTest, TheCheckbookGoesNegativeOnlyAsThePreferencesAllow)
+{
+    const NegativeCase cases[] = {
+        {10000, false, false, IDNO, false,
+         "This transaction would cause your\r\rCheckbook to go negative.\r\rPlease try again."},
+        {10000, true, false, IDNO, true, ""},
+        {10000, true, true, IDYES, true, "Your checkbook is about to go negative\r\rDo you want to continue?"},
+        {10000, true, true, IDNO, false, "Your checkbook is about to go negative\r\rDo you want to continue?"},
+        {-5000, true, true, IDYES, true, "Your checkbook is negative\r\rDo you want to continue?"},
+        {15000, false, true, IDNO, true, ""},
+    };
+    for (const NegativeCase& c : cases) {
+        NewBudget();
+        gBudget.CheckbookNegativeFlag = c.allow;
+        gBudget.CheckbookWarnFlag = c.warn;
+        Accounts[0][0].Balance = Accounts[0][1].Balance = c.checkbook;
+        host.Messages.clear();
+        host.Answers = {c.answer};
+        EXPECT_EQ(ATM(0, 0, 15000) != nullptr, c.recorded) << c.checkbook;
+        EXPECT_EQ(host.Messages.empty() ? "" : host.Messages[0].Text, c.message) << c.checkbook;
+        EXPECT_EQ(Accounts[0][1].Balance, c.recorded ? c.checkbook - 15000 : c.checkbook);
+    }
+}
+
+TEST_F(EngineTest, DepositsStopShortOfAMillionInTheCheckbook)
+{
+    Deposit(1, 0, 99999900);
+    EXPECT_EQ(Deposit(3, 0, 100), nullptr);
+    EXPECT_EQ(host.OnlyMessage(), "The number:     $1,000,000.00     is out of range.\r\rPlease try again.");
+    EXPECT_EQ(Accounts[3][0].NumberOfHistoryRecords, 0);
+    EXPECT_NE(Deposit(3, 0, 99), nullptr);
+    EXPECT_EQ(Accounts[0][1].Balance, 99999999);
+    // The ceiling counts the Checkbook even for savings.
+    host.Messages.clear();
+    EXPECT_EQ(Deposit(2, 0, 1), nullptr);
+}
+
+TEST_F(EngineTest, NoBalanceLeavesThe32BitRange)
+{
+    Accounts[2][0].Balance = INT32_MAX - 10;  // savings escape the ceiling
+    EXPECT_EQ(Deposit(2, 0, 11), nullptr);
+    EXPECT_EQ(host.OnlyMessage(), "The number:     $0.11     is out of range.\r\rPlease try again.");
+    EXPECT_EQ(Accounts[2][0].Balance, INT32_MAX - 10);
+    EXPECT_EQ(Accounts[2][0].NumberOfHistoryRecords, 0);
+    EXPECT_NE(Deposit(2, 0, 10), nullptr);
+}
+
+TEST_F(EngineTest, TransfersLinkTheirHalvesOrJoinBalancing)
+{
+    Deposit(1, 0, 10000);
+    Deposit(2, 0, 10000);
+    const int32_t book = Accounts[0][1].Balance;
+
+    // Between two checkbook accounts: the Checkbook is unchanged and the halves are linked.
+    AHistory* from = RecordTransfer(1, 0, 3, 0, 2500, "12/02/26", "rent share");
+    ASSERT_NE(from, nullptr);
+    const AHistory* to = MemoryAccounts[3][0].HistoryRec;
+    EXPECT_EQ(Accounts[0][1].Balance, book);
+    EXPECT_TRUE(from->TransferFlag && from->XferFm && to->TransferFlag && !to->XferFm);
+    EXPECT_STREQ(from->AccountName, "Rent");
+    EXPECT_STREQ(to->AccountName, "Food");
+    const char linkFrom[4] = {static_cast<char>(gBudget.UniqueID & 0xff), 3, 0, 0};
+    const char linkTo[4] = {static_cast<char>(gBudget.UniqueID & 0xff), 1, 0, 0};
+    EXPECT_EQ(std::string(from->Memo, 4), std::string(linkFrom, 4));
+    EXPECT_EQ(std::string(to->Memo, 4), std::string(linkTo, 4));
+    EXPECT_EQ(from->BalanceRec, nullptr);
+
+    // Into savings: the money leaves the checkbook, and the from-half is balanced.
+    from = RecordTransfer(1, 0, 2, 0, 5000, "12/02/26", "");
+    ASSERT_NE(from, nullptr);
+    EXPECT_EQ(Accounts[0][1].Balance, book - 5000);
+    EXPECT_TRUE(from->Savings);
+    EXPECT_NE(from->BalanceRec, nullptr);
+    EXPECT_EQ(from->Memo[0], 0);
+
+    // Out of savings: the to-half is a deposit into the bank account.
+    from = RecordTransfer(2, 0, 3, 0, 1000, "12/02/26", "");
+    ASSERT_NE(from, nullptr);
+    EXPECT_TRUE(MemoryAccounts[3][0].HistoryRec->Savings);
+    EXPECT_NE(MemoryAccounts[3][0].HistoryRec->BalanceRec, nullptr);
+    ExpectCheckbookInStep();
+}
+
+TEST_F(EngineTest, ATransferTheReceivingSideWouldRefuseIsNotStarted)
+{
+    Accounts[2][0].Balance = 5000000;
+    Deposit(1, 0, 99999000);
+    // From savings into the checkbook past the ceiling: nothing is recorded on either side.
+    EXPECT_EQ(RecordTransfer(2, 0, 1, 0, 5000, "12/02/26", ""), nullptr);
+    EXPECT_EQ(host.OnlyMessage(), "The number:     $1,000,040.00     is out of range.\r\rPlease try again.");
+    EXPECT_EQ(Accounts[2][0].NumberOfHistoryRecords, 0);
+    EXPECT_EQ(Accounts[2][0].Balance, 5000000);
+    EXPECT_EQ(Accounts[1][0].NumberOfHistoryRecords, 1);
+}
+
+TEST_F(EngineTest, PayTotalsCountTheExtraPaysAsTheirShareOfTheYear)
+{
+    gBudget.NumberOfPayers = 1;
+    gBudget.PayType[0] = 1004;  // weekly
+    gBudget.PayAmount[0] = 10000;
+    for (int k = 0; k < 5; ++k)
+        Accounts[1][0].PayAmount[0][k] = 1000;
+    int16_t percent = 0;
+    int32_t monthly = 0;
+    EXPECT_EQ(TotalPay(), 43333);
+    TotalMonthly(1, 0, &percent, &monthly);
+    EXPECT_EQ(monthly, 4333);
+    EXPECT_EQ(percent, 9);
+
+    gBudget.PayType[0] = 1005;  // bi-weekly
+    gBudget.PayAmount[0] = 100000;
+    for (int k = 0; k < 3; ++k)
+        Accounts[1][0].PayAmount[0][k] = 10000;
+    Account(1, 1, "Snacks");
+    Accounts[1][1].PayAmount[0][0] = 500;
+    EXPECT_EQ(TotalPay(), 216666);
+    TotalMonthly(1, 0, &percent, &monthly);
+    EXPECT_EQ(monthly, 21666);
+    EXPECT_EQ(percent, 9);
+    TotalSubMonthly(1, &percent, &monthly);
+    EXPECT_EQ(monthly, 22166);
+
+    const int pays[][2] = {{1004, 5}, {1012, 3}, {1020, 2}, {1007, 1}, {1003, 0}};
+    for (const auto& p : pays)
+        EXPECT_EQ(GetMaxPays(p[0]), p[1]) << p[0];
+
+    Recalculate();
+    EXPECT_EQ(Accounts[0][0].PayAmount[0][0], 100000 - 10000 - 500);
+    EXPECT_EQ(Accounts[0][0].PayAmount[0][2], 100000 - 10000);
+}
+
+TEST_F(EngineTest, AccountsAreFoundByNameCategoryAndSubName)
+{
+    Account(3, 1, "Electric");
+    Account(3, 2, "Water");
+    CopyString("Utilities", Accounts[3][0].SubName);
+    const struct {
+        const char* main;
+        const char* sub;
+        int found, Mi, Si;
+    } cases[] = {
+        {"Rent", "", 1, 3, 0}, {"Rent", "Water", 1, 3, 2}, {"Utilities", "Electric", 1, 3, 1},
+        {"Utilities", "", 0, -1, -1}, {"rent", "", 0, -1, -1}, {"", "Water", 0, -1, -1},
+        {"Rent", "Gas", 0, -1, -1}, {"Available", "", 1, 0, 0},
+    };
+    for (const auto& c : cases) {
+        int Mi = -1, Si = -1;
+        EXPECT_EQ(FindAccountName(c.main, c.sub, &Mi, &Si), c.found) << c.main << "/" << c.sub;
+        EXPECT_EQ(Mi, c.Mi) << c.main << "/" << c.sub;
+        EXPECT_EQ(Si, c.Si) << c.main << "/" << c.sub;
+    }
+}
+
+TEST_F(EngineTest, HitTestsFindTheBoxUnderAPoint)
+{
+    const struct {
+        POINT p;
+        int flag, position;
+    } mainCases[] = {
+        {{432, 22}, 1, 0}, {{555, 85}, 1, 0}, {{556, 85}, 1, -1}, {{4, 110}, 1, 1}, {{4, 110}, 0, 1},
+        {{252, 110}, 1, 3}, {{128, 110}, 1, 2}, {{500, 429}, 0, 25}, {{500, 429}, 1, -1}, {{3, 110}, 0, -1},
+    };
+    for (const auto& c : mainCases)
+        EXPECT_EQ(ValidMainAccount(c.p, c.flag), c.position) << c.p.x << "," << c.p.y;
+    Account(1, 4, "Gum");
+    EXPECT_EQ(ValidSubAccount(1, POINT{146, 16}, 1), 0);
+    EXPECT_EQ(ValidSubAccount(1, POINT{22, 144}, 1), 4);
+    EXPECT_EQ(ValidSubAccount(1, POINT{146, 144}, 1), -1);
+    EXPECT_EQ(ValidSubAccount(1, POINT{146, 144}, 0), 5);
+}
+
+TEST(InputDatesTest, TypedDatesAreCompletedFromToday)
+{
+    ScriptedHost host;
+    host.Clock = LocalTime{2002, 3, 15, 10, 0, 0};
+    SetHost(&host);
+    const struct {
+        int order;
+        char separator;
+        const char* typed;
+        const char* stored;  // "" when refused
+    } cases[] = {
+        {0, '/', "7", "03/07/02"}, {0, '/', "12", "03/12/02"}, {0, '/', "123", "03/12/02"},
+        {0, '/', "4/1", "04/01/02"}, {0, '/', "12/25/01", "12/25/01"}, {0, '/', "1/5/01", "01/05/01"},
+        {0, '/', "2/30", ""}, {0, '/', "1/5/2001", ""}, {0, '/', "1/2/3/4", ""}, {0, '/', "", ""},
+        {0, '/', "x", ""}, {kIntDayMonthYear, '/', "25/12", "12/25/02"}, {kIntDayMonthYear, '/', "5/4", "04/05/02"},
+        {kIntDayMonthYear, '.', "31.12.01", "12/31/01"}, {kIntYearMonthDay, '/', "01/12/25", "12/25/01"},
+        {kIntYearMonthDay, '/', "12/25", "12/25/02"}, {0, '.', "03.15.02", "03/15/02"}, {0, '.', "3.7", "03/07/02"},
+    };
+    for (const auto& c : cases) {
+        gIntRec.Flag1 = static_cast<signed char>(c.order);
+        gIntRec.DateSeperator = c.separator;
+        char out[kDatimeSize] = "unchanged";
+        const int ok = ConvertInputDatime(c.typed, out);
+        EXPECT_EQ(ok, c.stored[0] != 0) << c.typed;
+        EXPECT_STREQ(out, ok ? c.stored : "unchanged") << c.typed;
+    }
+    SetHost(nullptr);
+}
+
+}  // namespace
