@@ -2,6 +2,7 @@
 // and the integrity checks of their links.
 #include "LedgerFixture.h"
 
+#include "files/BudgetImage.h"
 #include "ledger/Balance.h"
 #include "ledger/Budget.h"
 #include "ledger/Integrity.h"
@@ -211,6 +212,40 @@ TEST_F(BalanceTest, CompletingABalancingNeedsNoDifferenceOrForce)
     EXPECT_STREQ(gInfoBox, "Checkbook Balanced");
     EXPECT_EQ(gBoxFlag, 1);
     EXPECT_TRUE(Deposits().empty());
+}
+
+TEST_F(BalanceTest, TicksAndOrderSurviveSavingAndOpening)
+{
+    EnterFive();
+    PayEntry(5, {{1, 300}, {2, 400}});
+    Deposit(3, 0, 100);  // savings: never listed
+    gBalanceCAnchor->BalanceCFP->BChecked = 1;
+    FindIndicator(5)->BChecked = 1;
+    const std::vector<std::string> withdrawals = Withdrawals();
+    const std::vector<std::string> deposits = Deposits();
+
+    MemoryWriter file;
+    ASSERT_EQ(WriteDataFile(file), 1);
+    ASSERT_EQ(ReadBudgetImage(file.Bytes.data(), file.Bytes.size()), 1);
+    EXPECT_EQ(Withdrawals(), withdrawals);
+    EXPECT_EQ(Deposits(), deposits);
+    EXPECT_EQ(gBalanceCAnchor->BalanceCFP->BChecked, 1);
+    EXPECT_EQ(gBalanceCAnchor->BChecked, 0);
+    EXPECT_EQ(FindIndicator(5)->BChecked, 1);
+    EXPECT_EQ(FindIndicator(5)->BAmount, 700);
+    EXPECT_EQ(gCheckDisplayLines, 5);
+    EXPECT_EQ(gDepositDisplayLines, 3);
+    // The ticks live in the balancing records while the budget is open.
+    for (const AHistory* h = MemoryAccounts[1][0].HistoryRec; h; h = h->HistoryFP)
+        EXPECT_EQ(h->Checked, 0);
+
+    // Unticking is saved too.
+    gBalanceCAnchor->BalanceCFP->BChecked = 0;
+    MemoryWriter again;
+    ASSERT_EQ(WriteDataFile(again), 1);
+    ASSERT_EQ(ReadBudgetImage(again.Bytes.data(), again.Bytes.size()), 1);
+    EXPECT_EQ(gBalanceCAnchor->BalanceCFP->BChecked, 0);
+    EXPECT_TRUE(host.Messages.empty()) << host.AllMessages();
 }
 
 TEST_F(BalanceTest, IntegrityChecksReportBrokenLinks)
