@@ -4,6 +4,10 @@
 #include "model/Globals.h"
 #include "model/Messages.h"
 
+#include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
+
 namespace {
 
 void ReportSevere(const char* first)
@@ -12,30 +16,11 @@ void ReportSevere(const char* first)
                         "this session without saving.");
 }
 
-bool InDepositChain(const void* rec)
-{
-    for (const DBalance* d = gBalanceDAnchor; d; d = d->BalanceDFP)
-        if (d == rec)
-            return true;
-    return false;
-}
-
-const CBalance* FindInWithdrawalChain(const void* rec)
-{
-    for (const CBalance* c = gBalanceCAnchor; c; c = c->BalanceCFP)
-        if (c == rec)
-            return c;
-    return nullptr;
-}
-
 bool InPayArray(const DBalance* d, const AHistory* h)
 {
     if (!d->theArray)
         return false;
-    for (int k = 0; k < kDepositArraySize; ++k)
-        if (d->theArray[k] == h)
-            return true;
-    return false;
+    return std::find(d->theArray, d->theArray + d->ArraySize, h) != d->theArray + d->ArraySize;
 }
 
 }  // namespace
@@ -54,11 +39,15 @@ int IntegrityCheck2(const AHistory* theHPtr, int Mi, int Si)
 
 int IntegrityCheck3()
 {
+    std::unordered_multimap<int32_t, int32_t> payDeposits;  // DepositID to BAmount
+    for (const DBalance* d = gBalanceDAnchor; d; d = d->BalanceDFP)
+        payDeposits.emplace(d->DepositID, d->BAmount);
     for (const AHistory* h = MemoryAccounts[0][1].HistoryRec; h; h = h->HistoryFP) {
         if (h->PayID <= 0)
             continue;
-        for (const DBalance* d = gBalanceDAnchor; d; d = d->BalanceDFP)
-            if (d->DepositID == h->PayID && d->BAmount != h->Amt) {
+        const auto [first, last] = payDeposits.equal_range(h->PayID);
+        for (auto it = first; it != last; ++it)
+            if (it->second != h->Amt) {
                 ReportSevere("Integrity error 3.");
                 return 0;
             }
@@ -68,6 +57,12 @@ int IntegrityCheck3()
 
 int IntegrityCheck4()
 {
+    // The chains' records, gathered once so each link is looked up at once.
+    std::unordered_set<const void*> deposits, withdrawals;
+    for (const DBalance* d = gBalanceDAnchor; d; d = d->BalanceDFP)
+        deposits.insert(d);
+    for (const CBalance* c = gBalanceCAnchor; c; c = c->BalanceCFP)
+        withdrawals.insert(c);
     for (int Mi = 0; Mi < kMainAccounts; ++Mi)
         for (int Si = 0; Si < kSlots; ++Si) {
             if (!Accounts[Mi][Si].Valid || Accounts[Mi][Si].NumberOfHistoryRecords < 1)
@@ -77,12 +72,12 @@ int IntegrityCheck4()
                     continue;
                 bool ok;
                 if (!h->TypeFlag) {
-                    ok = InDepositChain(h->BalanceRec);
+                    ok = deposits.count(h->BalanceRec) > 0;
                     if (ok && (h->PayFlag || h->PayID > 0))
                         ok = InPayArray(static_cast<const DBalance*>(h->BalanceRec), h);
                 } else {
-                    const CBalance* c = FindInWithdrawalChain(h->BalanceRec);
-                    ok = c && c->HistoryRec == h;
+                    ok = withdrawals.count(h->BalanceRec) > 0 &&
+                         static_cast<const CBalance*>(h->BalanceRec)->HistoryRec == h;
                 }
                 if (!ok) {
                     ReportSevere("Integrity error 4.");
