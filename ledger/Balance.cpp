@@ -119,9 +119,7 @@ DBalance* MakePayDeposit(AHistory* h)
 // Adds a piece to a pay deposit; the array grows when a pay entry has more pieces than it holds.
 void AddPiece(DBalance* d, AHistory* h)
 {
-    int free = 0;
-    while (free < d->ArraySize && d->theArray[free])
-        ++free;
+    const int free = d->ArrayUsed;
     if (free == d->ArraySize) {
         const int grown = d->ArraySize * 2;
         AHistory** array = new AHistory*[grown]();
@@ -131,6 +129,7 @@ void AddPiece(DBalance* d, AHistory* h)
         d->ArraySize = grown;
     }
     d->theArray[free] = h;
+    ++d->ArrayUsed;
     d->BAmount = static_cast<int32_t>(static_cast<int64_t>(d->BAmount) + h->Amt);
     h->BalanceRec = d;
     h->Checked = 0;

@@ -16,12 +16,6 @@ void ReportSevere(const char* first)
                         "this session without saving.");
 }
 
-bool InPayArray(const DBalance* d, const AHistory* h)
-{
-    if (!d->theArray)
-        return false;
-    return std::find(d->theArray, d->theArray + d->ArraySize, h) != d->theArray + d->ArraySize;
-}
 
 }  // namespace
 
@@ -59,8 +53,13 @@ int IntegrityCheck4()
 {
     // The chains' records, gathered once so each link is looked up at once.
     std::unordered_set<const void*> deposits, withdrawals;
-    for (const DBalance* d = gBalanceDAnchor; d; d = d->BalanceDFP)
+    std::unordered_map<const AHistory*, const DBalance*> pieceOf;  // pay pieces and their deposit
+    for (const DBalance* d = gBalanceDAnchor; d; d = d->BalanceDFP) {
         deposits.insert(d);
+        for (int k = 0; d->theArray && k < d->ArraySize; ++k)
+            if (d->theArray[k])
+                pieceOf.emplace(d->theArray[k], d);
+    }
     for (const CBalance* c = gBalanceCAnchor; c; c = c->BalanceCFP)
         withdrawals.insert(c);
     for (int Mi = 0; Mi < kMainAccounts; ++Mi)
@@ -74,7 +73,7 @@ int IntegrityCheck4()
                 if (!h->TypeFlag) {
                     ok = deposits.count(h->BalanceRec) > 0;
                     if (ok && (h->PayFlag || h->PayID > 0))
-                        ok = InPayArray(static_cast<const DBalance*>(h->BalanceRec), h);
+                        ok = pieceOf.count(h) && pieceOf.at(h) == h->BalanceRec;
                 } else {
                     ok = withdrawals.count(h->BalanceRec) > 0 &&
                          static_cast<const CBalance*>(h->BalanceRec)->HistoryRec == h;

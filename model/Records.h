@@ -280,6 +280,7 @@ struct DBalance {
     AHistory* HistoryRec;
     AHistory** theArray;   // ArraySize entries (at least kDepositArraySize), or null
     int32_t ArraySize;
+    int32_t ArrayUsed;     // entries taken, from the start
     int32_t BAmount;
     int32_t DepositID;
     int32_t BIdent;
