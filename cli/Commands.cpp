@@ -3,6 +3,7 @@
 
 #include "cli/Demo.h"
 #include "cli/Dump.h"
+#include "cli/LedgerCommands.h"
 #include "files/BudgetFile.h"
 #include "files/BudgetLock.h"
 #include "model/Globals.h"
@@ -12,6 +13,7 @@
 #include <QFileInfo>
 
 #include <cstring>
+#include <sstream>
 
 namespace {
 
@@ -19,7 +21,9 @@ struct Command {
     const char* Name;
     const char* Usage;
     const char* Help;
-    int (*Run)(const std::vector<std::string>& args, std::ostream& out, ConsoleHost& host);
+    size_t Operands;      // FILE and what follows it
+    const char* Options;  // "--name=" takes a value, "--name" is a flag
+    int (*Run)(const CommandArgs& args, std::ostream& out, ConsoleHost& host);
 };
 
 bool PathFits(const std::string& path, ConsoleHost& host)
@@ -28,15 +32,6 @@ bool PathFits(const std::string& path, ConsoleHost& host)
         return true;
     host.MessageBox("The file name is too long.", "Input Error", MessageButtons::Ok, MessageIcon::Error);
     return false;
-}
-
-// Opens FILE exactly as the program opens a budget named on its command line.
-bool OpenNamedBudget(const std::string& path, ConsoleHost& host)
-{
-    if (!PathFits(path, host))
-        return false;
-    std::strcpy(gBudgetFileName, path.c_str());
-    return OpenBudget(0) == 1;
 }
 
 // Saves the new budget under FILE through Save As; an existing file is never replaced.
@@ -53,49 +48,109 @@ int SaveNewBudget(const std::string& path, ConsoleHost& host)
     return BudgetSaveAs() ? kExitOk : kExitRefused;
 }
 
-int RunNew(const std::vector<std::string>& args, std::ostream&, ConsoleHost& host)
+int RunNew(const CommandArgs& args, std::ostream&, ConsoleHost& host)
 {
     NewBudget();
-    return SaveNewBudget(args[0], host);
+    return SaveNewBudget(args.Operands[0], host);
 }
 
-int RunDemo(const std::vector<std::string>& args, std::ostream&, ConsoleHost& host)
+int RunDemo(const CommandArgs& args, std::ostream&, ConsoleHost& host)
 {
     NewBudget();
     BuildDemoBudget();
-    return SaveNewBudget(args[0], host);
+    return SaveNewBudget(args.Operands[0], host);
 }
 
-int RunDump(const std::vector<std::string>& args, std::ostream& out, ConsoleHost& host)
+int RunDump(const CommandArgs& args, std::ostream& out, ConsoleHost& host)
 {
-    if (!OpenNamedBudget(args[0], host))
+    if (!OpenNamedBudget(args.Operands[0], host))
         return kExitRefused;
     out << DumpBudgetJson();
     return kExitOk;
 }
 
-int RunVerify(const std::vector<std::string>& args, std::ostream& out, ConsoleHost& host)
+int RunVerify(const CommandArgs& args, std::ostream& out, ConsoleHost& host)
 {
     const int before = host.MessageCount;
-    if (!OpenNamedBudget(args[0], host))
+    if (!OpenNamedBudget(args.Operands[0], host))
         return kExitRefused;
     if (host.MessageCount != before)
         return kExitRefused;
-    out << args[0] << ": no problems found\n";
+    out << args.Operands[0] << ": no problems found\n";
     return kExitOk;
 }
 
+#define ACCOUNT_HELP                                                                                  \
+    "ACCOUNT, FROM and TO name an account as the deposit dialog's account fields do: a main\n"       \
+    "account's name, or CATEGORY/SUB (the main account's name or its category name, then the sub\n"  \
+    "account's name); or a grid position @MI,SI (MI 0 to 25, SI 0 to 6)."
+#define AMOUNT_DATE_HELP                                                                              \
+    "AMOUNT and DATE are read as the dialogs read them: an amount from 0.01 to 1,000,000.00 in the\n" \
+    "budget's money format; a date as typed into a dialog (7, 4/1, 12/25/26, in the budget's date\n" \
+    "order), completed from today. DATE defaults to today."
+
 const Command kCommands[] = {
-    {"new", "new FILE", "Makes a new, empty budget and saves it as FILE (an existing file is not replaced).",
-     RunNew},
-    {"dump", "dump FILE", "Opens FILE as the program does and prints the whole budget as one JSON object.",
-     RunDump},
+    {"new", "new FILE", "Makes a new, empty budget and saves it as FILE (an existing file is not replaced).", 1,
+     "", RunNew},
+    {"dump", "dump FILE", "Opens FILE as the program does and prints the whole budget as one JSON object.", 1,
+     "", RunDump},
     {"verify", "verify FILE",
      "Opens FILE with every check the program runs on opening and prints each message.\n"
      "Exits 0 only when the budget opened without any message.",
-     RunVerify},
-    {"demo", "demo FILE", "Writes a small sample budget to FILE for a new user to look at.", RunDemo},
+     1, "", RunVerify},
+    {"demo", "demo FILE", "Writes a small sample budget to FILE for a new user to look at.", 1, "", RunDemo},
+    {"add-account", "add-account FILE NAME [--under MAIN] [--savings] [--at MI,SI]",
+     "Sets up a new account as Account Setup does (the name is cut to 14 characters): in the first\n"
+     "free main account box, or with --under MAIN in the first free sub-account box of main account\n"
+     "MAIN, or with --at in that free box. --savings makes a new main account a savings account; a\n"
+     "sub account is a savings account exactly when its main account is. The first sub account of a\n"
+     "main account gets the category name \"Category Name\" when it has none.",
+     2, "--under= --savings --at=", RunAddAccount},
+    {"check", "check FILE ACCOUNT AMOUNT --to PAYEE [--for TEXT] [--memo TEXT] [--number N] [--date DATE] [--tax]",
+     "Writes a check as the Write Check dialog does. The check number defaults to the next number\n"
+     "(HighestIdent); a savings account's checks have no number. Payee is cut to 63 characters,\n"
+     "For and Memo to 31. A withdrawal larger than the account's balance asks for a transfer from\n"
+     "Available (see --shortfall).\n\n" ACCOUNT_HELP "\n\n" AMOUNT_DATE_HELP,
+     3, "--to= --for= --memo= --number= --date= --tax", RunCheck},
+    {"debit", "debit FILE ACCOUNT AMOUNT --to PAYEE [--for TEXT] [--date DATE] [--tax]",
+     "Records a debit as the Write Debit face of the check dialog does (no check number, no memo).\n\n" ACCOUNT_HELP "\n\n"
+         AMOUNT_DATE_HELP,
+     3, "--to= --for= --date= --tax", RunDebit},
+    {"atm", "atm FILE ACCOUNT AMOUNT [--date DATE]",
+     "Records an ATM cash withdrawal as the ATM Withdrawal dialog does.\n\n" ACCOUNT_HELP "\n\n" AMOUNT_DATE_HELP, 3,
+     "--date=", RunATM},
+    {"deposit", "deposit FILE ACCOUNT AMOUNT --from PAYER [--for TEXT] [--date DATE]",
+     "Records a deposit as the Make Deposit dialog does (payer cut to 63 characters, For to 31).\n\n" ACCOUNT_HELP "\n\n"
+         AMOUNT_DATE_HELP,
+     3, "--from= --for= --date=", RunDeposit},
+    {"transfer", "transfer FILE FROM TO AMOUNT [--for TEXT] [--date DATE]",
+     "Moves money from one account to another as the Transfer Funds dialog does.\n\n" ACCOUNT_HELP "\n\n" AMOUNT_DATE_HELP,
+     4, "--for= --date=", RunTransfer},
+    {"undo", "undo FILE ACCOUNT N",
+     "Undoes record N of the account's history (0 = the newest) as the history window's undo button\n"
+     "does: a check, withdrawal or deposit that is not yet reconciled. Exits 1 when the program\n"
+     "refuses or nothing was undone.\n\n" ACCOUNT_HELP,
+     3, "", RunUndo},
+    {"move", "move FILE FROM TO",
+     "Moves the account FROM to the grid position TO as dragging it there does, exchanging it with\n"
+     "whatever is there. TO may be an empty position, given as @MI,SI.\n\n" ACCOUNT_HELP,
+     3, "", RunMove},
+    {"balance", "balance FILE --statement AMOUNT [--tick all|w0,d1,...] [--force]",
+     "Balances the checkbook as the Balance window does: stores the statement balance, ticks the\n"
+     "outstanding withdrawals wK and deposits dK (K counts from 0 in the order the window lists\n"
+     "them; `all` ticks every one; ticks already stored stay), then clicks the balance indicator\n"
+     "(with --force as with Ctrl+Shift: an adjusting entry in Available makes up a difference).\n"
+     "An empty AMOUNT keeps the stored statement balance; one the field would not take is refused.\n"
+     "A balance error exits 1 and then nothing is saved: neither the statement nor the ticks.",
+     1, "--statement= --tick= --force", RunBalance},
 };
+
+const char kAnswerHelp[] =
+    "Options of every command:\n"
+    "  --yes                 answer Yes when asked whether the checkbook may go negative (default No)\n"
+    "  --shortfall ANSWER    when a withdrawal needs money from Available: transfer (move the\n"
+    "                        shortfall first), skip (let the account go below zero) or refuse\n"
+    "                        (record nothing; the default)\n";
 
 void PrintHelp(std::ostream& out)
 {
@@ -103,13 +158,91 @@ void PrintHelp(std::ostream& out)
            "Usage: budget-cli COMMAND FILE.bgt ...\n\nCommands:\n";
     for (const Command& c : kCommands)
         out << "  " << c.Usage << "\n";
-    out << "\nbudget-cli COMMAND --help describes one command.\n"
+    out << "\n" << kAnswerHelp
+        << "\nbudget-cli COMMAND --help describes one command.\n"
            "Exit codes: 0 success, 1 the program refused with a message (on standard error), 2 usage error.\n";
 }
 
 void PrintCommandHelp(const Command& c, std::ostream& out)
 {
-    out << "Usage: budget-cli " << c.Usage << "\n\n" << c.Help << "\n";
+    out << "Usage: budget-cli " << c.Usage << "\n\n" << c.Help << "\n\n" << kAnswerHelp;
+}
+
+// 0 when `name` is not among the options, 1 for a flag, 2 for an option with a value.
+int OptionKind(const std::string& options, const std::string& name)
+{
+    std::istringstream words(options);
+    for (std::string word; words >> word;) {
+        if (word == name)
+            return 1;
+        if (word == name + "=")
+            return 2;
+    }
+    return 0;
+}
+
+// Splits the arguments after the command name into operands and the options the command
+// allows; an option's value follows it or is joined by "=". Everything that does not start
+// with "--" is an operand, so a negative amount reaches the program's own check.
+bool ParseCommandArgs(const Command& c, const std::vector<std::string>& args, CommandArgs& parsed,
+                      std::string& why)
+{
+    const std::string options = std::string(c.Options) + " --yes --shortfall=";
+    bool optionsEnded = false;
+    for (size_t k = 0; k < args.size(); ++k) {
+        const std::string& a = args[k];
+        if (!optionsEnded && a == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (optionsEnded || a.compare(0, 2, "--") != 0) {
+            parsed.Operands.push_back(a);
+            continue;
+        }
+        const size_t equals = a.find('=');
+        const std::string name = a.substr(0, equals);
+        const int kind = OptionKind(options, name);
+        if (kind == 0)
+            why = "unknown option " + name;
+        else if (parsed.Has(name))
+            why = name + " is given twice";
+        else if (kind == 1 && equals != std::string::npos)
+            why = name + " takes no value";
+        else if (kind == 2 && equals == std::string::npos && k + 1 == args.size())
+            why = name + " needs a value";
+        if (!why.empty())
+            return false;
+        if (kind == 1)
+            parsed.Options[name] = "";
+        else
+            parsed.Options[name] = equals != std::string::npos ? a.substr(equals + 1) : args[++k];
+    }
+    if (parsed.Operands.size() != c.Operands)
+        why = "expected " + std::to_string(c.Operands) + " operand(s), got " + std::to_string(parsed.Operands.size());
+    else if (parsed.Operands[0].empty() || parsed.Operands[0][0] == '-')
+        why = "FILE must be a file name";
+    return why.empty();
+}
+
+// The answers of --yes and --shortfall; false for an unknown answer.
+bool SetAnswers(const CommandArgs& args, ConsoleHost& host, std::string& why)
+{
+    static const std::pair<const char*, ShortfallAnswer> kShortfall[] = {
+        {"refuse", ShortfallAnswer::Refuse},
+        {"transfer", ShortfallAnswer::Transfer},
+        {"skip", ShortfallAnswer::Skip},
+    };
+    if (args.Has("--yes"))
+        host.QuestionAnswer = IDYES;
+    if (!args.Has("--shortfall"))
+        return true;
+    for (const auto& [name, answer] : kShortfall)
+        if (args.Value("--shortfall") == name) {
+            host.Shortfall = answer;
+            return true;
+        }
+    why = "--shortfall takes transfer, skip or refuse";
+    return false;
 }
 
 // Every command leaves no budget open and no lock held behind it.
@@ -121,6 +254,14 @@ void CloseBudgetOfCommand()
 }
 
 }  // namespace
+
+bool OpenNamedBudget(const std::string& path, ConsoleHost& host)
+{
+    if (!PathFits(path, host))
+        return false;
+    std::strcpy(gBudgetFileName, path.c_str());
+    return OpenBudget(0) == 1;
+}
 
 int RunBudgetCli(const std::vector<std::string>& args, std::ostream& out, ConsoleHost& host)
 {
@@ -141,13 +282,16 @@ int RunBudgetCli(const std::vector<std::string>& args, std::ostream& out, Consol
                 PrintCommandHelp(c, out);
                 return kExitOk;
             }
-        if (rest.size() != 1 || rest[0].empty() || rest[0][0] == '-') {
+        CommandArgs parsed;
+        std::string why;
+        if (!ParseCommandArgs(c, rest, parsed, why) || !SetAnswers(parsed, host, why)) {
+            host.Note(std::string("budget-cli ") + c.Name + ": " + why);
             PrintCommandHelp(c, out);
             return kExitUsage;
         }
         SetHost(&host);
         InitApp();
-        const int code = c.Run(rest, out, host);
+        const int code = c.Run(parsed, out, host);
         CloseBudgetOfCommand();
         SetHost(nullptr);
         return code;

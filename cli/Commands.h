@@ -4,6 +4,7 @@
 
 #include "cli/ConsoleHost.h"
 
+#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -15,3 +16,19 @@ constexpr int kExitUsage = 2;
 // Runs one command line (without the program name); output goes to `out`, messages through
 // the host.
 int RunBudgetCli(const std::vector<std::string>& args, std::ostream& out, ConsoleHost& host);
+
+// A command's arguments after the command name: its operands (FILE first) and its options.
+struct CommandArgs {
+    std::vector<std::string> Operands;
+    std::map<std::string, std::string> Options;  // "--to" -> its value; a flag maps to ""
+
+    bool Has(const std::string& option) const { return Options.count(option) != 0; }
+    std::string Value(const std::string& option, const std::string& fallback = "") const
+    {
+        const auto it = Options.find(option);
+        return it == Options.end() ? fallback : it->second;
+    }
+};
+
+// Opens FILE exactly as the program opens a budget named on its command line; true when open.
+bool OpenNamedBudget(const std::string& path, ConsoleHost& host);

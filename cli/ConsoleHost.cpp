@@ -1,6 +1,11 @@
 // The command line's host.
 #include "cli/ConsoleHost.h"
 
+#include "ledger/Budget.h"
+#include "model/Dates.h"
+#include "model/Globals.h"
+#include "model/Money.h"
+
 int ConsoleHost::MessageBox(const std::string& text, const std::string& title, MessageButtons buttons,
                             MessageIcon)
 {
@@ -28,4 +33,36 @@ bool ConsoleHost::ChooseOpenFile(const FileChoice&, std::string& path)
 bool ConsoleHost::ChooseSaveFile(const FileChoice&, std::string& path)
 {
     return ChooseOpenFile(FileChoice{}, path);
+}
+
+// The transfer dialog's three buttons, chosen by --shortfall. The user sees what was decided,
+// since no dialog shows the proposed amount.
+int ConsoleHost::RunAvailableTransfer(int Mi, int Si, int32_t amount)
+{
+    char shown[kAmountTextSize];
+    I2S(amount, shown, 0);
+    const std::string name = Accounts[Mi][Si].Name;
+    switch (Shortfall) {
+    case ShortfallAnswer::Transfer: {
+        char today[kDatimeSize];
+        GetDatime(today);
+        today[8] = 0;
+        Note("Transfer Funds: " + std::string(shown) + " from Available to " + name + ".");
+        Transfer(0, 0, Mi, Si, amount, today, "Available Transfer");
+        return 1;
+    }
+    case ShortfallAnswer::Skip:
+        Note("Transfer Funds: " + name + " lacks " + shown + "; no transfer from Available.");
+        return 1;
+    case ShortfallAnswer::Refuse:
+        break;
+    }
+    Note("Transfer Funds: " + name + " lacks " + shown +
+         "; nothing recorded (--shortfall transfer or skip to go on).");
+    return 0;
+}
+
+void ConsoleHost::Note(const std::string& line)
+{
+    err << line << '\n';
 }

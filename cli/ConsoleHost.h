@@ -8,6 +8,13 @@
 #include <ostream>
 #include <string>
 
+// What the command line answers when a withdrawal needs money from "Available".
+enum class ShortfallAnswer {
+    Refuse,    // Cancel: the withdrawal is not recorded
+    Transfer,  // OK: the shortfall is transferred from "Available" first
+    Skip,      // "Cancel Available Transfer Only": the withdrawal takes the account below zero
+};
+
 class ConsoleHost : public Host {
 public:
     explicit ConsoleHost(std::ostream& err) : err(err) {}
@@ -16,10 +23,15 @@ public:
                    MessageIcon icon) override;
     bool ChooseOpenFile(const FileChoice& choice, std::string& path) override;
     bool ChooseSaveFile(const FileChoice& choice, std::string& path) override;
+    int RunAvailableTransfer(int Mi, int Si, int32_t amount) override;
     LocalTime Now() override { return Clock ? *Clock : SystemLocalTime(); }
+
+    // A line of the command line's own on standard error; not counted as a message.
+    void Note(const std::string& line);
 
     int MessageCount = 0;        // messages shown so far
     int QuestionAnswer = IDNO;   // the answer to every Yes/No question
+    ShortfallAnswer Shortfall = ShortfallAnswer::Refuse;
     std::string ChosenPath;      // what a file chooser returns; empty = cancelled
     std::optional<LocalTime> Clock;  // a pinned clock, or the machine's
 

@@ -1,6 +1,8 @@
 // The sample budget of `budget-cli demo`.
 #include "cli/Demo.h"
 
+#include "ledger/Balance.h"
+#include "ledger/Recording.h"
 #include "model/Dates.h"
 #include "model/Globals.h"
 #include "model/Initialize.h"
@@ -12,20 +14,83 @@
 
 namespace {
 
-// Sets up a free slot as a new account and writes the log entry account setup writes.
-void AddAccount(int Mi, int Si, const char* name, bool savings = false)
+// Sets up a free slot as Account Setup does, with the monthly allocation from the main job; a
+// first sub account titles its category until the user names it.
+void AddAccount(int Mi, int Si, const char* name, int32_t monthly = 0, bool savings = false)
 {
-    InitializeAccountRecord(Mi, Si);
-    ARecord& a = Accounts[Mi][Si];
-    CopyString(name, a.Name);
-    a.SavingsFlag = savings ? 1 : 0;
-    a.Valid = 1;
-    if (Si > 0) {
-        ARecord& main = Accounts[Mi][0];
-        if (++main.NumberOfSubAccounts == 1 && main.SubName[0] == 0)
-            CopyString("Category Name", main.SubName);
-    }
-    CheckbookLogRecord((std::string(name) + (Si ? " sub account added to budget" : " account added to budget")).c_str());
+    int32_t pay[kPayers][kPaysPerMonth] = {};
+    pay[0][0] = monthly;
+    RecordAccountSetup(Mi, Si, name, savings, pay);
+    if (Si > 0 && Accounts[Mi][0].SubName[0] == 0)
+        CopyString("Category Name", Accounts[Mi][0].SubName);
+}
+
+// A day of last month in stored form, so the sample history lies in the past whatever today is.
+std::string LastMonth(int day)
+{
+    char today[kDatimeSize];
+    GetDatime(today);
+    today[8] = 0;
+    today[3] = '0';  // the 1st, a day every month has
+    today[4] = '1';
+    char month[kDatimeSize];
+    IncrMonth(today, -1, month);
+    char date[kDatimeSize];
+    ConstructDate(day, GetMonth(month), GetYear(month), date, 1);
+    return date;
+}
+
+std::string Today()
+{
+    char today[kDatimeSize];
+    GetDatime(today);
+    today[8] = 0;
+    return today;
+}
+
+// A check with the next check number, or a debit.
+void WriteCheck(int Mi, int Si, int32_t amount, const std::string& date, const char* payTo, const char* xfor,
+                bool debit = false)
+{
+    CheckEntry entry;
+    entry.Amount = amount;
+    entry.Datime = date.c_str();
+    entry.PayTo = payTo;
+    entry.For = xfor;
+    entry.Number = debit ? 0 : static_cast<uint32_t>(gBudget.HighestIdent);
+    entry.Debit = debit;
+    RecordCheck(Mi, Si, entry);
+}
+
+// A month of money in and out, balanced against the bank statement at its end, and a few
+// transactions of this month that the bank has not seen yet.
+void AddHistory()
+{
+    const struct {
+        int Mi, Si;
+        int32_t amount;
+    } pay[] = {{0, 0, 75000}, {1, 0, 120000}, {2, 0, 50000}, {3, 0, 20000}, {4, 1, 15000}, {4, 2, 10000}, {5, 0, 30000}};
+    for (const auto& p : pay)
+        RecordDeposit(p.Mi, p.Si, p.amount, "Main Job", LastMonth(1).c_str(), "Pay", false);
+
+    WriteCheck(1, 0, 115000, LastMonth(2), "Oak Street Apartments", "Rent");
+    WriteCheck(2, 0, 8640, LastMonth(6), "Green Market", "Groceries", true);
+    RecordATM(2, 0, 6000, LastMonth(10).c_str());
+    WriteCheck(3, 0, 7425, LastMonth(12), "City Power & Light", "Electric");
+    WriteCheck(4, 1, 4110, LastMonth(15), "Shell", "Fuel", true);
+    RecordTransfer(2, 0, 6, 0, 5000, LastMonth(20).c_str(), "Birthday present");
+
+    // The statement at the end of the month shows every one of them.
+    for (CBalance* c = gBalanceCAnchor; c; c = c->BalanceCFP)
+        c->BChecked = 1;
+    for (DBalance* d = gBalanceDAnchor; d; d = d->BalanceDFP)
+        d->BChecked = 1;
+    gBudget.StatementBalance = Accounts[0][1].Balance;
+    CompleteBalancing(0);
+
+    WriteCheck(4, 2, 9800, Today(), "Safe Auto Insurance", "Monthly premium");
+    WriteCheck(2, 0, 2315, Today(), "Corner Store", "Milk and bread", true);
+    RecordDeposit(6, 0, 2500, "Grandma", Today().c_str(), "Gift money", false);
 }
 
 void AddNote(int Mi, int Si, const char* note)
@@ -64,16 +129,17 @@ void BuildDemoBudget()
     gBudget.NumberOfPayers = 2;
     CheckbookLogRecord("Pay setup changed");
 
-    AddAccount(1, 0, "Rent");
-    AddAccount(2, 0, "Groceries");
-    AddAccount(3, 0, "Utilities");
+    AddAccount(1, 0, "Rent", 120000);
+    AddAccount(2, 0, "Groceries", 50000);
+    AddAccount(3, 0, "Utilities", 20000);
     AddAccount(4, 0, "Car");
-    AddAccount(4, 1, "Gas");
-    AddAccount(4, 2, "Insurance");
+    AddAccount(4, 1, "Gas", 15000);
+    AddAccount(4, 2, "Insurance", 10000);
     AddAccount(4, 3, "Repairs");
     CopyString("Car Expenses", Accounts[4][0].SubName);
-    AddAccount(5, 0, "Savings", true);
+    AddAccount(5, 0, "Savings", 30000, true);
     AddAccount(6, 0, "Gifts");
+    AddHistory();
 
     AddNote(1, 0, "Rent is due on the first of the month.");
     AddNote(5, 0, "Emergency fund: three months of expenses.");

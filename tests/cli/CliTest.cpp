@@ -1,48 +1,17 @@
 // budget-cli run in-process: exit codes, messages on standard error, the JSON of dump.
-#include "support/FileFixture.h"
+#include "CliFixture.h"
 #include "support/SampleBudget.h"
 
-#include "cli/Commands.h"
 #include "files/BudgetFile.h"
 #include "model/Globals.h"
 #include "model/Money.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-
-#include <sstream>
 
 namespace {
 
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-class CliTest : public FileFixture {
+class CliTest : public CliFixture {
 protected:
-    CliRun Run(std::vector<std::string> args)
-    {
-        std::ostringstream out, err;
-        ConsoleHost console(err);
-        console.Clock = LocalTime{2026, 12, 5, 18, 35, 0};
-        const int code = RunBudgetCli(args, out, console);
-        SetHost(&host);  // the command put its own host back to the default
-        return {code, out.str(), err.str()};
-    }
-
-    QJsonObject Dump(const std::string& path)
-    {
-        const CliRun run = Run({"dump", path});
-        EXPECT_EQ(run.code, 0) << run.err;
-        QJsonParseError error;
-        const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(run.out), &error);
-        EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
-        return doc.object();
-    }
-
     // Saves the rich sample budget and closes it, so the command line may open it.
     std::string SaveRichBudget(const char* name)
     {
@@ -183,7 +152,12 @@ TEST_F(CliTest, DemoIsARealisticBudgetThatOpensCleanly)
     }
     EXPECT_GE(savings, 1);
     EXPECT_GE(subAccounts, 2);
-    EXPECT_GE(dump["accounts"].toArray()[1].toObject()["history"].toArray().size(), 5);
+    const QJsonArray checkbook = dump["accounts"].toArray()[1].toObject()["history"].toArray();
+    EXPECT_GE(checkbook.size(), 5);
+    // A month balanced against its statement, and this month's transactions still outstanding.
+    EXPECT_EQ(checkbook[0].toObject()["PayToFm"].toString(), "Checkbook balanced");
+    EXPECT_GE(dump["balancing"].toObject()["withdrawals"].toArray().size(), 1);
+    EXPECT_GE(dump["balancing"].toObject()["deposits"].toArray().size(), 1);
     EXPECT_EQ(dump["todo"].toArray().size(), 2);
     EXPECT_EQ(dump["todo"].toArray()[0].toObject()["OverDue"].toInt(), 0);
 }

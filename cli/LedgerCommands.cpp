@@ -1,0 +1,460 @@
+// The commands that change a budget. Each reads its operands in the order the matching dialog
+// reads its fields, shows the dialog's messages, and records through the dialog's own function.
+#include "cli/LedgerCommands.h"
+
+#include "files/BudgetFile.h"
+#include "ledger/Accounts.h"
+#include "ledger/Balance.h"
+#include "ledger/Budget.h"
+#include "ledger/Recording.h"
+#include "ledger/Undo.h"
+#include "model/Dates.h"
+#include "model/Globals.h"
+#include "model/Messages.h"
+#include "model/Money.h"
+
+#include <charconv>
+#include <cstring>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct Slot {
+    int Mi = -1;
+    int Si = -1;
+    bool operator==(const Slot&) const = default;
+};
+
+constexpr Slot kCheckbook{0, 1};
+
+std::string PositionText(Slot slot)
+{
+    return std::to_string(slot.Mi) + "," + std::to_string(slot.Si);
+}
+
+// Text as a dialog field of N - 1 characters reads it: longer text is cut.
+template <size_t N>
+struct Field {
+    explicit Field(const std::string& text) { CopyString(text.c_str(), Text); }
+    char Text[N];
+};
+
+// A whole number written with the digits 0 to 9 only, that fits the type.
+template <typename Unsigned>
+bool ParseNumber(const std::string& text, Unsigned& value)
+{
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    return !text.empty() && error == std::errc() && stop == end;
+}
+
+// "@MI,SI" with MI 0 to 25 and SI 0 to 6.
+bool ParsePosition(const std::string& text, Slot& slot)
+{
+    const size_t comma = text.find(',');
+    unsigned mi = 0, si = 0;
+    if (text.empty() || text[0] != '@' || comma == std::string::npos || !ParseNumber(text.substr(1, comma - 1), mi) ||
+        !ParseNumber(text.substr(comma + 1), si) || mi >= kMainAccounts || si >= kSlots)
+        return false;
+    slot = {static_cast<int>(mi), static_cast<int>(si)};
+    return true;
+}
+
+int UsageError(ConsoleHost& host, const std::string& why)
+{
+    host.Note("budget-cli: " + why);
+    return kExitUsage;
+}
+
+int Refuse(const std::string& msg1, const std::string& msg2 = "")
+{
+    HandleSelectionError(msg1.c_str(), msg2.c_str());
+    return kExitRefused;
+}
+
+int RefuseEmptyPosition(Slot slot)
+{
+    return Refuse("There is no account at position " + PositionText(slot) + ".");
+}
+
+// The slot an account reference names: a position as it is (an account there or not), or an
+// account found by its names as the deposit dialog's 15-character account fields find it. A
+// name with "/" is tried whole first, then as CATEGORY/SUB.
+int FindAccount(const std::string& ref, Slot& slot, ConsoleHost& host)
+{
+    if (!ref.empty() && ref[0] == '@') {
+        if (ParsePosition(ref, slot))
+            return kExitOk;
+        return UsageError(host, ref + " is not a position @MI,SI (MI 0 to 25, SI 0 to 6)");
+    }
+    char mainName[16];
+    char subName[16] = "";
+    CopyString(ref.c_str(), mainName);
+    if (FindAccountName(mainName, subName, &slot.Mi, &slot.Si))
+        return kExitOk;
+    const size_t slash = ref.find('/');
+    if (slash != std::string::npos) {
+        CopyString(ref.substr(0, slash).c_str(), mainName);
+        CopyString(ref.substr(slash + 1).c_str(), subName);
+        if (FindAccountName(mainName, subName, &slot.Mi, &slot.Si))
+            return kExitOk;
+    }
+    // The Checkbook is no main account, so the lookup by name never finds it; named, it is
+    // refused where it may not be used instead of being reported missing.
+    if (ref == Accounts[kCheckbook.Mi][kCheckbook.Si].Name) {
+        slot = kCheckbook;
+        return kExitOk;
+    }
+    return Refuse("There is no account named " + std::string(mainName) + (subName[0] ? "/" : "") + subName + ".");
+}
+
+// An account a transaction may be on, as taking the selection for a transaction allows it:
+// any account but the Checkbook.
+int FindTransactionAccount(const std::string& ref, Slot& slot, ConsoleHost& host)
+{
+    if (const int code = FindAccount(ref, slot, host); code != kExitOk)
+        return code;
+    if (slot == kCheckbook)
+        return Refuse("The Checkbook may not be", "selected for this transaction.");
+    if (!Accounts[slot.Mi][slot.Si].Valid)
+        return RefuseEmptyPosition(slot);
+    return kExitOk;
+}
+
+bool ReadAmount(const std::string& text, int32_t& amount)
+{
+    return ReadDialogAmount(text.c_str(), &amount) == 1;
+}
+
+// --date as the dialogs' date field reads it; without it, today, as the dialogs offer.
+bool ReadDate(const CommandArgs& args, char (&datime)[kDatimeSize])
+{
+    if (!args.Has("--date")) {
+        GetDatime(datime);
+        datime[8] = 0;
+        return true;
+    }
+    return ReadDialogDatime(args.Value("--date").c_str(), datime) == 1;
+}
+
+// Opens FILE, lets `act` work on the open budget, and saves the budget when `act` succeeded
+// and changed it. A refused command never saves, so its file stays as it was.
+template <typename Act>
+int WithBudget(const CommandArgs& args, ConsoleHost& host, Act act)
+{
+    if (!OpenNamedBudget(args.Operands[0], host))
+        return kExitRefused;
+    const int code = act();
+    if (code != kExitOk || !gBudgetFileChanged)
+        return code;
+    return BudgetSave() ? kExitOk : kExitRefused;
+}
+
+// The Write Check dialog's OK in either face.
+int RecordCheckOrDebit(const CommandArgs& args, ConsoleHost& host, bool debit)
+{
+    return WithBudget(args, host, [&] {
+        Slot slot;
+        if (const int code = FindTransactionAccount(args.Operands[1], slot, host); code != kExitOk)
+            return code;
+        int32_t amount = 0;
+        char datime[kDatimeSize];
+        if (!ReadAmount(args.Operands[2], amount) || !ReadDate(args, datime))
+            return kExitRefused;
+        const Field<64> payTo(args.Value("--to"));
+        if (!payTo.Text[0]) {
+            HandleInputError("The To field must be specified", "");
+            return kExitRefused;
+        }
+        const Field<32> xfor(args.Value("--for"));
+        const Field<32> memo(args.Value("--memo"));
+        CheckEntry entry;
+        entry.Amount = amount;
+        entry.Datime = datime;
+        entry.PayTo = payTo.Text;
+        entry.For = xfor.Text;
+        entry.Debit = debit;
+        entry.Tax = args.Has("--tax");
+        if (!debit) {
+            entry.Memo = memo.Text;
+            if (Accounts[slot.Mi][slot.Si].SavingsFlag) {
+                if (args.Has("--number"))
+                    return UsageError(host, "a savings account's checks have no number");
+            } else {
+                const std::string next = std::to_string(static_cast<uint32_t>(gBudget.HighestIdent));
+                const std::string number = args.Value("--number", next);
+                if (!ParseNumber(number, entry.Number)) {
+                    HandleNumberConversionError(number.c_str());
+                    return kExitRefused;
+                }
+            }
+        }
+        return RecordCheck(slot.Mi, slot.Si, entry) ? kExitOk : kExitRefused;
+    });
+}
+
+// Both kinds of balancing record, walked alike.
+CBalance* Next(CBalance* record)
+{
+    return record->BalanceCFP;
+}
+DBalance* Next(DBalance* record)
+{
+    return record->BalanceDFP;
+}
+
+template <typename Record>
+void TickAll(Record* first)
+{
+    for (Record* r = first; r; r = Next(r))
+        r->BChecked = 1;
+}
+
+template <typename Record>
+bool TickNth(Record* first, unsigned n)
+{
+    while (first && n--)
+        first = Next(first);
+    if (first)
+        first->BChecked = 1;
+    return first != nullptr;
+}
+
+// Ticks what --tick lists: "all", or withdrawals wK and deposits dK counted from 0 in the order
+// the balance window lists them.
+int TickOutstanding(const std::string& list, ConsoleHost& host)
+{
+    if (list == "all") {
+        TickAll(gBalanceCAnchor);
+        TickAll(gBalanceDAnchor);
+        return kExitOk;
+    }
+    std::istringstream items(list);
+    for (std::string item; std::getline(items, item, ',');) {
+        unsigned index = 0;
+        if (item.size() < 2 || (item[0] != 'w' && item[0] != 'd') || !ParseNumber(item.substr(1), index))
+            return UsageError(host, "--tick takes all or a list such as w0,w3,d1, not \"" + item + "\"");
+        const bool ticked = item[0] == 'w' ? TickNth(gBalanceCAnchor, index) : TickNth(gBalanceDAnchor, index);
+        if (!ticked)
+            return UsageError(host, "there is no outstanding " + std::string(item[0] == 'w' ? "withdrawal " : "deposit ") +
+                                        item);
+    }
+    return kExitOk;
+}
+
+// New Account with no account selected: the first free main account box from 1.
+int FreeMainSlot(Slot& slot)
+{
+    for (int Mi = 1; Mi < kMainAccounts; ++Mi)
+        if (!Accounts[Mi][0].Valid) {
+            slot = {Mi, 0};
+            return kExitOk;
+        }
+    return Refuse("There are no empty account boxes.");
+}
+
+// New Account in a main account's sub-account window: its first free sub-account box.
+int FreeSubSlot(const std::string& mainRef, Slot& slot, ConsoleHost& host)
+{
+    Slot main;
+    if (const int code = FindAccount(mainRef, main, host); code != kExitOk)
+        return code;
+    if (main.Mi < 1 || main.Si != 0)
+        return Refuse("Sub accounts can only be added", "to a main account.");
+    if (!Accounts[main.Mi][0].Valid)
+        return RefuseEmptyPosition(main);
+    for (int Si = 1; Si < kSlots; ++Si)
+        if (!Accounts[main.Mi][Si].Valid) {
+            slot = {main.Mi, Si};
+            return kExitOk;
+        }
+    return Refuse("There are no empty account boxes.");
+}
+
+// New Account on a chosen box; a sub-account box belongs to a main account's window.
+int ChosenSlot(Slot at)
+{
+    if (at.Si > 0 && !Accounts[at.Mi][0].Valid)
+        return RefuseEmptyPosition({at.Mi, 0});
+    if (Accounts[at.Mi][at.Si].Valid)
+        return Refuse("Account already exists.");
+    return kExitOk;
+}
+
+}  // namespace
+
+int RunAddAccount(const CommandArgs& args, std::ostream&, ConsoleHost& host)
+{
+    Slot at;
+    if (args.Has("--at") && args.Has("--under"))
+        return UsageError(host, "--at and --under exclude each other");
+    if (args.Has("--at") && (!ParsePosition("@" + args.Value("--at"), at) || at.Mi == 0))
+        return UsageError(host, "--at takes a position MI,SI with MI 1 to 25 and SI 0 to 6");
+    if (args.Has("--savings") && (args.Has("--under") || at.Si > 0))
+        return UsageError(host, "--savings is for a main account; a sub account is savings when its main account is");
+    return WithBudget(args, host, [&] {
+        Slot slot = at;
+        const int code = args.Has("--at")      ? ChosenSlot(at)
+                         : args.Has("--under") ? FreeSubSlot(args.Value("--under"), slot, host)
+                                               : FreeMainSlot(slot);
+        if (code != kExitOk)
+            return code;
+        const Field<15> name(args.Operands[1]);
+        if (!name.Text[0]) {
+            HandleInputError("An account must be specified.", "");
+            return kExitRefused;
+        }
+        int32_t payAmounts[kPayers][kPaysPerMonth];
+        std::memcpy(payAmounts, Accounts[slot.Mi][slot.Si].PayAmount, sizeof payAmounts);
+        RecordAccountSetup(slot.Mi, slot.Si, name.Text, args.Has("--savings"), payAmounts);
+        // The sub-account window's title until the user names the category.
+        if (slot.Si > 0 && !Accounts[slot.Mi][0].SubName[0]) {
+            CopyString("Category Name", Accounts[slot.Mi][0].SubName);
+            gBudgetFileChanged = 1;
+        }
+        return kExitOk;
+    });
+}
+
+int RunCheck(const CommandArgs& args, std::ostream&, ConsoleHost& host)
+{
+    return RecordCheckOrDebit(args, host, false);
+}
+
+int RunDebit(const CommandArgs& args, std::ostream&, ConsoleHost& host)
+{
+    return RecordCheckOrDebit(args, host, true);
+}
+
+int RunATM(const CommandArgs& args, std::ostream&, ConsoleHost& host)
+{
+    return WithBudget(args, host, [&] {
+        Slot slot;
+        if (const int code = FindTransactionAccount(args.Operands[1], slot, host); code != kExitOk)
+            return code;
+        int32_t amount = 0;
+        char datime[kDatimeSize];
+        if (!ReadAmount(args.Operands[2], amount) || !ReadDate(args, datime))
+            return kExitRefused;
+        return RecordATM(slot.Mi, slot.Si, amount, datime) ? kExitOk : kExitRefused;
+    });
+}
+
+int RunDeposit(const CommandArgs& args, std::ostream&, ConsoleHost& host)
+{
+    return WithBudget(args, host, [&] {
+        Slot slot;
+        if (const int code = FindTransactionAccount(args.Operands[1], slot, host); code != kExitOk)
+            return code;
+        int32_t amount = 0;
+        char datime[kDatimeSize];
+        if (!ReadAmount(args.Operands[2], amount) || !ReadDate(args, datime))
+            return kExitRefused;
+        const Field<64> from(args.Value("--from"));
+        if (!from.Text[0]) {
+            HandleInputError("The From field must be specified", "");
+            return kExitRefused;
+        }
+        const Field<32> xfor(args.Value("--for"));
+        return RecordDeposit(slot.Mi, slot.Si, amount, from.Text, datime, xfor.Text, false) ? kExitOk
+                                                                                              : kExitRefused;
+    });
+}
+
+int RunTransfer(const CommandArgs& args, std::ostream&, ConsoleHost& host)
+{
+    return WithBudget(args, host, [&] {
+        Slot from, to;
+        if (const int code = FindTransactionAccount(args.Operands[1], from, host); code != kExitOk)
+            return code;
+        if (const int code = FindTransactionAccount(args.Operands[2], to, host); code != kExitOk)
+            return code;
+        if (from == to)
+            return Refuse("Two accounts need to be selected.");
+        int32_t amount = 0;
+        char datime[kDatimeSize];
+        if (!ReadAmount(args.Operands[3], amount) || !ReadDate(args, datime))
+            return kExitRefused;
+        const Field<32> xfor(args.Value("--for"));
+        return RecordTransfer(from.Mi, from.Si, to.Mi, to.Si, amount, datime, xfor.Text) ? kExitOk : kExitRefused;
+    });
+}
+
+int RunUndo(const CommandArgs& args, std::ostream&, ConsoleHost& host)
+{
+    unsigned index = 0;
+    if (!ParseNumber(args.Operands[2], index))
+        return UsageError(host, "N counts the account's records from 0 (the newest)");
+    return WithBudget(args, host, [&] {
+        Slot slot;
+        if (const int code = FindAccount(args.Operands[1], slot, host); code != kExitOk)
+            return code;
+        if (slot != kCheckbook && !Accounts[slot.Mi][slot.Si].Valid)
+            return RefuseEmptyPosition(slot);
+        AHistory* record = MemoryAccounts[slot.Mi][slot.Si].HistoryRec;
+        for (unsigned k = 0; record && k < index; ++k)
+            record = record->HistoryFP;
+        if (!record)
+            return UsageError(host, args.Operands[1] + " has no record " + args.Operands[2]);
+        const int messages = host.MessageCount;
+        gSelectedItem = record;
+        BudgetUndo(slot.Mi, slot.Si);
+        gSelectedItem = nullptr;
+        if (host.MessageCount != messages)
+            return kExitRefused;
+        if (!record->UnDone) {
+            host.Note("Undo: nothing was undone.");
+            return kExitRefused;
+        }
+        return kExitOk;
+    });
+}
+
+int RunMove(const CommandArgs& args, std::ostream&, ConsoleHost& host)
+{
+    return WithBudget(args, host, [&] {
+        Slot from, to;
+        if (const int code = FindAccount(args.Operands[1], from, host); code != kExitOk)
+            return code;
+        if (const int code = FindAccount(args.Operands[2], to, host); code != kExitOk)
+            return code;
+        // Only account boxes take part in a move: the Checkbook's box is neither a source nor a
+        // target, and the rest of the first row shows no boxes at all.
+        if (from == kCheckbook || to == kCheckbook)
+            return Refuse("The Checkbook may not be", "selected for this transaction.");
+        if (!Accounts[from.Mi][from.Si].Valid)
+            return RefuseEmptyPosition(from);
+        if (to.Mi == 0 && to.Si > 1)
+            return UsageError(host, "no account box is at position " + PositionText(to));
+        if (to.Si > 0 && !Accounts[to.Mi][0].Valid)
+            return RefuseEmptyPosition({to.Mi, 0});  // no sub-account window shows the position
+        if (from == to)
+            return kExitOk;
+        const int messages = host.MessageCount;
+        SwitchAccounts(from.Mi, from.Si, to.Mi, to.Si);
+        return host.MessageCount == messages ? kExitOk : kExitRefused;
+    });
+}
+
+int RunBalance(const CommandArgs& args, std::ostream&, ConsoleHost& host)
+{
+    if (!args.Has("--statement"))
+        return UsageError(host, "--statement AMOUNT is required");
+    return WithBudget(args, host, [&] {
+        // The statement field: empty text leaves the stored statement balance, as in the window;
+        // what the window ignores silently is refused here with the reason.
+        const Field<16> statement(args.Value("--statement"));
+        if (statement.Text[0]) {
+            int32_t amount = 0;
+            if (S2I(statement.Text, &amount) != kS2IValid) {
+                HandleDollarConversionError(statement.Text);
+                return kExitRefused;
+            }
+            gBudget.StatementBalance = amount;
+        }
+        if (const int code = TickOutstanding(args.Value("--tick"), host); code != kExitOk)
+            return code;
+        return CompleteBalancing(args.Has("--force") ? 1 : 0) ? kExitOk : kExitRefused;
+    });
+}
