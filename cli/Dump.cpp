@@ -319,7 +319,7 @@ void WriteBalancing(Json& j)
         if (d->theArray) {
             j.Key("pieces");
             j.BeginArray();
-            for (int k = 0; k < kDepositArraySize; ++k)
+            for (int k = 0; k < d->ArraySize; ++k)
                 if (const AHistory* h = d->theArray[k]) {
                     j.BeginObject();
                     WritePosition(j, h);
