@@ -1,0 +1,572 @@
+// Long random runs of the ledger (checks, debits, ATM withdrawals, deposits, transfers, pay
+// entries, undo, moves, balancing, changes of the withdrawal order, saving and opening) with the
+// whole ledger checked after every step. Also: the balancing records made in bulk when a budget
+// is opened, against the same records inserted one by one.
+#include "support/BudgetFixture.h"
+#include "support/SampleBudget.h"
+
+#include "cli/Dump.h"
+#include "files/BudgetImage.h"
+#include "ledger/Accounts.h"
+#include "ledger/Balance.h"
+#include "ledger/Budget.h"
+#include "ledger/Integrity.h"
+#include "ledger/Recording.h"
+#include "ledger/Undo.h"
+#include "model/Dates.h"
+#include "model/Globals.h"
+#include "model/Initialize.h"
+#include "model/Money.h"
+#include "model/RecordStore.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <map>
+#include <random>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+namespace {
+
+using Dice = std::mt19937;
+int Uniform(Dice& dice, int n) { return static_cast<int>(dice() % static_cast<uint32_t>(n)); }
+bool OneIn(Dice& dice, int n) { return Uniform(dice, n) == 0; }
+
+// Few dates, so that equal dates are common; the turn of the year tests the year order.
+const char* AnyDate(Dice& dice)
+{
+    static const char* const dates[] = {"12/30/25", "12/31/25", "01/01/26", "01/01/26",
+                                        "01/02/26", "01/15/26", "02/01/26", "02/28/26"};
+    return dates[Uniform(dice, 8)];
+}
+
+struct Slot {
+    int Mi, Si;
+    bool operator==(const Slot&) const = default;
+};
+constexpr Slot kAvailable{0, 0}, kCheckbook{0, 1};
+int32_t Held(Slot s) { return Accounts[s.Mi][s.Si].Balance; }
+bool IsSavings(Slot s) { return Accounts[s.Mi][s.Si].SavingsFlag != 0; }
+std::string Name(Slot s) { return std::to_string(s.Mi) + "." + std::to_string(s.Si); }
+
+// Every account's balance by name. The Checkbook is no account: it sums the others.
+std::map<std::string, int32_t> BalancesByName()
+{
+    std::map<std::string, int32_t> balances;
+    for (const auto& row : Accounts)
+        for (const ARecord& a : row)
+            if (a.Valid)
+                balances[a.Name] = a.Balance;
+    return balances;
+}
+
+std::vector<AHistory*> Chain(int Mi, int Si)
+{
+    std::vector<AHistory*> chain;
+    for (AHistory* h = MemoryAccounts[Mi][Si].HistoryRec; h; h = h->HistoryFP)
+        chain.push_back(h);
+    return chain;
+}
+
+// Every history record behind a deposit record: its pieces, or its one record.
+std::vector<AHistory*> Pieces(const DBalance* d)
+{
+    std::vector<AHistory*> pieces(d->theArray, d->theArray + (d->theArray ? d->ArraySize : 0));
+    pieces.push_back(d->theArray ? nullptr : d->HistoryRec);
+    pieces.erase(std::remove(pieces.begin(), pieces.end(), nullptr), pieces.end());
+    return pieces;
+}
+
+// A record takes part in balancing while it is an unreconciled movement of the bank account.
+bool Outstanding(const ARecord& a, const AHistory* h)
+{
+    return a.Valid && !a.SavingsFlag && !h->BalanceFlag && !h->UnDone && !h->LogRecord &&
+           (!h->TransferFlag || h->Savings);
+}
+
+std::string Describe(const CBalance* c)
+{
+    return std::string(c->ATM == 1 ? "ATM " : (c->ATM == 255 ? "debit " : "check ")) + c->BDatime + " #" +
+           std::to_string(c->BIdent);
+}
+
+// The balancing chains hold each `outstanding` record exactly once, in the chain of its kind,
+// linked back, with its tick taken over; a deposit record sums its pieces; the counts and last
+// records are right. Withdrawals are by date and number, or ATM withdrawals by date, then
+// debits by date, then checks by number; deposits by date.
+void CheckChains(const std::unordered_set<const AHistory*>& outstanding)
+{
+    std::unordered_set<const AHistory*> listed;
+    const auto fits = [&](const AHistory* h, const void* entry, bool out) {
+        return outstanding.count(h) && h->TypeFlag == out && h->BalanceRec == entry && !h->Checked &&
+               listed.insert(h).second;
+    };
+    const auto dateOf = [](const AHistory* h) { return std::string(h->Datime, strnlen(h->Datime, 8)); };
+    const auto rank = [](const CBalance* c) { return c->ATM == 1 ? 0 : (c->ATM == 255 ? 1 : 2); };
+    const bool byDate = gBudget.Flag1 & kBudgetSortByDate;
+    int count = 0;
+    const CBalance* lastC = nullptr;
+    for (const CBalance* c = gBalanceCAnchor; c; lastC = c, c = c->BalanceCFP, ++count) {
+        const AHistory* h = c->HistoryRec;
+        ASSERT_TRUE(fits(h, c, true) && c->BAmount == h->Amt && c->BIdent == h->CheckID && c->ATM == h->ATM &&
+                    dateOf(h) == c->BDatime)
+            << "withdrawal record not of its outstanding withdrawal: " << Describe(c);
+        const CBalance* n = c->BalanceCFP;
+        const int dates = n ? CompareCDates(c->BDatime, n->BDatime, 0) : 0;
+        ASSERT_TRUE(!n || (byDate               ? dates < 0 || (dates == 0 && c->BIdent <= n->BIdent)
+                           : rank(c) != rank(n) ? rank(c) < rank(n)
+                           : rank(c) == 2       ? c->BIdent <= n->BIdent
+                                                : dates <= 0))
+            << "withdrawals out of order: " << Describe(c) << " before " << Describe(n);
+    }
+    ASSERT_TRUE(count == gCheckDisplayLines && lastC == gBalanceCAnchorLast) << "withdrawal count or last record";
+    count = 0;
+    const DBalance* lastD = nullptr;
+    for (const DBalance* d = gBalanceDAnchor; d; lastD = d, d = d->BalanceDFP, ++count) {
+        const std::vector<AHistory*> pieces = Pieces(d);
+        int64_t sum = 0;
+        bool identFound = false, piecesFit = !pieces.empty();
+        for (const AHistory* h : pieces) {
+            piecesFit &= fits(h, d, false) && (d->theArray ? h->PayID == d->DepositID : dateOf(h) == d->BDatime);
+            sum += h->Amt;
+            identFound |= h->CheckID == d->BIdent;
+        }
+        ASSERT_TRUE(piecesFit && sum == d->BAmount && identFound &&
+                    (d->theArray ? !d->HistoryRec && d->DepositID > 0 : d->DepositID == pieces[0]->PayID))
+            << "deposit record not of its outstanding deposits: " << d->BDatime << " " << d->BAmount;
+        ASSERT_TRUE(!d->BalanceDFP || CompareCDates(d->BDatime, d->BalanceDFP->BDatime, 0) <= 0)
+            << "deposits out of order: " << d->BDatime << " before " << d->BalanceDFP->BDatime;
+    }
+    ASSERT_TRUE(count == gDepositDisplayLines && lastD == gBalanceDAnchorLast) << "deposit count or last record";
+    ASSERT_EQ(listed.size(), outstanding.size()) << "outstanding records missing from the chains";
+}
+
+// The whole ledger is consistent; stops at the first fault.
+void CheckLedger(ScriptedHost& host)
+{
+    int64_t inBook = 0;
+    for (const auto& row : Accounts)
+        for (const ARecord& a : row)
+            inBook += a.Valid && !a.SavingsFlag ? a.Balance : 0;
+    ASSERT_EQ(Held(kCheckbook), inBook) << "the Checkbook is not the sum of its accounts";
+    ASSERT_TRUE(!Accounts[0][6].Valid && !MemoryAccounts[0][6].HistoryRec) << "the exchange slot is not empty";
+    std::unordered_set<const AHistory*> outstanding;
+    for (int Mi = 0; Mi < kMainAccounts; ++Mi)
+        for (int Si = 0; Si < kSlots; ++Si) {
+            const ARecord& a = Accounts[Mi][Si];
+            const std::vector<AHistory*> chain = Chain(Mi, Si);
+            const std::string where = " in slot " + Name({Mi, Si});
+            int lines = 0, subs = 0;
+            int64_t after = a.Balance;  // each record shows the balance after it; undone ones count nothing
+            for (const AHistory* h : chain) {
+                ASSERT_TRUE(h->Mi == Mi && h->Si == Si) << "a record of " << Name({h->Mi, h->Si}) << where;
+                ASSERT_TRUE(!a.Valid || h->Balance == after) << "running balance wrong" << where;
+                ASSERT_TRUE(Outstanding(a, h) || !h->BalanceRec) << "reconciled record in a chain" << where;
+                if (Outstanding(a, h))
+                    outstanding.insert(h);
+                after -= h->UnDone || h->LogRecord ? 0 : (h->TypeFlag ? -int64_t{h->Amt} : h->Amt);
+                lines += h->HFlag ? 2 : 1;
+            }
+            for (int k = 1; k < kSlots && Si == 0 && Mi > 0; ++k)
+                subs += Accounts[Mi][k].Valid ? 1 : 0;
+            ASSERT_TRUE(!a.Valid || after == 0) << "the records miss the balance" << where;
+            ASSERT_TRUE(a.Valid || chain.empty() || (Slot{Mi, Si} == kCheckbook)) << "records of no account" << where;
+            ASSERT_TRUE(static_cast<int>(chain.size()) == a.NumberOfHistoryRecords &&
+                        lines == MemoryAccounts[Mi][Si].DisplayLines &&
+                        (Si > 0 || Mi == 0 || subs == a.NumberOfSubAccounts))
+                << "count of records, display lines or sub accounts wrong" << where;
+        }
+    CheckChains(outstanding);
+    const size_t messages = host.Messages.size();
+    ASSERT_TRUE(IntegrityCheck3() && IntegrityCheck4() && host.Messages.size() == messages) << host.AllMessages();
+}
+
+// A record's place that survives reading the budget again: its slot and place in the chain.
+std::string Place(const AHistory* h)
+{
+    const std::vector<AHistory*> chain = Chain(h->Mi, h->Si);
+    return Name({h->Mi, h->Si}) + "#" + std::to_string(std::find(chain.begin(), chain.end(), h) - chain.begin());
+}
+
+// Both balancing chains as lines, one per balancing record in chain order. `canonical` leaves
+// out what opening a budget may legitimately change: the order among records of equal key, and
+// which piece of a pay deposit comes first (and so its BIdent).
+std::vector<std::string> ChainLines(bool canonical)
+{
+    std::vector<std::string> lines;
+    for (const CBalance* c = gBalanceCAnchor; c; c = c->BalanceCFP)
+        lines.push_back("W " + Place(c->HistoryRec) + " " + Describe(c) + " " + std::to_string(c->BAmount) +
+                        (c->BChecked ? " ticked" : ""));
+    for (const DBalance* d = gBalanceDAnchor; d; d = d->BalanceDFP) {
+        std::vector<std::string> pieces;
+        for (const AHistory* h : Pieces(d))
+            pieces.push_back(Place(h));
+        if (canonical)
+            std::sort(pieces.begin(), pieces.end());
+        std::string line = std::string("D ") + d->BDatime + " " + std::to_string(d->BAmount) + " pay " +
+                           std::to_string(d->DepositID) + (d->BChecked ? " ticked" : "");
+        if (!canonical || !d->theArray)
+            line += " #" + std::to_string(d->BIdent);
+        for (const std::string& p : pieces)
+            line += " " + p;
+        lines.push_back(line);
+    }
+    if (canonical)
+        std::sort(lines.begin(), lines.end());
+    return lines;
+}
+
+// Frees both balancing chains; their transactions get back their ticks in Checked, as a saved
+// budget carries them.
+void TakeBackBalancingRecords()
+{
+    for (CBalance *c = gBalanceCAnchor, *next; c; c = next) {
+        next = c->BalanceCFP;
+        c->HistoryRec->Checked = c->BChecked;
+        c->HistoryRec->BalanceRec = nullptr;
+        FreeCBalanceRecord(c);
+    }
+    for (DBalance *d = gBalanceDAnchor, *next; d; d = next) {
+        next = d->BalanceDFP;
+        for (AHistory* h : Pieces(d)) {
+            h->Checked = d->BChecked;
+            h->BalanceRec = nullptr;
+        }
+        FreeDBalanceRecord(d);
+    }
+    gBalanceCAnchor = gBalanceCAnchorLast = nullptr;
+    gBalanceDAnchor = gBalanceDAnchorLast = nullptr;
+    gCheckDisplayLines = gDepositDisplayLines = 0;
+}
+
+// A random run is its own host: it cancels an offered transfer from "Available", declines it
+// (the withdrawal goes ahead alone) or makes it, at random; questions get the step's answer.
+// The seed's bits choose the settings: withdrawals by date at the start, the Checkbook allowed
+// below 0, a warning when it goes there.
+class RandomLedgerRun : public BudgetFixture, public ScriptedHost, public ::testing::WithParamInterface<uint32_t> {
+protected:
+    void SetUp() override
+    {
+        BudgetFixture::SetUp();
+        SetHost(this);
+        gBudget.Flag1 |= GetParam() & 1 ? kBudgetSortByDate : 0;
+        gBudget.CheckbookNegativeFlag = GetParam() & 2 ? 1 : 0;
+        gBudget.CheckbookWarnFlag = GetParam() & 4 ? 1 : 0;
+        // Rows 4 and 5 are savings accounts; rows 1, 3 and 4 have sub accounts.
+        static const Slot slots[] = {{1, 0}, {1, 1}, {1, 2}, {2, 0}, {3, 0}, {3, 1},
+                                     {3, 4}, {4, 0}, {4, 1}, {5, 0}, {7, 0}};
+        const int32_t none[kPayers][kPaysPerMonth] = {};
+        for (const Slot s : slots)
+            RecordAccountSetup(s.Mi, s.Si, ("Account " + Name(s)).c_str(), s.Mi == 4 || s.Mi == 5, none);
+    }
+
+    int RunAvailableTransfer(int Mi, int Si, int32_t amount) override
+    {
+        ++offers;
+        EXPECT_GT(amount, 0) << "a transfer offered to " << Mi << "." << Si << ", which lacks nothing";
+        const int answer = Uniform(dice, 3);
+        if (answer < 2 || !Transfer(0, 0, Mi, Si, amount, date, "Available Transfer"))
+            return answer == 1 ? 1 : 0;
+        moved += amount;
+        return 1;
+    }
+
+    int32_t AnyAmount() { return OneIn(dice, 5) ? 1 + Uniform(dice, 200000) : 1 + Uniform(dice, 30000); }
+
+    Slot AnySlot(bool withAvailable)
+    {
+        std::vector<Slot> slots;
+        for (int Mi = withAvailable ? 0 : 1; Mi < kMainAccounts; ++Mi)
+            for (int Si = 0; Si < kSlots; ++Si)
+                if (Accounts[Mi][Si].Valid)
+                    slots.push_back({Mi, Si});
+        return slots[Uniform(dice, static_cast<int>(slots.size()))];
+    }
+
+    // kind 0: check, 1: debit, 2: ATM withdrawal, 3: transfer, 4: deposit into slot s; the amount
+    // at times exactly what s or the Checkbook holds. Only money out may be refused, and only
+    // for a reason: a savings account or the Checkbook short of the amount (the Checkbook not
+    // allowed below 0, or the user saying no), or a cancelled offer of a transfer from "Available".
+    void Record(int kind)
+    {
+        const Slot s = AnySlot(true);
+        Slot to = AnySlot(true);
+        while (kind == 3 && to == s)
+            to = AnySlot(true);
+        const int32_t held = Held(OneIn(dice, 2) ? s : kCheckbook);
+        const int32_t amount = OneIn(dice, 6) && held > 0 ? held : AnyAmount(), balance = Held(s), into = Held(to);
+        const int offered = offers;
+        const uint32_t number = OneIn(dice, 2) ? static_cast<uint32_t>(gBudget.HighestIdent) : 100 + Uniform(dice, 12);
+        const CheckEntry entry{.Amount = amount, .Datime = date, .Number = number, .Debit = kind == 1};
+        AHistory* rec = kind == 4   ? RecordDeposit(s.Mi, s.Si, amount, "Payer", date, "Income", false)
+                        : kind == 3 ? RecordTransfer(s.Mi, s.Si, to.Mi, to.Si, amount, date, "Moving money")
+                        : kind == 2 ? RecordATM(s.Mi, s.Si, amount, date)
+                                    : RecordCheck(s.Mi, s.Si, entry);
+        const int32_t out = rec ? (kind == 4 ? -amount : amount) : 0;
+        EXPECT_TRUE(rec || (kind < 4 && (offers > offered || (IsSavings(s) ? balance : Held(kCheckbook)) < amount)));
+        EXPECT_EQ(Held(s), balance + moved - out);
+        EXPECT_TRUE(kind != 3 || !rec || Held(to) == into + amount - (to == kAvailable ? moved : 0));
+        money -= kind == 3 ? 0 : out;
+    }
+
+    // A pay entry as pay distribution makes it: the remainder in "Available" (below 0 at times),
+    // pieces in some accounts under the pay's deposit number, and the summary in the Checkbook's
+    // log under the same PayID.
+    void Pay()
+    {
+        const int32_t payID = ++gBudget.UniqueID;
+        int64_t intoBank = 0;
+        int pieces = 0;
+        for (int Mi = 0; Mi < kMainAccounts; ++Mi)
+            for (int Si = 0; Si < kSlots; ++Si) {
+                const bool rest = Slot{Mi, Si} == kAvailable;
+                if (!rest && (Mi == 0 || !Accounts[Mi][Si].Valid || !OneIn(dice, 3)))
+                    continue;
+                const int32_t amount = rest ? Uniform(dice, 40000) - 3000 : 1 + Uniform(dice, 20000);
+                AHistory* rec = CreditAccount(Mi, Si, amount, "Employer's pay", date, "Pay");
+                ASSERT_NE(rec, nullptr) << AllMessages();
+                rec->CheckID = rest ? rec->CheckID : payID;
+                rec->PayID = payID;
+                rec->PayFlag = 1;
+                money += amount;
+                if (!IsSavings({Mi, Si})) {
+                    CreateBalanceRecord(rec);
+                    intoBank += amount;
+                    ++pieces;
+                }
+            }
+        AHistory* summary = CheckbookLogRecord("Employer's pay");
+        summary->PayFlag = 1;
+        summary->PayID = payID;
+        summary->Amt = static_cast<int32_t>(intoBank);
+        const DBalance* d = FindIndicator(payID);
+        EXPECT_TRUE(d && d->BAmount == intoBank && DepositPieceCount(d) == pieces);
+    }
+
+    // Undoes a record, mostly one still outstanding: only those are taken back (a pay deposit
+    // with all its pieces), transfers never. At times the user asks in another account.
+    void Undo()
+    {
+        std::vector<AHistory*> records[2];  // all, and the outstanding ones
+        for (int Mi = 0; Mi < kMainAccounts; ++Mi)
+            for (int Si = 0; Si < kSlots; ++Si)
+                for (AHistory* h : Chain(Mi, Si))
+                    for (int k = 0; k < (h->BalanceRec ? 2 : 1); ++k)
+                        records[k].push_back(h);
+        const std::vector<AHistory*>& from = records[records[1].empty() || OneIn(dice, 3) ? 0 : 1];
+        if (from.empty())
+            return;
+        AHistory* h = from[Uniform(dice, static_cast<int>(from.size()))];
+        const Slot asked = OneIn(dice, 10) ? AnySlot(true) : Slot{h->Mi, h->Si};
+        std::vector<AHistory*> undone;
+        if (asked == Slot{h->Mi, h->Si} && h->BalanceRec && !h->TransferFlag)
+            undone = h->TypeFlag ? std::vector<AHistory*>{h} : Pieces(static_cast<DBalance*>(h->BalanceRec));
+        for (const AHistory* r : undone)
+            money += r->TypeFlag ? r->Amt : -int64_t{r->Amt};
+        gSelectedItem = h;
+        BudgetUndo(asked.Mi, asked.Si);
+        EXPECT_TRUE(std::all_of(undone.begin(), undone.end(), [](const AHistory* r) { return r->UnDone; }));
+    }
+
+    // Moves or exchanges accounts, refused moves (row 0, a main account onto an empty sub
+    // position) included: every account keeps its balance.
+    void MoveAccount()
+    {
+        const Slot from = OneIn(dice, 12) ? kAvailable : AnySlot(false);
+        Slot to{1 + Uniform(dice, kMainAccounts - 1), 0};
+        if (OneIn(dice, 12))
+            to = {0, Uniform(dice, kSlots)};
+        else if (Accounts[to.Mi][0].Valid)
+            to.Si = Uniform(dice, kSlots);
+        const std::map<std::string, int32_t> balances = BalancesByName();
+        SwitchAccounts(from.Mi, from.Si, to.Mi, to.Si);
+        EXPECT_EQ(BalancesByName(), balances);
+    }
+
+    // Ticks records at random and completes a balancing: with no difference; with one, which
+    // is refused; or forced, which books the difference in "Available" first (refused when the
+    // Checkbook may not go below 0 and would). The ticked records leave the chains.
+    void Reconcile()
+    {
+        std::pair<int, int> open{0, 0}, before{gCheckDisplayLines, gDepositDisplayLines};
+        for (CBalance* c = gBalanceCAnchor; c; c = c->BalanceCFP)
+            open.first += (c->BChecked = OneIn(dice, 2)) ? 0 : 1;
+        for (DBalance* d = gBalanceDAnchor; d; d = d->BalanceDFP)
+            open.second += (d->BChecked = OneIn(dice, 2)) ? 0 : 1;
+        SumBalanceData();
+        const int64_t book = Held(kCheckbook);
+        const int mode = Uniform(dice, 10), force = mode >= 7 ? 1 : 0;
+        int32_t off = mode < 5 ? 0 : Uniform(dice, 40001) - 20000;
+        if (mode >= 5 && book > 0 && OneIn(dice, 4))
+            off = static_cast<int32_t>(-book - Uniform(dice, 2));  // the Checkbook just reaches 0, or passes it
+        off = mode >= 5 && off == 0 ? 1 : off;
+        gBudget.StatementBalance = static_cast<int32_t>(book - gBDepositTotal + gBCheckTotal + off);
+        const bool balanced = off == 0 || (force && (off > 0 || gBudget.CheckbookNegativeFlag || book + off >= 0));
+        ASSERT_EQ(CompleteBalancing(force), balanced ? 1 : 0) << AllMessages();
+        EXPECT_EQ(std::pair(gCheckDisplayLines, gDepositDisplayLines), balanced ? open : before);
+        money += balanced ? off : 0;
+    }
+
+    // Switches the withdrawal order; ticks made meanwhile must survive the rebuilt chain.
+    void ChangeOrder()
+    {
+        std::unordered_map<const AHistory*, int> ticks, after;
+        for (CBalance* c = gBalanceCAnchor; c; c = c->BalanceCFP)
+            ticks[c->HistoryRec] = c->BChecked = static_cast<char>(OneIn(dice, 3) ? !c->BChecked : c->BChecked);
+        gBudget.Flag1 ^= kBudgetSortByDate;
+        ReloadCheckBalanceChain();
+        for (const CBalance* c = gBalanceCAnchor; c; c = c->BalanceCFP)
+            after[c->HistoryRec] = c->BChecked;
+        EXPECT_EQ(after, ticks);
+    }
+
+    // Saves into memory and reads the bytes back as the open budget. Everything but the
+    // balancing chains must read back as it was; those are made again in file order, so records
+    // of equal key may change places, but they land where inserting them one by one in file
+    // order puts them. Writing again gives the same bytes.
+    void SaveAndReopen()
+    {
+        const std::string dump = DumpBudgetJson();
+        const std::vector<std::string> chains = ChainLines(true);
+        MemoryWriter first, second;
+        ASSERT_EQ(WriteDataFile(first), 1) << AllMessages();
+        ASSERT_EQ(ReadBudgetImage(first.Bytes.data(), first.Bytes.size()), 1) << AllMessages();
+        EXPECT_TRUE(Messages.empty()) << AllMessages();
+        const auto withoutChains = [](const std::string& d) { return d.substr(0, d.find("\"balancing\"")); };
+        EXPECT_EQ(withoutChains(DumpBudgetJson()), withoutChains(dump));
+        EXPECT_EQ(ChainLines(true), chains);
+        ASSERT_EQ(WriteDataFile(second), 1) << AllMessages();
+        EXPECT_TRUE(first.Bytes == second.Bytes) << "writing the budget read back gives other bytes";
+
+        const std::vector<std::string> loaded = ChainLines(false);
+        TakeBackBalancingRecords();
+        for (int Mi = 0; Mi < kMainAccounts; ++Mi)
+            for (int Si = 0; Si < kSlots; ++Si)
+                for (AHistory* h : Chain(Mi, Si))
+                    if (Outstanding(Accounts[Mi][Si], h))
+                        CreateBalanceRecord(h);
+        EXPECT_EQ(ChainLines(false), loaded);
+    }
+
+    // One random step; the money in all accounts must change only by what the step moved in or out.
+    void Step()
+    {
+        moved = 0;
+        DefaultAnswer = OneIn(dice, 2) ? IDYES : IDNO;
+        date = AnyDate(dice);
+        const int roll = Uniform(dice, 100);
+        if (roll < 60)
+            Record(roll < 14 ? 0 : roll < 22 ? 1 : roll < 29 ? 2 : roll < 42 ? 3 : 4);
+        else if (roll < 66)
+            Pay();
+        else if (roll < 78)
+            Undo();
+        else if (roll < 85)
+            MoveAccount();
+        else if (roll < 93)
+            Reconcile();
+        else
+            ChangeOrder();
+        gSelectedItem = nullptr;
+        Messages.clear();
+        int64_t sum = 0;
+        for (const auto& [name, balance] : BalancesByName())
+            sum += balance;
+        EXPECT_EQ(sum, money) << "money made or lost";
+    }
+
+    Dice dice{GetParam()};
+    const char* date = "";
+    int offers = 0;
+    int32_t moved = 0;  // from "Available" in this step
+    int64_t money = 0;  // what the steps moved in and out of the budget
+};
+
+TEST_P(RandomLedgerRun, EveryStepKeepsAccountsChainsAndBalancingInStep)
+{
+    for (int step = 1; step <= 400 && !HasFailure(); ++step) {
+        SCOPED_TRACE("step " + std::to_string(step));
+        Step();
+        if (step % 25 == 0 && !HasFailure())
+            SaveAndReopen();
+        if (!HasFailure())
+            CheckLedger(*this);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomLedgerRun, ::testing::Range(0u, 8u));
+
+// ---- the balancing records of an opened budget ----
+
+// Even seeds order withdrawals by type, odd ones by date; the last two add a pay entry of 600
+// pieces, more than one array of pieces holds.
+class BulkBalancingRecords : public BudgetFixture, public ::testing::WithParamInterface<int> {
+protected:
+    // Outstanding records in random slots, rich in equal dates and equal check numbers.
+    void MakeRecords()
+    {
+        for (int Mi = 1; Mi <= 4; ++Mi)
+            for (int Si = 0; Si < 3; ++Si)
+                AddTestAccount(Mi, Si, ("Acct " + Name({Mi, Si})).c_str());
+        static const int32_t numbers[] = {0, 1, 2, 2, 3, 5, 5, 8, -7, INT32_MAX, INT32_MIN};
+        const int plain = std::array{300, 60, 500, 200}[GetParam() / 2], all = plain + (GetParam() >= 6 ? 600 : 0);
+        for (int k = 0; k < all; ++k) {
+            const bool bigPay = k >= plain, out = !bigPay && OneIn(dice, 2);
+            AHistory* h = AddTestHistory(1 + Uniform(dice, 4), Uniform(dice, 3), 1 + Uniform(dice, 9999), out, "Payee");
+            CopyString(AnyDate(dice), h->Datime);
+            h->Checked = OneIn(dice, 3);
+            const int kind = Uniform(dice, 3);
+            h->ATM = out && kind < 2 ? (kind == 0 ? 1 : 255) : 0;
+            h->CheckID = !out ? 1000 + k : kind == 2 ? numbers[Uniform(dice, static_cast<int>(std::size(numbers)))] : 0;
+            if (!out && (bigPay || kind == 0)) {
+                h->PayID = bigPay ? 99 : 1 + Uniform(dice, 4);
+                h->PayFlag = 1;
+                h->CheckID = OneIn(dice, 2) ? h->PayID : h->CheckID;
+            }
+            records.push_back(h);
+        }
+        std::shuffle(records.begin(), records.end(), dice);
+    }
+
+    // Checks the links and frees both chains, which gives the records back their ticks.
+    void CheckAndClear()
+    {
+        CheckChains({records.begin(), records.end()});
+        EXPECT_EQ(IntegrityCheck4(), 1) << host.AllMessages();
+        TakeBackBalancingRecords();
+    }
+
+    Dice dice{static_cast<uint32_t>(11 + GetParam())};
+    std::vector<AHistory*> records;
+};
+
+// Opening a budget makes all balancing records at once; they must land exactly where inserting
+// them one by one in the same order would put them, also onto chains that already hold records.
+TEST_P(BulkBalancingRecords, LandWhereOneByOneInsertionPutsThem)
+{
+    gBudget.Flag1 |= GetParam() & 1 ? kBudgetSortByDate : 0;
+    MakeRecords();
+    const size_t n = records.size();
+    for (int trial = 0; trial < 4 && !HasFailure(); ++trial) {
+        const size_t split = trial == 0 ? 0 : static_cast<size_t>(Uniform(dice, static_cast<int>(n) + 1));
+        for (AHistory* h : records)
+            CreateBalanceRecord(h);
+        const std::vector<std::string> oneByOne = ChainLines(false);
+        CheckAndClear();
+        for (size_t k = 0; k < split; ++k)
+            CreateBalanceRecord(records[k]);
+        CreateBalanceRecords(records.data() + split, n - split);
+        EXPECT_EQ(ChainLines(false), oneByOne) << "the first " << split << " records inserted one by one";
+        CheckAndClear();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, BulkBalancingRecords, ::testing::Range(0, 8));
+
+}  // namespace
