@@ -23,14 +23,9 @@ protected:
     }
 };
 
-struct UsageCase {
-    std::vector<std::string> args;
-    int code;
-};
-
 TEST_F(CliTest, UsageErrorsAndHelp)
 {
-    const UsageCase cases[] = {
+    const std::pair<std::vector<std::string>, int> cases[] = {
         {{}, kExitUsage},
         {{"frobnicate", "x.bgt"}, kExitUsage},
         {{"dump"}, kExitUsage},
@@ -39,9 +34,9 @@ TEST_F(CliTest, UsageErrorsAndHelp)
         {{"--help"}, kExitOk},
         {{"verify", "--help"}, kExitOk},
     };
-    for (const UsageCase& c : cases) {
-        const CliRun run = Run(c.args);
-        EXPECT_EQ(run.code, c.code) << (c.args.empty() ? "" : c.args[0]);
+    for (const auto& [args, code] : cases) {
+        const CliRun run = Run(args);
+        EXPECT_EQ(run.code, code) << (args.empty() ? "" : args[0]);
         EXPECT_NE(run.out.find("Usage: budget-cli"), std::string::npos);
     }
 }
@@ -59,22 +54,20 @@ TEST_F(CliTest, NewMakesAnEmptyBudgetAndNeverReplacesAFile)
     EXPECT_EQ(run.err, "Input Error: The file " + path + " already exists.\n");
 }
 
+// One field of each kind the dump writes: plain, nested arrays, points and rectangles, a font,
+// the memo bytes, an optional reminder; padding and links are left out.
 TEST_F(CliTest, DumpPrintsEveryRecordByItsFieldNamesTheSameEveryTime)
 {
     const std::string path = SaveRichBudget("rich.bgt");
-    const CliRun first = Run({"dump", path});
-    EXPECT_EQ(first.out, Run({"dump", path}).out);
+    EXPECT_EQ(Run({"dump", path}).out, Run({"dump", path}).out);
 
     const QJsonObject dump = Dump(path);
     EXPECT_EQ(dump.keys(), QStringList({"accounts", "balancing", "budget", "international", "investments", "todo"}));
     const QJsonObject budget = dump["budget"].toObject();
-    EXPECT_EQ(budget["HighestIdent"].toInt(), 1002);
-    EXPECT_EQ(budget["PayType"].toArray().size(), 3);
     EXPECT_EQ(budget["HistoryFont"].toObject()["lfFaceName"].toString(), "DejaVu Sans");
     EXPECT_EQ(budget["PrintField"].toArray()[3].toArray(), QJsonArray({10, 20, 300, 40}));
     EXPECT_EQ(budget["MwPt"].toArray(), QJsonArray({4, 40}));
     EXPECT_FALSE(budget.contains("Pad"));
-    EXPECT_EQ(dump["international"].toObject()["DollarSymbol"].toString(), "EUR");
 
     const QJsonArray accounts = dump["accounts"].toArray();
     QStringList names;
@@ -82,27 +75,17 @@ TEST_F(CliTest, DumpPrintsEveryRecordByItsFieldNamesTheSameEveryTime)
         names << a.toObject()["Name"].toString();
     EXPECT_EQ(names, QStringList({"Available", "Checkbook", "Rent", "Car", "Gas", "Repairs", "Savings"}));
     const QJsonObject rent = accounts[2].toObject();
-    EXPECT_EQ(rent["Mi"].toInt(), 1);
     EXPECT_EQ(rent["PayAmount"].toArray()[1].toArray()[3].toInt(), 12345);
     const QJsonArray history = rent["history"].toArray();
     ASSERT_EQ(history.size(), 2);
-    const QJsonObject reminder = history[0].toObject()["Reminder"].toObject();
-    EXPECT_EQ(reminder["JDate"].toString(), "26350");
-    EXPECT_EQ(reminder["RemTime"].toInt(), 5);
-    EXPECT_EQ(reminder["RemType"].toInt(), 1206);
-    EXPECT_EQ(history[1].toObject()["CheckID"].toInt(), 1001);
+    EXPECT_EQ(history[0].toObject()["Reminder"].toObject()["JDate"].toString(), "26350");
     EXPECT_FALSE(history[1].toObject().contains("Reminder"));
     EXPECT_FALSE(history[1].toObject().contains("HistoryFP"));
     const QJsonObject gas = accounts[4].toObject()["history"].toArray()[0].toObject();
     EXPECT_EQ(gas["MemoBytes"].toArray(), QJsonArray({7, 2, 6, 0}));
     EXPECT_EQ(accounts[5].toObject()["history"].toArray()[0].toObject()["ATM"].toInt(), 255);
-
-    const QJsonArray investments = dump["investments"].toArray();
-    ASSERT_EQ(investments.size(), 3);
-    EXPECT_EQ(investments[0].toObject()["Name"].toString(), "Portfolio");
-    EXPECT_EQ(investments[1].toObject()["history"].toArray().size(), 3);
+    EXPECT_EQ(dump["investments"].toArray()[1].toObject()["history"].toArray().size(), 3);
     EXPECT_EQ(dump["todo"].toArray()[0].toObject()["ToDo"].toString(), "Call the bank");
-    EXPECT_TRUE(dump["balancing"].toObject()["withdrawals"].isArray());
 }
 
 TEST_F(CliTest, TextBytesBecomeTheCodePointsOfTheirValues)
@@ -115,7 +98,7 @@ TEST_F(CliTest, TextBytesBecomeTheCodePointsOfTheirValues)
     EXPECT_EQ(account["Name"].toString(), QString::fromUtf8("Caf\u00e9 \"x\"\t"));
 }
 
-TEST_F(CliTest, VerifyReportsEveryMessageAndFailsOnAny)
+TEST_F(CliTest, VerifyReportsTheMessagesOfADamagedFileAndFails)
 {
     const std::string path = SaveRichBudget("verify.bgt");
     CliRun run = Run({"verify", path});
@@ -129,12 +112,6 @@ TEST_F(CliTest, VerifyReportsEveryMessageAndFailsOnAny)
     EXPECT_EQ(run.code, kExitRefused);
     EXPECT_EQ(run.err,
               "Error: Integrity error 2.\nThe data file may be corrupt.\nRestore the file from a backup copy.\nRepairs\n");
-
-    bytes.resize(100);
-    WriteFileBytes(path, bytes);
-    run = Run({"verify", path});
-    EXPECT_EQ(run.code, kExitRefused);
-    EXPECT_EQ(run.err, "Error: Invalid file size.\n\n\n\n");
 }
 
 TEST_F(CliTest, DemoIsARealisticBudgetThatOpensCleanly)
@@ -146,20 +123,16 @@ TEST_F(CliTest, DemoIsARealisticBudgetThatOpensCleanly)
     const QJsonObject dump = Dump(path);
     int savings = 0, subAccounts = 0;
     for (const auto& value : dump["accounts"].toArray()) {
-        const QJsonObject a = value.toObject();
-        savings += a["SavingsFlag"].toInt();
-        subAccounts += a["Si"].toInt() > 0 ? 1 : 0;
+        savings += value.toObject()["SavingsFlag"].toInt();
+        subAccounts += value.toObject()["Si"].toInt() > 0 ? 1 : 0;
     }
     EXPECT_GE(savings, 1);
     EXPECT_GE(subAccounts, 2);
-    const QJsonArray checkbook = dump["accounts"].toArray()[1].toObject()["history"].toArray();
-    EXPECT_GE(checkbook.size(), 5);
     // A month balanced against its statement, and this month's transactions still outstanding.
-    EXPECT_EQ(checkbook[0].toObject()["PayToFm"].toString(), "Checkbook balanced");
+    const QJsonObject checkbook = dump["accounts"].toArray()[1].toObject();
+    EXPECT_EQ(checkbook["history"].toArray()[0].toObject()["PayToFm"].toString(), "Checkbook balanced");
     EXPECT_GE(dump["balancing"].toObject()["withdrawals"].toArray().size(), 1);
-    EXPECT_GE(dump["balancing"].toObject()["deposits"].toArray().size(), 1);
     EXPECT_EQ(dump["todo"].toArray().size(), 2);
-    EXPECT_EQ(dump["todo"].toArray()[0].toObject()["OverDue"].toInt(), 0);
 }
 
 }  // namespace

@@ -8,24 +8,19 @@
 #include <climits>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace {
 
-class FixedWidthMeasure : public TextMeasure {
-public:
+struct FixedWidthMeasure : TextMeasure {
     int TextWidth(const char*, int length) const override { return 7 * length; }
 };
 
 International Settings(const char* symbol, char decimal, char group, int places, int groupSize, int flag1)
 {
-    International rec{};
+    International rec{{}, decimal, group, '/', static_cast<signed char>(places), static_cast<signed char>(groupSize),
+                      static_cast<signed char>(flag1), 0, 0};
     std::strncpy(rec.DollarSymbol, symbol, sizeof rec.DollarSymbol);
-    rec.DecimalSymbol = decimal;
-    rec.GroupSymbol = group;
-    rec.DateSeperator = '/';
-    rec.DecimalPlaces = static_cast<signed char>(places);
-    rec.GroupSize = static_cast<signed char>(groupSize);
-    rec.Flag1 = static_cast<signed char>(flag1);
     return rec;
 }
 
@@ -38,51 +33,49 @@ std::string Text(int32_t amount, int flag = 0)
     return buffer;
 }
 
+// S2I's result and amount (-1 when it wrote none).
+std::pair<int16_t, int32_t> Read(const std::string& text)
+{
+    int32_t amount = -1;
+    const int16_t result = S2I(text.c_str(), &amount);
+    return {result, amount};
+}
+
 class MoneyTest : public BudgetFixture {};
 
 }  // namespace
 
-TEST_F(MoneyTest, WritesAmountsWithTheNewBudgetSettings)
+TEST_F(MoneyTest, WritesAmountsThatReadBack)
 {
-    const struct { int32_t amount; const char* withSymbol; const char* bare; } cases[] = {
-        {123456, "$1,234.56", "1,234.56"},     {0, "$0.00", "0.00"},
-        {5, "$0.05", "0.05"},                  {-123456, "$-1,234.56", "-1,234.56"},
-        {100000000, "$1,000,000.00", "1,000,000.00"}, {12345, "$123.45", "123.45"},
-        {INT32_MAX, "$21,474,836.47", "21,474,836.47"}, {INT32_MIN, "$-21,474,836.48", "-21,474,836.48"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Text(c.amount, 0), c.withSymbol);
-        EXPECT_EQ(Text(c.amount, 1), c.bare);
-    }
-}
-
-TEST_F(MoneyTest, WritesAmountsWithOtherSettings)
-{
-    const struct { International rec; int32_t amount; const char* text; } cases[] = {
-        {kGerman, 123456, "1.234,56 DM"}, {kGerman, -5, "-0,05 DM"},
-        {Settings("$", '.', ',', 2, 1, 0), 123456, "$1,2,3,4.56"},
-        {Settings("$", '.', ',', 2, 0, 0), 123456, "$1234.56"},
-        {Settings("$", '.', ',', 0, 3, 0), 123456, "$123,456."},
-        {Settings("$", '.', ',', 3, 3, 0), 5, "$0.005"},
-        {Settings("$", '.', ',', 4, 3, 0), -5, "$-0.0005"},
-        {Settings("$", '.', ',', 2, 3, kIntSymbolSpace), -5, "$ -0.05"},
+    const International dollar = gIntRec;  // a new budget's settings
+    auto dollars = [](int places, int group, int flag = 0) { return Settings("$", '.', ',', places, group, flag); };
+    gBudget.CheckbookNegativeFlag = 1;
+    const struct { International rec; int32_t amount; const char* text; int flag = 0; } cases[] = {
+        {dollar, 123456, "$1,234.56"}, {dollar, 123456, "1,234.56", 1}, {dollar, 0, "$0.00"}, {dollar, 5, "$0.05"},
+        {dollar, -123456, "$-1,234.56"}, {dollar, -123456, "-1,234.56", 1}, {dollar, 100000000, "$1,000,000.00"},
+        {dollar, INT32_MAX, "$21,474,836.47"}, {dollar, INT32_MIN, "-21,474,836.48", 1},
+        {kGerman, 123456, "1.234,56 DM"}, {kGerman, -5, "-0,05 DM"}, {kGerman, -INT32_MAX, "-21.474.836,47 DM"},
+        {dollars(2, 1), 123456, "$1,2,3,4.56"}, {dollars(2, 0), 123456, "$1234.56"}, {dollars(3, 3), 5, "$0.005"},
+        {dollars(0, 3), 123456, "$123,456."}, {dollars(4, 3), -5, "$-0.0005"},
+        {dollars(2, 3, kIntSymbolSpace), -5, "$ -0.05"},
         {Settings("kr", '.', ',', 2, 3, kIntSymbolAfter), 100, "1.00kr"},
+        {Settings("EUR", ',', ' ', 4, 2, kIntSymbolAfter), -100000000, "-1 00 00,0000EUR"},
     };
     for (const auto& c : cases) {
         gIntRec = c.rec;
-        EXPECT_EQ(Text(c.amount), c.text);
+        EXPECT_EQ(Text(c.amount, c.flag), c.text);
+        // The text reads back, but for the one amount that has no negation.
+        EXPECT_EQ(Read(c.text), c.amount == INT32_MIN ? std::pair(kS2IBadCharacter, -1)
+                                                      : std::pair(c.amount < 0 ? kS2INegative : kS2IValid, c.amount));
     }
 }
 
 // Settings from a damaged file must never make the text outgrow its 32-byte buffer (ASan).
 TEST_F(MoneyTest, HostileSettingsStayInsideTheBuffers)
 {
-    const int places[] = {-128, -1, 0, 4, 5, 127};
-    const int groupSizes[] = {-128, -1, 0, 1, 127};
-    const int32_t amounts[] = {INT32_MIN, INT32_MAX, -1, 0};
-    for (int p : places) {
-        for (int g : groupSizes) {
-            for (int32_t amount : amounts) {
+    for (int p : {-128, -1, 0, 4, 5, 127})
+        for (int g : {-128, -1, 0, 1, 127})
+            for (int32_t amount : {INT32_MIN, INT32_MAX, -1, 0}) {
                 gIntRec = Settings("", '.', ',', p, g, -1);
                 std::memcpy(gIntRec.DollarSymbol, "ABCD", 4);  // no terminator
                 const std::string text = Text(amount);
@@ -91,8 +84,6 @@ TEST_F(MoneyTest, HostileSettingsStayInsideTheBuffers)
                 gIntRec.DecimalPlaces = static_cast<signed char>(p < 0 ? 0 : (p > 4 ? 4 : p));
                 EXPECT_EQ(text, Text(amount)) << p << " " << g << " " << amount;
             }
-        }
-    }
 
     char grouped[kAmountTextSize];
     gIntRec.GroupSize = 1;
@@ -106,30 +97,24 @@ TEST_F(MoneyTest, HostileSettingsStayInsideTheBuffers)
 
 TEST_F(MoneyTest, ReadsAmounts)
 {
-    const struct { const char* text; bool negativeAllowed; int16_t result; int32_t amount; } cases[] = {
-        {"$1,234.56", false, kS2IValid, 123456}, {"12", false, kS2IValid, 1200},
-        {".5", false, kS2IValid, 50}, {"", false, kS2IValid, 0}, {"1,2,3", false, kS2IValid, 12300},
-        {"1.234", false, kS2ITooManyDigits, -1}, {"1.2.3", false, kS2ISecondSymbol, -1},
-        {"12a", false, kS2IBadCharacter, -1}, {"1 2", false, kS2IBadCharacter, -1},
-        {"-5", true, kS2INegative, -500}, {"-5", false, kS2IBadCharacter, -1},
-        {"5-", true, kS2INegative, -500}, {"--5", true, kS2ISecondSymbol, -1},
-        {"1.-5", true, kS2IBadCharacter, -1}, {"-0", true, kS2IValid, 0},
+    // With negative amounts allowed, as they are in the Checkbook when its flag is set.
+    gBudget.CheckbookNegativeFlag = 1;
+    const struct { const char* text; int16_t result; int32_t amount; } cases[] = {
+        {"$1,234.56", kS2IValid, 123456}, {"12", kS2IValid, 1200}, {".5", kS2IValid, 50}, {"", kS2IValid, 0},
+        {"1,2,3", kS2IValid, 12300}, {"1.234", kS2ITooManyDigits, -1}, {"1.2.3", kS2ISecondSymbol, -1},
+        {"12a", kS2IBadCharacter, -1}, {"1 2", kS2IBadCharacter, -1}, {"-5", kS2INegative, -500}, {"-0", kS2IValid, 0},
+        {"5-", kS2INegative, -500}, {"--5", kS2ISecondSymbol, -1}, {"1.-5", kS2IBadCharacter, -1},
         // The 32-bit range, symmetric so that every amount can be negated.
-        {"21474836.47", false, kS2IValid, INT32_MAX}, {"21474836.48", false, kS2IBadCharacter, -1},
-        {"-21474836.47", true, kS2INegative, -INT32_MAX}, {"-21474836.48", true, kS2IBadCharacter, -1},
-        {"999999999999999", false, kS2IBadCharacter, -1}, {"0000000000000001", false, kS2IBadCharacter, -1},
+        {"21474836.47", kS2IValid, INT32_MAX}, {"21474836.48", kS2IBadCharacter, -1},
+        {"-21474836.47", kS2INegative, -INT32_MAX}, {"-21474836.48", kS2IBadCharacter, -1},
+        {"999999999999999", kS2IBadCharacter, -1}, {"0000000000000001", kS2IBadCharacter, -1},
     };
-    for (const auto& c : cases) {
-        gBudget.CheckbookNegativeFlag = c.negativeAllowed ? 1 : 0;
-        int32_t amount = -1;
-        EXPECT_EQ(S2I(c.text, &amount), c.result) << c.text;
-        EXPECT_EQ(amount, c.amount) << c.text;
-    }
-}
+    for (const auto& c : cases)
+        EXPECT_EQ(Read(c.text), std::pair(c.result, c.amount)) << c.text;
+    gBudget.CheckbookNegativeFlag = 0;
+    EXPECT_EQ(Read("-5"), std::pair(kS2IBadCharacter, -1));
 
-TEST_F(MoneyTest, ReadsAmountsWithOtherSettings)
-{
-    const struct { International rec; const char* text; int16_t result; int32_t amount; } cases[] = {
+    const struct { International rec; const char* text; int16_t result; int32_t amount; } others[] = {
         {kGerman, "1.234,56 DM", kS2IValid, 123456},
         {kGerman, "12 DM", kS2IBadCharacter, -1},  // the space is taken only after the fraction
         {Settings("$", '.', ',', 2, 3, kIntSymbolSpace), "$ 12.50", kS2IValid, 1250},
@@ -137,42 +122,18 @@ TEST_F(MoneyTest, ReadsAmountsWithOtherSettings)
         {Settings("$", '.', ',', 0, 3, 0), "12.5", kS2ITooManyDigits, -1},
         {Settings("$", '.', ',', 3, 3, 0), "1.5", kS2IValid, 1500},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : others) {
         gIntRec = c.rec;
-        int32_t amount = -1;
-        EXPECT_EQ(S2I(c.text, &amount), c.result) << c.text;
-        EXPECT_EQ(amount, c.amount) << c.text;
-    }
-}
-
-TEST_F(MoneyTest, WrittenAmountsReadBack)
-{
-    gBudget.CheckbookNegativeFlag = 1;
-    const International settings[] = {
-        Settings("$", '.', ',', 2, 3, 0), kGerman, Settings("$", '.', ',', 0, 1, kIntSymbolSpace),
-        Settings("EUR", ',', ' ', 4, 2, kIntSymbolAfter),
-    };
-    const int32_t amounts[] = {0, 1, -1, 999, 123456, -100000000, INT32_MAX, -INT32_MAX};
-    for (const auto& rec : settings) {
-        gIntRec = rec;
-        for (int32_t amount : amounts) {
-            for (int flag : {0, 1}) {
-                const std::string text = Text(amount, flag);
-                int32_t back = 0;
-                EXPECT_EQ(S2I(text.c_str(), &back), amount < 0 ? kS2INegative : kS2IValid) << text;
-                EXPECT_EQ(back, amount) << text;
-            }
-        }
+        EXPECT_EQ(Read(c.text), std::pair(c.result, c.amount)) << c.text;
     }
 }
 
 TEST_F(MoneyTest, AmountStringDropsTheSymbolWhenTooWide)
 {
-    const FixedWidthMeasure measure;  // "$1,234.56" is 63 pixels
     char out[kAmountTextSize];
-    AmountString(measure, 123456, 63, out);
+    AmountString(FixedWidthMeasure(), 123456, 63, out);  // "$1,234.56" is 63 pixels
     EXPECT_STREQ(out, "$1,234.56");
-    AmountString(measure, 123456, 62, out);
+    AmountString(FixedWidthMeasure(), 123456, 62, out);
     EXPECT_STREQ(out, "1,234.56");
 }
 
