@@ -1,0 +1,148 @@
+// The drawing context over QPainter.
+#include "platform/DrawContext.h"
+
+#include "platform/Pictures.h"
+
+#include <QFontMetrics>
+#include <QPaintDevice>
+
+#include <cmath>
+
+QColor ToQColor(COLORREF colour)
+{
+    return QColor(colour & 0xff, (colour >> 8) & 0xff, (colour >> 16) & 0xff);
+}
+
+QString FromBudgetText(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string ToBudgetText(const QString& text)
+{
+    const QByteArray bytes = text.toLatin1();
+    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+DrawContext::DrawContext(QPainter& painter) : painter(painter) {}
+
+void DrawContext::TextOut(int x, int y, const std::string& text)
+{
+    const QString qtext = FromBudgetText(text);
+    const QFontMetrics metrics = painter.fontMetrics();
+    if (!transparent)
+        painter.fillRect(x, y, metrics.horizontalAdvance(qtext), metrics.height(), ToQColor(backColour));
+    painter.setPen(ToQColor(textColour));
+    painter.drawText(x, y + metrics.ascent(), qtext);
+    if (recording)
+        recording->push_back({x, y, text, textColour});
+}
+
+int DrawContext::TextWidth(const char* text, int length) const
+{
+    return painter.fontMetrics().horizontalAdvance(QString::fromLatin1(text, length));
+}
+
+int DrawContext::TextWidth(const std::string& text) const
+{
+    return TextWidth(text.data(), static_cast<int>(text.size()));
+}
+
+int DrawContext::TextHeight() const
+{
+    return painter.fontMetrics().height();
+}
+
+int DrawContext::AverageCharWidth() const
+{
+    return painter.fontMetrics().averageCharWidth();
+}
+
+int DrawContext::LineHeight() const
+{
+    return painter.fontMetrics().lineSpacing();
+}
+
+void DrawContext::SetTextColor(COLORREF colour)
+{
+    textColour = colour;
+}
+
+void DrawContext::SetBkColor(COLORREF colour)
+{
+    backColour = colour;
+}
+
+void DrawContext::SetTransparent(bool on)
+{
+    transparent = on;
+}
+
+void DrawContext::InvertRect(int left, int top, int right, int bottom)
+{
+    const QPainter::CompositionMode mode = painter.compositionMode();
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter.fillRect(QRect(left, top, right - left, bottom - top), Qt::white);
+    painter.setCompositionMode(mode);
+}
+
+void DrawContext::FrameRect(int left, int top, int right, int bottom, COLORREF colour)
+{
+    painter.setPen(ToQColor(colour));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(left, top, right - left - 1, bottom - top - 1);
+}
+
+void DrawContext::FillRect(int left, int top, int right, int bottom, COLORREF colour)
+{
+    painter.fillRect(QRect(left, top, right - left, bottom - top), ToQColor(colour));
+}
+
+void DrawContext::Line(int x1, int y1, int x2, int y2, COLORREF colour)
+{
+    painter.setPen(ToQColor(colour));
+    painter.drawLine(x1, y1, x2, y2);
+}
+
+void DrawContext::DrawBitmap(int id, int x, int y)
+{
+    painter.drawPixmap(x, y, Picture(id));
+}
+
+void DrawContext::SetFont(const QFont& font)
+{
+    painter.setFont(font);
+}
+
+QFont DrawContext::Font() const
+{
+    return painter.font();
+}
+
+QFont EzCreateFont(const QPaintDevice& device, const char* szFaceName, int iDeciPtHeight, int iDeciPtWidth,
+                   int iAttributes)
+{
+    QFont font(QString::fromLatin1(szFaceName));
+    // Tenths of a point to pixels at the device's resolution.
+    const double pixels = std::abs(iDeciPtHeight) * device.logicalDpiY() / 720.0;
+    font.setPixelSize(std::max(1, static_cast<int>(pixels + 0.5)));
+    font.setBold(iAttributes & 1);
+    font.setItalic(iAttributes & 2);
+    font.setUnderline(iAttributes & 4);
+    font.setStrikeOut(iAttributes & 8);
+    if (iDeciPtWidth != 0 && iDeciPtHeight != 0)
+        font.setStretch(std::clamp(100 * std::abs(iDeciPtWidth) / std::abs(iDeciPtHeight), 1, 4000));
+    return font;
+}
+
+QFont FontFromLogFont(const LOGFONT& lf)
+{
+    QFont font(QString::fromLatin1(lf.lfFaceName, static_cast<qsizetype>(strnlen(lf.lfFaceName, 32))));
+    if (lf.lfHeight != 0)
+        font.setPixelSize(std::abs(lf.lfHeight));
+    font.setBold(lf.lfWeight >= 600);
+    font.setItalic(lf.lfItalic != 0);
+    font.setUnderline(lf.lfUnderline != 0);
+    font.setStrikeOut(lf.lfStrikeOut != 0);
+    return font;
+}

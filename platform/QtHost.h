@@ -1,0 +1,26 @@
+// The desktop program's host: message boxes, file choosers and repaint requests through Qt.
+#pragma once
+
+#include "model/Host.h"
+
+#include <functional>
+
+class QWidget;
+
+class QtHost : public Host {
+public:
+    int MessageBox(const std::string& text, const std::string& title, MessageButtons buttons,
+                   MessageIcon icon) override;
+    bool ChooseOpenFile(const FileChoice& choice, std::string& path) override;
+    bool ChooseSaveFile(const FileChoice& choice, std::string& path) override;
+    void InvalidateAccount(int Mi, int Si) override;
+    void UpdateInfoBox() override;
+    void QuitProgram() override;
+    LocalTime Now() override { return SystemLocalTime(); }
+
+    // The window the host's boxes and choosers belong to (the program's active window if unset).
+    QWidget* Owner = nullptr;
+    // What repainting an account or the info box means in the windows that exist.
+    std::function<void(int Mi, int Si)> OnInvalidateAccount;
+    std::function<void()> OnUpdateInfoBox;
+};

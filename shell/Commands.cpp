@@ -1,0 +1,332 @@
+// The menus, the command dispatcher and the rules that enable menu items.
+#include "shell/Commands.h"
+
+#include "files/BudgetFile.h"
+#include "ledger/Accounts.h"
+#include "model/Globals.h"
+#include "model/Initialize.h"
+#include "model/Selection.h"
+#include "shell/Pending.h"
+#include "shell/Shell.h"
+
+ShellWindows gShell;
+
+const std::vector<Menu>& MainWindowMenu()
+{
+    static const std::vector<Menu> menu = {
+        {"&FILE",
+         {{kCmdSave, "&Save\tCtrl+S"}, {kCmdSaveAs, "Save As..."}, {kCmdArchive, "&Archive..."},
+          {kCmdExport, "&Export..."}, {0, ""}, {kCmdCheckSetup, "&Check Setup..."},
+          {kCmdPrintReport, "Print Report..."}, {kCmdPrintCheck, "&Print Check\tCtrl+P"}, {0, ""},
+          {kCmdQuit, "&Quit\tCtrl+Q"}}},
+        {"&EDIT",
+         {{kCmdCut, "C&ut\tCtrl+X"}, {kCmdCopy, "&Copy\tCtrl+C"}, {kCmdPaste, "&Paste\tCtrl+V"}, {0, ""},
+          {kCmdPreference, "Pre&ference..."}, {kCmdInternational, "International..."}}},
+        {"&ACCOUNT",
+         {{kCmdFind, "&Find...\tCtrl+F"}, {kCmdFindNext, "Find Ne&xt\tCtrl+G"}, {0, ""},
+          {kCmdNewAccount, "&New Account..."}, {kCmdMoveAccount, "&Move Account"},
+          {kCmdDeleteAccount, "&Delete Account..."}, {0, ""}, {kCmdBalance, "&Balance...\tCtrl+B"}, {0, ""},
+          {kCmdCreateNote, "&Create Note..."}, {kCmdShowNote, "&Show Note..."}}},
+        {"&TRANSACTION",
+         {{kCmdCheck, "&Check...\tCtrl+K"}, {kCmdDebit, "Debit..."}, {kCmdDeposit, "&Deposit...\tCtrl+D"},
+          {kCmdTransfer, "&Transfer...\tCtrl+T"}, {kCmdATM, "&ATM...\tCtrl+A"}, {0, ""},
+          {kCmdEnterPay, "&Enter Pay...\tCtrl+Y"}, {kCmdVariablePay, "&Variable Pay..."}, {0, ""},
+          {kCmdBuyShares, "&Buy Shares..."}, {kCmdSellShares, "&Sell Shares..."},
+          {kCmdUpdatePPS, "&Update PPS..."}}},
+        {"&DISPLAY",
+         {{kCmdPayInfo, "&Pay Info..."}, {kCmdAccount, "&Account...\tCtrl+I"},
+          {kCmdHistory, "&History...\tCtrl+H"}, {kCmdStatistics, "&Statistics..."},
+          {kCmdSubCategory, "Sub &Category..."}, {kCmdCalculator, "Saving Calculator..."}}},
+        {"&WINDOW",
+         {{kCmdBudgetMode, "&Budget"}, {kCmdInvestmentMode, "&Investment"}, {0, ""},
+          {kCmdReminder, "&Reminder"}, {kCmdCalendar, "&Calendar"}}},
+    };
+    return menu;
+}
+
+const std::vector<Menu>& SplashWindowMenu()
+{
+    static const std::vector<Menu> menu = {
+        {"&FILE",
+         {{kCmdAbout, "&About"}, {0, ""}, {kCmdNew, "&New...\tCtrl+N"}, {kCmdOpen, "&Open...\tCtrl+O"}, {0, ""},
+          {kCmdQuit, "&Quit\tCtrl+Q"}}},
+    };
+    return menu;
+}
+
+const std::vector<Accelerator>& MainAccelerators()
+{
+    static const std::vector<Accelerator> keys = {
+        {'S', kCmdSave},    {'E', kCmdExport},   {'P', kCmdPrintCheck}, {'Q', kCmdQuit},     {'X', kCmdCut},
+        {'C', kCmdCopy},    {'V', kCmdPaste},    {'F', kCmdFind},       {'G', kCmdFindNext}, {'B', kCmdBalance},
+        {'K', kCmdCheck},   {'D', kCmdDeposit},  {'T', kCmdTransfer},   {'A', kCmdATM},      {'Y', kCmdEnterPay},
+        {'I', kCmdAccount}, {'H', kCmdHistory},  {'R', kCmdReminder},
+    };
+    return keys;
+}
+
+const std::vector<Accelerator>& SplashAccelerators()
+{
+    static const std::vector<Accelerator> keys = {{'N', kCmdNew}, {'O', kCmdOpen}, {'Q', kCmdQuit}};
+    return keys;
+}
+
+namespace {
+
+// Check and Debit run the check dialog with the debit preference forced, then put it back.
+void CheckWithFace(int debit)
+{
+    int Mi, Si;
+    if (GetSelected(&Mi, &Si, 0, 1) != 1)
+        return;
+    const char kept = gBudget.Debit;
+    gBudget.Debit = static_cast<char>(debit);
+    HandleCheck(Mi, Si, nullptr);
+    gBudget.Debit = kept;
+}
+
+void OpenFromSplash()
+{
+    if (!OpenBudget(1))
+        return;
+    ShellCall(gShell.HideSplash);
+    ShellCall(gShell.ShowMainWindow);
+}
+
+void NewFromSplash()
+{
+    ShellCall(gShell.HideSplash);
+    ShellCall(gShell.ShowMainWindow);
+    NewBudget();
+}
+
+}  // namespace
+
+void HandleMenu(int id, bool fromSplash)
+{
+    int Mi = -1, Si = -1, Mi2 = -1, Si2 = -1;
+    switch (id) {
+    case kCmdNew:
+        if (fromSplash)
+            NewFromSplash();
+        break;
+    case kCmdOpen:
+        if (fromSplash)
+            OpenFromSplash();
+        break;
+    case kCmdSave:
+        BudgetSave();
+        break;
+    case kCmdSaveAs:
+        BudgetSaveAs();
+        break;
+    case kCmdArchive:
+        BudgetArchive();
+        break;
+    case kCmdExport:
+        if (GetSelected(&Mi, &Si, 0, 1)) {
+            ExportHistory(Mi, Si);
+            InvalidateAccountRect(Mi, Si);
+        }
+        break;
+    case kCmdCheckSetup:
+        PrintSetup();
+        break;
+    case kCmdPrintReport:
+        BudgetReport();
+        break;
+    case kCmdPrintCheck:
+        if (CheckItemSelected())
+            BudgetPrintCheck();
+        break;
+    case kCmdQuit:
+        BudgetQuit();
+        break;
+    case kCmdPreference:
+        HandlePreference();
+        break;
+    case kCmdFind:
+    case kCmdFindNext:
+        BudgetFind(id == kCmdFindNext);
+        break;
+    case kCmdNewAccount:
+        if (GetSelected(&Mi, &Si, 0, 0) == 1 && Accounts[Mi][Si].Valid)
+            NewSubAccount(Mi);
+        else
+            HandleNewAccount();
+        break;
+    case kCmdMoveAccount:
+        if (Get2Selected(&Mi, &Si, &Mi2, &Si2)) {
+            SwitchAccounts(Mi, Si, Mi2, Si2);
+            InvalidateAccountRect(Mi, Si);
+            InvalidateAccountRect(Mi2, Si2);
+        }
+        break;
+    case kCmdDeleteAccount:
+        if (GetSelected(&Mi, &Si, 0, 1)) {
+            DeleteAccount(Mi, Si);
+            ForceAccountImageUpdate(Mi, Si);
+        }
+        break;
+    case kCmdBalance:
+        HandleBalanceWindow();
+        break;
+    case kCmdCreateNote:
+    case kCmdShowNote:
+        if (GetSelected(&Mi, &Si, 0, 1))
+            BudgetNote(Mi, Si, 0);
+        break;
+    case kCmdCheck:
+    case kCmdDebit:
+        CheckWithFace(id == kCmdDebit);
+        break;
+    case kCmdDeposit: {
+        const int16_t kind = GetSelected(&Mi, &Si, 1, 1);
+        if (kind == 1)
+            HandleDeposit(Mi, Si, nullptr);
+        else if (kind == 2)
+            HandleMultiDeposit();
+        break;
+    }
+    case kCmdTransfer:
+        if (Get2Selected(&Mi, &Si, &Mi2, &Si2))
+            HandleTransfer(Mi, Si, Mi2, Si2, 0, 0);
+        break;
+    case kCmdATM:
+        if (GetSelected(&Mi, &Si, 0, 1) == 1)
+            HandleATM(Mi, Si);
+        break;
+    case kCmdEnterPay:
+        HandlePay();
+        break;
+    case kCmdVariablePay:
+        HandleVPay();
+        break;
+    case kCmdBuyShares:
+    case kCmdSellShares:
+    case kCmdUpdatePPS:
+    case kCmdInvestmentMode:
+        BudgetInvestments();
+        break;
+    case kCmdPayInfo:
+        HandlePaySetup();
+        break;
+    case kCmdAccount: {
+        const int16_t kind = GetSelected(&Mi, &Si, 1, 1);
+        if (kind == 1) {
+            if (Accounts[Mi][Si].Valid) {
+                gMi = Mi;
+                gSi = Si;
+                Accounts[Mi][Si].SelectFlag = 0;
+                RunAccountSetup(Mi, Si);
+            }
+            InvalidateAccountRect(Mi, Si);
+        } else {
+            HandlePaySetup();
+        }
+        break;
+    }
+    case kCmdHistory:
+        if (GetSelected(&Mi, &Si, 0, 1))
+            DisplayHistory(Mi, Si);
+        break;
+    case kCmdStatistics:
+        if (GetSelected(&Mi, &Si, 1, 0) == 1) {
+            HandleStats(Mi, Si);
+        } else {
+            HandleMainStats();
+            Accounts[0][0].SelectFlag = 0;
+            ForceAccountImageUpdate(0, 1);
+        }
+        break;
+    case kCmdSubCategory:
+        if (GetSelected(&Mi, &Si, 1, 0) == 1 && Accounts[Mi][0].Valid) {
+            gMi = Mi;
+            gSi = 0;
+            RunSubAccountDialog(Mi);
+            InvalidateAccountRect(Mi, 0);
+        }
+        break;
+    case kCmdCalculator:
+        RunSavingsCalculator();
+        break;
+    case kCmdBudgetMode:
+        BudgetSwitch(0);
+        break;
+    case kCmdAbout:
+        ShellCall(gShell.ShowAbout);
+        break;
+    case kCmdReminder:
+        DisplayRemind();
+        break;
+    case kCmdInternational:
+        HandleInternational();
+        break;
+    case kCmdCalendar:
+        DisplayCalendar();
+        break;
+    default:  // Cut, Copy, Paste and unknown ids do nothing
+        break;
+    }
+}
+
+std::set<int> HandleMenuHilites()
+{
+    // Never greyed: Export, Quit, Variable Pay, Saving Calculator, International and Calendar.
+    std::set<int> on = {kCmdExport, kCmdQuit, kCmdVariablePay, kCmdCalculator, kCmdInternational, kCmdCalendar,
+                        kCmdAbout, kCmdNew, kCmdOpen};
+    on.insert(gMainInvest ? kCmdBudgetMode : kCmdInvestmentMode);
+    if (!gStartUpFlag)
+        return on;
+    for (int id : {kCmdSave, kCmdSaveAs, kCmdPreference, kCmdFind, kCmdFindNext, kCmdNewAccount, kCmdStatistics})
+        on.insert(id);
+    const bool first = gFirstSelected[0] >= 0;
+    const bool second = gSecondSelected[0] >= 0;
+    const auto note = [&](bool hasNote) { on.insert(hasNote ? kCmdShowNote : kCmdCreateNote); };
+    if (gMainInvest) {
+        on.insert(kCmdPrintReport);
+        const int Ii = gFirstSelected[0];
+        if (Ii >= 1 && Ii < kInvestments && !second) {
+            note(Invest[Ii].Note[0] != 0);
+            for (int id : {kCmdDeleteAccount, kCmdBuyShares, kCmdSellShares, kCmdUpdatePPS, kCmdHistory, kCmdAccount})
+                on.insert(id);
+        }
+        if (Ii >= 1 && gSecondSelected[0] >= 1)
+            on.insert(kCmdMoveAccount);
+    } else {
+        for (int id : {kCmdCheckSetup, kCmdPrintReport, kCmdBalance, kCmdEnterPay, kCmdPayInfo, kCmdReminder})
+            on.insert(id);
+        if (first && !second) {
+            const ARecord& a = Accounts[gFirstSelected[0]][gFirstSelected[1]];
+            note(a.Note[0] != 0);
+            for (int id : {kCmdDeposit, kCmdHistory, kCmdCheck, kCmdDebit, kCmdATM, kCmdAccount, kCmdDeleteAccount})
+                on.insert(id);
+            if (a.NumberOfSubAccounts > 0)
+                on.insert(kCmdSubCategory);
+        }
+        if (first && second) {
+            on.insert(kCmdMoveAccount);
+            on.insert(kCmdTransfer);
+        }
+        if (gSelectedItem)
+            on.insert(kCmdPrintCheck);
+    }
+    if (gArchiveDataAvailable)
+        on.insert(kCmdArchive);
+    return on;
+}
+
+void BudgetSwitch(int mode)
+{
+    if (!gStartUpFlag || gMainInvest == mode)
+        return;
+    if (mode == 1) {
+        gMainInvest = 1;
+        ResetSelect(-1, -1);
+    } else {
+        gMainInvest = 0;
+    }
+    gMoveFlag = 0;
+    gMoveMi = gMoveSi = 0;
+    ShellCall(gShell.RepaintMain);
+}

@@ -1,0 +1,178 @@
+// The main window: painting, mouse, menus and closing.
+#include "shell/MainWindow.h"
+
+#include "files/BudgetFile.h"
+#include "ledger/Budget.h"
+#include "model/Globals.h"
+#include "platform/DrawContext.h"
+#include "platform/Pictures.h"
+#include "shell/Commands.h"
+#include "shell/MainMouse.h"
+#include "shell/MainPaint.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QShortcut>
+
+namespace {
+
+int SetMod(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ShiftModifier ? kModShift : 0) | (modifiers & Qt::ControlModifier ? kModCtrl : 0);
+}
+
+POINT PointOf(const QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    return POINT{p.x(), p.y()};
+}
+
+// The account grid: paints with the budget painters and turns mouse events into clicks.
+class AccountBoard : public QWidget {
+public:
+    explicit AccountBoard(QWidget* parent) : QWidget(parent)
+    {
+        setFixedSize(kMainWidth, kMainHeight);
+        setAutoFillBackground(true);
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::Window, QColor(0, 0, 255));
+        setPalette(palette);
+        setMouseTracking(true);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        DrawContext dc(painter);
+        PaintMainWindow(dc);
+    }
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        const int mod = SetMod(event->modifiers());
+        if (event->button() == Qt::LeftButton) {
+            gMouse = 1;
+            MainWindowMouse(kLeftClick, mod, PointOf(event));
+        } else if (event->button() == Qt::RightButton) {
+            MainWindowMouse(kRightClick, mod, PointOf(event));
+        }
+    }
+    void mouseDoubleClickEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton)
+            MainWindowMouse(kDoubleClick, SetMod(event->modifiers()), PointOf(event));
+    }
+    void mouseMoveEvent(QMouseEvent* event) override
+    {
+        SetupMouseMoved(AccountWindow{true, 0}, PointOf(event), SetMod(event->modifiers()));
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        HandleMouseMoved(AccountWindow{true, 0}, PointOf(event));
+    }
+};
+
+void ApplyHilites(const std::map<int, QAction*>& actions)
+{
+    const std::set<int> on = HandleMenuHilites();
+    for (const auto& [id, action] : actions)
+        action->setEnabled(on.count(id) > 0);
+}
+
+}  // namespace
+
+void BuildMenuBar(QMenuBar* bar, bool splash, std::map<int, QAction*>& actions)
+{
+    for (const Menu& menu : splash ? SplashWindowMenu() : MainWindowMenu()) {
+        QMenu* popup = bar->addMenu(QString::fromLatin1(menu.Title));
+        for (const MenuItem& item : menu.Items) {
+            if (item.Id == 0) {
+                popup->addSeparator();
+                continue;
+            }
+            // The shortcut text is shown; the keys themselves are the window's accelerators.
+            QAction* action = popup->addAction(QString::fromLatin1(item.Text).replace('\t', "\t"));
+            const int id = item.Id;
+            QObject::connect(action, &QAction::triggered, [id, splash] { HandleMenu(id, splash); });
+            actions[id] = action;
+        }
+        QObject::connect(popup, &QMenu::aboutToShow, [&actions] { ApplyHilites(actions); });
+    }
+}
+
+void AddAccelerators(QWidget* window, bool splash)
+{
+    for (const Accelerator& key : splash ? SplashAccelerators() : MainAccelerators()) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(key.Letter)), window);
+        shortcut->setContext(Qt::WindowShortcut);
+        const int id = key.Id;
+        QObject::connect(shortcut, &QShortcut::activated, [id, splash] { HandleMenu(id, splash); });
+    }
+}
+
+MainWindow::MainWindow()
+{
+    setWindowTitle("Main Accounts Window");
+    setWindowIcon(ProgramIcon());
+    board = new AccountBoard(this);
+    setCentralWidget(board);
+    BuildMenuBar(menuBar(), false, actions);
+    AddAccelerators(this, false);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    move(40, 40);
+}
+
+void MainWindow::PlaceAndShow(bool fixNegative)
+{
+    const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry()
+                                                          : QRect(0, 0, 1024, 768);
+    POINT& at = gBudget.MwPt;
+    if (at.x > screen.width() || (fixNegative && at.x < 0))
+        at.x = 40;
+    if (at.y > screen.height() || (fixNegative && at.y < 0))
+        at.y = 40;
+    move(at.x, at.y);
+    show();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::InvalidateAccount(int Mi, int Si)
+{
+    // The info box, the Checkbook and "Available" always; the slot's own box on the grid.
+    board->update(233, 64, 160, 24);
+    board->update(kCheckbookX, kCheckbookY, 124, 64);
+    board->update(FindMainAccountHCoordinate(0), FindMainAccountVCoordinate(0), 124, 64);
+    if (Mi > 0 && Mi < kMainAccounts)
+        board->update(FindMainAccountHCoordinate(Mi), FindMainAccountVCoordinate(Mi), 124, 64);
+    (void)Si;
+}
+
+void MainWindow::UpdateInfoBox()
+{
+    board->update(233, 64, 160, 24);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (BudgetClose()) {
+        event->accept();
+        QApplication::quit();
+        return;
+    }
+    event->ignore();
+    show();
+    raise();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    POINT& stored = gMainInvest ? Invest[0].IwPt : gBudget.MwPt;
+    stored = POINT{x(), y()};
+}

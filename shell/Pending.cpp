@@ -1,0 +1,39 @@
+// Command handlers whose windows and dialogs are still to come: each says so.
+#include "shell/Pending.h"
+
+#include "model/Messages.h"
+
+void HandleCheck(int, int, void*) { NotYet(); }
+void HandleDeposit(int, int, void*) { NotYet(); }
+void HandleATM(int, int) { NotYet(); }
+int HandleTransfer(int, int, int, int, int, int)
+{
+    NotYet();
+    return 0;
+}
+void HandleMultiDeposit() { NotYet(); }
+void HandlePay() { NotYet(); }
+void HandleVPay() { NotYet(); }
+void HandlePaySetup() { NotYet(); }
+void HandleBalanceWindow() { NotYet(); }
+void HandleNewAccount() { NotYet(); }
+void NewSubAccount(int) { NotYet(); }
+void DisplaySubAccounts(int) { NotYet(); }
+void DisplayHistory(int, int) { NotYet(); }
+void HandleStats(int, int) { NotYet(); }
+void HandleMainStats() { NotYet(); }
+void BudgetNote(int, int, int) { NotYet(); }
+void RunAccountSetup(int, int) { NotYet(); }
+void BudgetArchive() { NotYet(); }
+void ExportHistory(int, int) { NotYet(); }
+void PrintSetup() { NotYet(); }
+void BudgetReport() { NotYet(); }
+void BudgetPrintCheck() { NotYet(); }
+void HandlePreference() { NotYet(); }
+void HandleInternational() { NotYet(); }
+void BudgetFind(int) { NotYet(); }
+void RunSubAccountDialog(int) { NotYet(); }
+void RunSavingsCalculator() { NotYet(); }
+void DisplayRemind() { NotYet(); }
+void DisplayCalendar() { NotYet(); }
+void BudgetInvestments() { NotYet(); }

@@ -1,0 +1,35 @@
+// Command handlers of the main window whose windows and dialogs are still to come. Each tells
+// the user that the function is not available yet, so no command fails silently; each is
+// replaced by its real handler as that part of the program arrives.
+#pragma once
+
+void HandleCheck(int Mi, int Si, void* theRemHPtr);
+void HandleDeposit(int Mi, int Si, void* theRemHPtr);
+void HandleATM(int Mi, int Si);
+int HandleTransfer(int Mi1, int Si1, int Mi2, int Si2, int flag, int amt);
+void HandleMultiDeposit();
+void HandlePay();
+void HandleVPay();
+void HandlePaySetup();
+void HandleBalanceWindow();
+void HandleNewAccount();
+void NewSubAccount(int Mi);
+void DisplaySubAccounts(int Mi);
+void DisplayHistory(int Mi, int Si);
+void HandleStats(int Mi, int Si);
+void HandleMainStats();
+void BudgetNote(int Mi, int Si, int invest);
+void RunAccountSetup(int Mi, int Si);
+void BudgetArchive();
+void ExportHistory(int Mi, int Si);
+void PrintSetup();
+void BudgetReport();
+void BudgetPrintCheck();
+void HandlePreference();
+void HandleInternational();
+void BudgetFind(int next);
+void RunSubAccountDialog(int Mi);
+void RunSavingsCalculator();
+void DisplayRemind();
+void DisplayCalendar();
+void BudgetInvestments();

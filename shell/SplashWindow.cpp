@@ -1,0 +1,73 @@
+// The splash window.
+#include "shell/SplashWindow.h"
+
+#include "model/Globals.h"
+#include "platform/DrawContext.h"
+#include "platform/Pictures.h"
+#include "shell/MainPaint.h"
+#include "shell/MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPainter>
+
+namespace {
+
+constexpr int kSplashPicture = 1012;
+
+class SplashBoard : public QWidget {
+public:
+    explicit SplashBoard(QWidget* parent) : QWidget(parent)
+    {
+        setFixedSize(240, 286);
+        setAutoFillBackground(true);
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::Window, QColor(0, 0, 255));
+        setPalette(palette);
+    }
+    bool about = false;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        DrawContext dc(painter);
+        dc.DrawBitmap(kSplashPicture, 0, 0);
+        if (!about)
+            return;
+        dc.SetTransparent(true);
+        dc.DrawBitmap(kAccountBox, 56, 70);
+        dc.SetTextColor(gBudget.Standard);
+        DisplayText(dc, "Created by:", 79, 94, 56, 180);
+        DisplayText(dc, kAboutAuthor, 94, 109, 56, 180);
+        DisplayText(dc, kAboutThirdLine, 109, 123, 56, 180);
+    }
+};
+
+}  // namespace
+
+SplashWindow::SplashWindow()
+{
+    setWindowTitle("Budget Window");
+    setWindowIcon(ProgramIcon());
+    setCentralWidget(new SplashBoard(this));
+    BuildMenuBar(menuBar(), true, actions);
+    AddAccelerators(this, true);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    move(100, 100);
+}
+
+void SplashWindow::ShowAbout()
+{
+    auto* board = static_cast<SplashBoard*>(centralWidget());
+    board->about = true;
+    board->update();
+}
+
+void SplashWindow::closeEvent(QCloseEvent* event)
+{
+    // Closing the splash window ends the program at once.
+    event->accept();
+    QApplication::quit();
+}

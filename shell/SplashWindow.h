@@ -1,0 +1,26 @@
+// The splash window ("Budget Window"), shown while no budget is open: its picture, the menu with
+// About, New, Open and Quit, and the About display.
+#pragma once
+
+#include <QMainWindow>
+
+#include <map>
+
+class QAction;
+
+class SplashWindow : public QMainWindow {
+public:
+    SplashWindow();
+    // Shows "Created by:" and its lines over the picture until the next repaint of the picture.
+    void ShowAbout();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    std::map<int, QAction*> actions;
+};
+
+// The lines of the About display.
+constexpr const char* kAboutAuthor = "The Budget developers";
+constexpr const char* kAboutThirdLine = "Envelope budgeting";
