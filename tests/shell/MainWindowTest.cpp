@@ -1,0 +1,302 @@
+// The main window: what it paints where, what clicks and drags at the design's coordinates do,
+// which menu items are enabled, and starting the program.
+#include "support/BudgetFixture.h"
+#include "support/SampleBudget.h"
+
+#include "app/Startup.h"
+#include "cli/Demo.h"
+#include "files/BudgetFile.h"
+#include "files/BudgetLock.h"
+#include "ledger/Recording.h"
+#include "model/Globals.h"
+#include "model/Money.h"
+#include "model/Selection.h"
+#include "platform/DrawContext.h"
+#include "shell/Commands.h"
+#include "shell/MainMouse.h"
+#include "shell/MainPaint.h"
+#include "shell/MainWindow.h"
+#include "shell/SplashWindow.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+
+class MainWindowTest : public BudgetFixture {
+protected:
+    void SetUp() override
+    {
+        BudgetFixture::SetUp();
+        const int32_t none[kPayers][kPaysPerMonth] = {};
+        RecordAccountSetup(1, 0, "Rent", false, none);
+        RecordAccountSetup(2, 0, "Car", false, none);
+        RecordAccountSetup(2, 1, "Gas", false, none);
+        RecordAccountSetup(2, 2, "Repairs", false, none);
+        CopyString("Vehicle", Accounts[2][0].SubName);
+        RecordAccountSetup(3, 0, "Savings", true, none);
+        RecordAccountSetup(4, 0, "A very wide name", false, none);
+        Accounts[2][1].Balance = 1000;
+        Accounts[2][2].Balance = -300;
+        Accounts[3][0].Balance = -500;
+        Accounts[1][0].Balance = 123456;
+        host.Messages.clear();
+    }
+
+    // Paints the main window into an image and records its texts.
+    QImage Paint(std::vector<DrawContext::DrawnText>& texts)
+    {
+        QImage image(kMainWidth, kMainHeight, QImage::Format_RGB32);
+        image.fill(QColor(0, 0, 255));
+        QPainter painter(&image);
+        DrawContext dc(painter);
+        dc.Record(&texts);
+        PaintMainWindow(dc);
+        return image;
+    }
+
+    static const DrawContext::DrawnText* Find(const std::vector<DrawContext::DrawnText>& texts, const std::string& text)
+    {
+        for (const auto& t : texts)
+            if (t.Text == text)
+                return &t;
+        return nullptr;
+    }
+
+    static void Click(int click, int mod, int x, int y) { MainWindowMouse(click, mod, POINT{x, y}); }
+};
+
+TEST_F(MainWindowTest, BoxesShowNamesAndAmountsWhereAndHowTheDesignPutsThem)
+{
+    std::vector<DrawContext::DrawnText> texts;
+    Paint(texts);
+    const struct {
+        const char* text;
+        int boxX, boxY, lineY;
+        COLORREF colour;
+    } expected[] = {
+        {"Available", 432, 22, 32, kWhite}, {"Checkbook", 72, 22, 32, kWhite},
+        {"Rent", 4, 110, 120, kWhite},      {"$1,234.56", 4, 110, 143, kWhite},
+        {"Vehicle", 128, 110, 120, RGB(0, 255, 255)}, {"$7.00", 128, 110, 143, kWhite},
+        {"Savings", 252, 110, 120, RGB(0, 255, 0)},   {"$-5.00", 252, 110, 143, kRed},
+    };
+    for (const auto& e : expected) {
+        const DrawContext::DrawnText* t = Find(texts, e.text);
+        ASSERT_NE(t, nullptr) << e.text;
+        EXPECT_EQ(t->Y, e.lineY) << e.text;
+        EXPECT_GE(t->X, e.boxX + 10) << e.text;  // centred between h + 10 and h + 114
+        EXPECT_LE(t->X, e.boxX + 62) << e.text;
+        EXPECT_EQ(t->Colour, e.colour) << e.text;
+    }
+    EXPECT_EQ(Find(texts, "Car"), nullptr);  // the category name stands for it
+    // A name too wide for the box is cut, without dots.
+    const DrawContext::DrawnText* wide = nullptr;
+    for (const auto& t : texts)
+        if (t.Y == 120 && t.X >= 376 && t.X < 500)
+            wide = &t;
+    ASSERT_NE(wide, nullptr);
+    EXPECT_EQ(std::string("A very wide name").rfind(wide->Text, 0), 0u);
+    // Empty slots show the bare box: nothing is written in them.
+    for (const auto& t : texts)
+        EXPECT_FALSE(t.Y >= 174 && t.Y < 430) << t.Text;
+    EXPECT_NE(Find(texts, "12/05/26"), nullptr);  // the info box shows today
+}
+
+TEST_F(MainWindowTest, ASelectedBoxIsInvertedAndFoundItemsCountHits)
+{
+    std::vector<DrawContext::DrawnText> texts;
+    const QRgb plain = Paint(texts).pixel(4 + 3, 110 + 3);
+    SelectOne(5, 0);
+    texts.clear();
+    const QRgb marked = Paint(texts).pixel(4 * 124 + 4 + 3, 110 + 3);
+    const QRgb unmarked = Paint(texts).pixel(4 + 3, 110 + 3);
+    EXPECT_EQ(plain, unmarked);
+    EXPECT_EQ(marked, ~plain | 0xff000000u) << std::hex << marked << " " << plain;
+
+    Accounts[0][5].FoundFlag = 1;
+    for (int hits : {1, 2}) {
+        Accounts[0][5].Balance = hits;
+        QImage image(124, 64, QImage::Format_RGB32);
+        QPainter painter(&image);
+        DrawContext dc(painter);
+        std::vector<DrawContext::DrawnText> box;
+        dc.Record(&box);
+        DisplayAccountBox(dc, 0, 5, 0, 0, 1);
+        ASSERT_EQ(box.size(), 2u);
+        EXPECT_EQ(box[1].Text, hits == 1 ? "1 Hit" : "2 Hits");
+    }
+}
+
+TEST_F(MainWindowTest, ClicksSelectBoxesAsTheSelectionRulesSay)
+{
+    Click(kLeftClick, 0, 10, 120);  // Rent
+    EXPECT_TRUE(Accounts[1][0].SelectFlag);
+    EXPECT_EQ(gFirstSelected[0], 1);
+    Click(kLeftClick, 0, 10, 120);  // again: unselected
+    EXPECT_FALSE(Accounts[1][0].SelectFlag);
+    EXPECT_EQ(gFirstSelected[0], -1);
+
+    Click(kLeftClick, 0, 10, 120);
+    Click(kLeftClick, 0, 20, 60);  // an empty part of the window clears everything
+    EXPECT_FALSE(Accounts[1][0].SelectFlag);
+
+    // Shift-clicking three boxes marks all three; commands use the first and the third.
+    Click(kLeftClick, kModShift, 10, 120);
+    Click(kLeftClick, kModShift, 140, 120);
+    Click(kLeftClick, kModShift, 260, 120);
+    int Mi1, Si1, Mi2, Si2;
+    ASSERT_EQ(Get2Selected(&Mi1, &Si1, &Mi2, &Si2), 1);
+    EXPECT_EQ(Mi1, 1);
+    EXPECT_EQ(Mi2, 3);
+    EXPECT_TRUE(Accounts[2][0].SelectFlag);
+    EXPECT_STREQ(gInfoBox, "$1,236.56");  // 1,234.56 + the category 7.00 + savings -5.00
+}
+
+TEST_F(MainWindowTest, ShiftClickingAnAccountUnmarksTheCheckbook)
+{
+    Click(kLeftClick, 0, 80, 30);  // the Checkbook
+    EXPECT_TRUE(Accounts[0][1].SelectFlag);
+    Click(kLeftClick, kModShift, 10, 120);
+    EXPECT_FALSE(Accounts[0][1].SelectFlag);
+    EXPECT_TRUE(Accounts[1][0].SelectFlag);
+}
+
+TEST_F(MainWindowTest, DraggingASelectedBoxTransfersAndCtrlShiftMovesIt)
+{
+    // A drag from a selected box onto another asks for the transfer (not available yet).
+    Click(kLeftClick, 0, 10, 120);
+    gMouse = 1;
+    SetupMouseMoved(AccountWindow{true, 0}, POINT{20, 130}, 0);
+    EXPECT_EQ(gMoveFlag, 1);
+    HandleMouseMoved(AccountWindow{true, 0}, POINT{140, 130});
+    EXPECT_EQ(host.OnlyMessage(), "Budget\rThis function is not avilable.\rCheck the next release.\r");
+
+    // An unselected box does not start a drag.
+    host.Messages.clear();
+    gMouse = 1;
+    SetupMouseMoved(AccountWindow{true, 0}, POINT{140, 130}, 0);
+    EXPECT_EQ(gMoveFlag, 0);
+
+    // Ctrl+Shift drag onto an empty position moves the account there.
+    ResetSelect(-1, -1);
+    Accounts[1][0].SelectFlag = 0;
+    Click(kLeftClick, kModBoth, 10, 120);
+    gMouse = 1;
+    SetupMouseMoved(AccountWindow{true, 0}, POINT{20, 130}, kModBoth);
+    HandleMouseMoved(AccountWindow{true, 0}, POINT{20, 250});  // position 11
+    EXPECT_STREQ(Accounts[11][0].Name, "Rent");
+    EXPECT_FALSE(Accounts[1][0].Valid);
+    EXPECT_TRUE(host.Messages.empty()) << host.AllMessages();
+
+    // "Available" never starts or ends a move.
+    Click(kLeftClick, kModBoth, 440, 30);
+    gMouse = 1;
+    SetupMouseMoved(AccountWindow{true, 0}, POINT{440, 30}, kModBoth);
+    EXPECT_EQ(gMoveFlag, 0);
+    Click(kLeftClick, kModBoth, 20, 250);
+    gMouse = 1;
+    SetupMouseMoved(AccountWindow{true, 0}, POINT{20, 250}, kModBoth);
+    HandleMouseMoved(AccountWindow{true, 0}, POINT{440, 30});
+    EXPECT_STREQ(Accounts[11][0].Name, "Rent");
+}
+
+TEST_F(MainWindowTest, MenuItemsAreEnabledByTheSelection)
+{
+    const std::set<int> always = {kCmdExport, kCmdQuit, kCmdVariablePay, kCmdCalculator, kCmdInternational,
+                                  kCmdCalendar, kCmdAbout, kCmdNew, kCmdOpen, kCmdInvestmentMode};
+    gStartUpFlag = 0;
+    EXPECT_EQ(HandleMenuHilites(), always);
+
+    gStartUpFlag = 1;
+    std::set<int> none = always;
+    for (int id : {kCmdSave, kCmdSaveAs, kCmdPreference, kCmdFind, kCmdFindNext, kCmdNewAccount, kCmdStatistics,
+                   kCmdCheckSetup, kCmdPrintReport, kCmdBalance, kCmdEnterPay, kCmdPayInfo, kCmdReminder})
+        none.insert(id);
+    EXPECT_EQ(HandleMenuHilites(), none);
+
+    SelectOne(2, 0);  // a category
+    std::set<int> one = none;
+    for (int id : {kCmdCreateNote, kCmdDeposit, kCmdHistory, kCmdCheck, kCmdDebit, kCmdATM, kCmdAccount,
+                   kCmdDeleteAccount, kCmdSubCategory})
+        one.insert(id);
+    EXPECT_EQ(HandleMenuHilites(), one);
+
+    SelectMultiple(1, 0);
+    std::set<int> two = none;
+    two.insert(kCmdMoveAccount);
+    two.insert(kCmdTransfer);
+    EXPECT_EQ(HandleMenuHilites(), two);
+
+    ResetSelect(-1, -1);
+    gMainInvest = 1;
+    std::set<int> invest = always;
+    invest.erase(kCmdInvestmentMode);
+    for (int id : {kCmdBudgetMode, kCmdSave, kCmdSaveAs, kCmdPreference, kCmdFind, kCmdFindNext, kCmdNewAccount,
+                   kCmdStatistics, kCmdPrintReport})
+        invest.insert(id);
+    EXPECT_EQ(HandleMenuHilites(), invest);
+    gMainInvest = 0;
+}
+
+TEST_F(MainWindowTest, CheckAndDebitKeepThePreference)
+{
+    gBudget.Debit = 1;
+    SelectOne(1, 0);
+    HandleMenu(kCmdCheck, false);
+    EXPECT_EQ(gBudget.Debit, 1);
+}
+
+class StartupTest : public BudgetFixture {
+protected:
+    void TearDown() override
+    {
+        UnlockAllBudgetFiles();
+        BudgetFixture::TearDown();
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(StartupTest, ABudgetThatCannotBeOpenedEndsTheProgramWithoutAWindow)
+{
+    Program program = CreateProgram();
+    SetHost(&host);  // the message goes to the test instead of a box
+    EXPECT_EQ(StartProgram(program, {dir.filePath("missing.bgt")}), 0);
+    EXPECT_FALSE(program.Main->isVisible());
+    EXPECT_FALSE(program.Splash->isVisible());
+    EXPECT_EQ(host.Messages.size(), 1u);
+    delete program.Main;
+    delete program.Splash;
+}
+
+TEST_F(StartupTest, AWindowStoredOffTheScreenComesBackAt40AndScreenshotsAreWritten)
+{
+    const std::string path = dir.filePath("far.bgt").toStdString();
+    BuildDemoBudget();
+    gBudget.MwPt = {5000, 60};
+    host.SavePaths.push_back(path);
+    ASSERT_EQ(BudgetSaveAs(), 1);
+    ASSERT_EQ(BudgetClose(), 1);
+
+    Program program = CreateProgram();
+    SetHost(&host);
+    ASSERT_EQ(StartProgram(program, {QString::fromStdString(path)}), 1) << host.AllMessages();
+    EXPECT_TRUE(program.Main->isVisible());
+    EXPECT_EQ(gBudget.MwPt.x, 40);
+    EXPECT_EQ(gBudget.MwPt.y, 60);
+
+    // Pictures of the windows for anyone to look at.
+    const QString shots = QCoreApplication::applicationDirPath() + "/screenshots";
+    QDir().mkpath(shots);
+    EXPECT_TRUE(program.Main->grab().save(shots + "/main-window.png"));
+    EXPECT_TRUE(program.Splash->grab().save(shots + "/splash-window.png"));
+    program.Main->hide();
+    delete program.Main;
+    delete program.Splash;
+}
+
+}  // namespace
