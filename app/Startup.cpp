@@ -12,17 +12,26 @@
 
 #include <QApplication>
 
+Program::~Program()
+{
+    if (!Main)
+        return;  // moved from
+    gShell = ShellWindows{};
+    if (&GetHost() == Host.get())
+        SetHost(nullptr);
+}
+
 Program CreateProgram()
 {
     Program program;
-    program.Host = new QtHost;
-    SetHost(program.Host);
+    program.Host = std::make_unique<QtHost>();
+    SetHost(program.Host.get());
     InitApp();
-    program.Main = new MainWindow;
-    program.Splash = new SplashWindow;
-    program.Host->Owner = program.Main;
-    MainWindow* main = program.Main;
-    SplashWindow* splash = program.Splash;
+    program.Main = std::make_unique<MainWindow>();
+    program.Splash = std::make_unique<SplashWindow>();
+    MainWindow* main = program.Main.get();
+    SplashWindow* splash = program.Splash.get();
+    program.Host->Owner = main;
     program.Host->OnInvalidateAccount = [main](int Mi, int Si) { main->InvalidateAccount(Mi, Si); };
     program.Host->OnUpdateInfoBox = [main] { main->UpdateInfoBox(); };
     gShell.ShowMainWindow = [main] { main->PlaceAndShow(true); };

@@ -2,16 +2,22 @@
 // budget named on the command line or the splash window.
 #pragma once
 
+#include "platform/QtHost.h"
+#include "shell/MainWindow.h"
+#include "shell/SplashWindow.h"
+
 #include <QStringList>
 
-class MainWindow;
-class SplashWindow;
-class QtHost;
+#include <memory>
 
+// The program's host and long-lived windows; the host is taken back when they go.
 struct Program {
-    QtHost* Host = nullptr;
-    MainWindow* Main = nullptr;
-    SplashWindow* Splash = nullptr;
+    Program() = default;
+    Program(Program&&) = default;
+    ~Program();
+    std::unique_ptr<QtHost> Host;
+    std::unique_ptr<MainWindow> Main;
+    std::unique_ptr<SplashWindow> Splash;
 };
 
 // Makes the windows (hidden) and installs the host. Returns the program's windows.

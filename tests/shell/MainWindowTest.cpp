@@ -269,8 +269,6 @@ TEST_F(StartupTest, ABudgetThatCannotBeOpenedEndsTheProgramWithoutAWindow)
     EXPECT_FALSE(program.Main->isVisible());
     EXPECT_FALSE(program.Splash->isVisible());
     EXPECT_EQ(host.Messages.size(), 1u);
-    delete program.Main;
-    delete program.Splash;
 }
 
 TEST_F(StartupTest, AWindowStoredOffTheScreenComesBackAt40AndScreenshotsAreWritten)
@@ -295,8 +293,6 @@ TEST_F(StartupTest, AWindowStoredOffTheScreenComesBackAt40AndScreenshotsAreWritt
     EXPECT_TRUE(program.Main->grab().save(shots + "/main-window.png"));
     EXPECT_TRUE(program.Splash->grab().save(shots + "/splash-window.png"));
     program.Main->hide();
-    delete program.Main;
-    delete program.Splash;
 }
 
 }  // namespace
