@@ -1,0 +1,640 @@
+// The dialog runtime: the shared parts of Dialog, the Qt dialog, the scripted dialog and RunDialog.
+#include "platform/Dialog.h"
+
+#include "model/Host.h"
+#include "platform/DrawContext.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtDebug>
+
+#include <stdexcept>
+
+namespace {
+
+// Line breaks of a multi-line edit as the program reads them: carriage return and line feed.
+std::string WithCrLf(const std::string& text)
+{
+    std::string result;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            result += "\r\n";
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
+}
+
+// A multi-line edit's text for the widget, which separates lines by line feeds alone.
+QString MultilineText(const std::string& text)
+{
+    return FromBudgetText(WithCrLf(text)).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+bool TakesFocus(ControlKind kind)
+{
+    return kind == ControlKind::Edit || kind == ControlKind::Button || kind == ControlKind::Check ||
+           kind == ControlKind::Radio;
+}
+
+bool IsToggle(ControlKind kind)
+{
+    return kind == ControlKind::Check || kind == ControlKind::Radio;
+}
+
+DialogRunner& InstalledRunner()
+{
+    static DialogRunner runner;
+    return runner;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Dialog
+
+std::string Dialog::Text(int id, size_t maxChars) const
+{
+    std::string text = Text(id);
+    if (text.size() > maxChars)
+        text.resize(maxChars);
+    return text;
+}
+
+void Dialog::CheckRadio(int first, int last, int id)
+{
+    for (int button = first; button <= last; ++button)
+        if (Has(button))
+            SetChecked(button, button == id);
+}
+
+void Dialog::End(int endResult)
+{
+    ended = true;
+    result = endResult;
+    Close();
+}
+
+int Dialog::EnterCommand(int focusedId) const
+{
+    const ControlTemplate* focus = Template().Find(focusedId);
+    if (focus && focus->Kind == ControlKind::Button)
+        return focusedId;
+    for (const ControlTemplate& control : Template().Controls)
+        if (control.Default)
+            return Visible(control.Id) && Enabled(control.Id) ? control.Id : 0;
+    return IDOK;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The Qt dialog's widgets
+
+namespace {
+
+// Enter, Escape and the close box go to the procedure as commands; nothing closes by itself.
+class DialogWindow : public QDialog {
+public:
+    DialogWindow(QtDialog& owner, QWidget* parent) : QDialog(parent), owner(owner) {}
+
+    void reject() override { owner.PressEscape(); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+            owner.PressEnter();
+            return;
+        }
+        if (plain && event->key() == Qt::Key_Escape) {
+            owner.PressEscape();
+            return;
+        }
+        QDialog::keyPressEvent(event);
+    }
+
+private:
+    QtDialog& owner;
+};
+
+// Check boxes and radio buttons keep their state on a click; the procedure sets it.
+template <typename Button>
+class ProcedureToggled : public Button {
+public:
+    using Button::Button;
+
+protected:
+    void nextCheckState() override {}
+};
+
+class FrameWidget : public QWidget {
+public:
+    FrameWidget(QtDialog& owner, int id, QWidget* parent) : QWidget(parent), owner(owner), id(id) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setFont(font());
+        DrawContext dc(painter);
+        owner.SendPaint(id, dc);
+    }
+
+private:
+    QtDialog& owner;
+    int id;
+};
+
+Qt::Alignment AlignmentOf(TextAlign align)
+{
+    switch (align) {
+    case TextAlign::Center: return Qt::AlignHCenter | Qt::AlignTop;
+    case TextAlign::Right: return Qt::AlignRight | Qt::AlignTop;
+    case TextAlign::Left: break;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// QtDialog
+
+QtDialog::QtDialog(DialogTemplate fromTemplate, DialogProcedure& procedure, QWidget* owner)
+    : dialogTemplate(std::move(fromTemplate)), procedure(procedure), window(new DialogWindow(*this, owner))
+{
+    window->setWindowTitle(FromBudgetText(dialogTemplate.Title));
+    const DialogBaseUnits units = DialogBaseUnitsOf(window->font());
+    window->setFixedSize(DialogUnitsToPixelsX(dialogTemplate.Width, units),
+                         DialogUnitsToPixelsY(dialogTemplate.Height, units));
+
+    for (const ControlTemplate& control : dialogTemplate.Controls) {
+        const QString text = FromBudgetText(control.Text);
+        const int id = control.Id;
+        QWidget* widget = nullptr;
+        switch (control.Kind) {
+        case ControlKind::Static: {
+            auto* label = new QLabel(text, window);
+            label->setTextFormat(Qt::PlainText);
+            label->setWordWrap(true);
+            label->setAlignment(AlignmentOf(control.Align));
+            widget = label;
+            break;
+        }
+        case ControlKind::Frame:
+            widget = new FrameWidget(*this, id, window);
+            widget->setWindowTitle(text);
+            break;
+        case ControlKind::Edit:
+            if (control.Multiline) {
+                auto* edit = new QPlainTextEdit(window);
+                edit->setPlainText(MultilineText(control.Text));
+                edit->setReadOnly(control.ReadOnly);
+                edit->setTabChangesFocus(true);
+                QObject::connect(edit, &QPlainTextEdit::textChanged, [this, id] {
+                    if (!settingText)
+                        Send(id, kTextChanged);
+                });
+                widget = edit;
+            } else {
+                auto* edit = new QLineEdit(text, window);
+                edit->setReadOnly(control.ReadOnly);
+                QObject::connect(edit, &QLineEdit::textEdited, [this, id] { Send(id, kTextChanged); });
+                widget = edit;
+            }
+            break;
+        case ControlKind::Button: {
+            auto* button = new QPushButton(text, window);
+            button->setAutoDefault(true);
+            button->setDefault(control.Default);
+            QObject::connect(button, &QPushButton::clicked, [this, id] { Send(id, kClicked); });
+            widget = button;
+            break;
+        }
+        case ControlKind::Check: {
+            auto* box = new ProcedureToggled<QCheckBox>(text, window);
+            QObject::connect(box, &QCheckBox::clicked, [this, id] { Send(id, kClicked); });
+            widget = box;
+            break;
+        }
+        case ControlKind::Radio: {
+            auto* radio = new ProcedureToggled<QRadioButton>(text, window);
+            radio->setAutoExclusive(false);
+            QObject::connect(radio, &QRadioButton::clicked, [this, id] { Send(id, kClicked); });
+            widget = radio;
+            break;
+        }
+        case ControlKind::Group:
+            widget = new QGroupBox(text, window);
+            break;
+        }
+        widget->setGeometry(DialogUnitsToPixels(control.Rect, units));
+        if (control.Kind == ControlKind::Group)
+            widget->lower();
+        if (id != kNoControlId) {
+            widget->setObjectName(QString::number(id));
+            widgets[id] = widget;
+        }
+    }
+}
+
+QtDialog::~QtDialog()
+{
+    destroying = true;
+    delete window.data();
+}
+
+void QtDialog::Start()
+{
+    if (started)
+        return;
+    started = true;
+    procedure.Init(*this);
+}
+
+int QtDialog::Exec()
+{
+    Start();
+    if (!IsEnded())
+        window->exec();
+    return Result();
+}
+
+void QtDialog::Open()
+{
+    Start();
+    if (!IsEnded())
+        window->show();
+}
+
+void QtDialog::Close()
+{
+    if (window && window->isVisible())
+        window->done(Result());
+}
+
+QDialog& QtDialog::Window()
+{
+    return *window;
+}
+
+QWidget* QtDialog::Widget(int id) const
+{
+    const auto found = widgets.find(id);
+    return found == widgets.end() ? nullptr : found->second;
+}
+
+QWidget* QtDialog::Find(int id, const char* operation) const
+{
+    QWidget* widget = Widget(id);
+    if (!widget)
+        qWarning("dialog %s: %s of control %d, which it does not have", dialogTemplate.Name.c_str(), operation, id);
+    return widget;
+}
+
+std::string QtDialog::Text(int id) const
+{
+    QWidget* widget = Find(id, "Text");
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        return ToBudgetText(edit->text());
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(widget))
+        return WithCrLf(ToBudgetText(edit->toPlainText()));
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        return ToBudgetText(label->text());
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        return ToBudgetText(button->text());
+    if (auto* group = qobject_cast<QGroupBox*>(widget))
+        return ToBudgetText(group->title());
+    return widget ? ToBudgetText(widget->windowTitle()) : std::string();
+}
+
+void QtDialog::SetText(int id, const std::string& text)
+{
+    QWidget* widget = Find(id, "SetText");
+    const QString qtext = FromBudgetText(text);
+    settingText = true;
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        edit->setText(qtext);
+    else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget))
+        edit->setPlainText(MultilineText(text));
+    else if (auto* label = qobject_cast<QLabel*>(widget))
+        label->setText(qtext);
+    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        button->setText(qtext);
+    else if (auto* group = qobject_cast<QGroupBox*>(widget))
+        group->setTitle(qtext);
+    else if (widget)
+        widget->setWindowTitle(qtext);
+    settingText = false;
+}
+
+bool QtDialog::Checked(int id) const
+{
+    auto* button = qobject_cast<QAbstractButton*>(Find(id, "Checked"));
+    return button && button->isCheckable() && button->isChecked();
+}
+
+void QtDialog::SetChecked(int id, bool checked)
+{
+    auto* button = qobject_cast<QAbstractButton*>(Find(id, "SetChecked"));
+    if (button && button->isCheckable())
+        button->setChecked(checked);
+}
+
+void QtDialog::Show(int id, bool visible)
+{
+    if (QWidget* widget = Find(id, "Show"))
+        widget->setVisible(visible);
+}
+
+bool QtDialog::Visible(int id) const
+{
+    QWidget* widget = Find(id, "Visible");
+    return widget && !widget->isHidden();
+}
+
+void QtDialog::Enable(int id, bool enabled)
+{
+    if (QWidget* widget = Find(id, "Enable"))
+        widget->setEnabled(enabled);
+}
+
+bool QtDialog::Enabled(int id) const
+{
+    QWidget* widget = Find(id, "Enabled");
+    return widget && widget->isEnabled();
+}
+
+void QtDialog::FocusAndSelect(int id)
+{
+    QWidget* widget = Find(id, "FocusAndSelect");
+    if (!widget)
+        return;
+    widget->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        edit->selectAll();
+    else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget))
+        edit->selectAll();
+}
+
+void QtDialog::SetTitle(const std::string& title)
+{
+    window->setWindowTitle(FromBudgetText(title));
+}
+
+std::string QtDialog::Title() const
+{
+    return ToBudgetText(window->windowTitle());
+}
+
+void QtDialog::Invalidate(int id)
+{
+    if (QWidget* widget = Find(id, "Invalidate"))
+        widget->update();
+}
+
+void QtDialog::PressEnter()
+{
+    int focusedId = 0;
+    for (const auto& [id, widget] : widgets)
+        if (widget == window->focusWidget())
+            focusedId = id;
+    if (const int command = EnterCommand(focusedId))
+        Send(command, kClicked);
+}
+
+void QtDialog::PressEscape()
+{
+    Send(IDCANCEL, kClicked);
+}
+
+void QtDialog::Send(int id, int notification)
+{
+    if (!destroying && started && !IsEnded())
+        procedure.Command(*this, id, notification);
+}
+
+void QtDialog::SendPaint(int id, DrawContext& dc)
+{
+    if (!destroying)
+        procedure.Paint(*this, id, dc);
+}
+
+// ---------------------------------------------------------------------------------------------
+// ScriptedDialog
+
+void ScriptedDialog::Run(const std::string& templateName, DialogProcedure& runProcedure)
+{
+    std::string error;
+    std::optional<DialogTemplate> loaded = LoadDialogTemplate(templateName, error);
+    if (!loaded)
+        throw std::runtime_error(error);
+    Run(std::move(*loaded), runProcedure);
+}
+
+void ScriptedDialog::Run(DialogTemplate fromTemplate, DialogProcedure& runProcedure)
+{
+    if (procedure)
+        throw std::logic_error("a scripted dialog runs once");
+    dialogTemplate = std::move(fromTemplate);
+    procedure = &runProcedure;
+    titleText = dialogTemplate.Title;
+    for (const ControlTemplate& control : dialogTemplate.Controls)
+        if (control.Id != kNoControlId)
+            controls[control.Id] = Control{&control,
+                                           control.Kind == ControlKind::Edit && control.Multiline
+                                               ? WithCrLf(control.Text)
+                                               : control.Text};
+    procedure->Init(*this);
+    if (focused == 0)
+        for (const ControlTemplate& control : dialogTemplate.Controls) {
+            if (control.Id == kNoControlId || !TakesFocus(control.Kind) || !Visible(control.Id) ||
+                !Enabled(control.Id))
+                continue;
+            focused = control.Id;
+            selected = control.Kind == ControlKind::Edit ? control.Id : 0;
+            break;
+        }
+}
+
+ScriptedDialog::Control& ScriptedDialog::At(int id)
+{
+    return const_cast<Control&>(static_cast<const ScriptedDialog*>(this)->At(id));
+}
+
+const ScriptedDialog::Control& ScriptedDialog::At(int id) const
+{
+    const auto found = controls.find(id);
+    if (found == controls.end())
+        throw std::out_of_range("dialog " + dialogTemplate.Name + " has no control " + std::to_string(id));
+    return found->second;
+}
+
+ScriptedDialog::Control& ScriptedDialog::Usable(int id, const char* step)
+{
+    if (!procedure || IsEnded())
+        throw std::logic_error(std::string(step) + " " + std::to_string(id) + ": the dialog is not open");
+    Control& control = At(id);
+    if (!control.Visible || !control.Enabled)
+        throw std::logic_error(std::string(step) + " " + std::to_string(id) + ": the control is " +
+                               (control.Visible ? "disabled" : "hidden"));
+    return control;
+}
+
+void ScriptedDialog::Send(int id, int notification)
+{
+    if (!procedure || IsEnded())
+        throw std::logic_error("the dialog is not open");
+    procedure->Command(*this, id, notification);
+}
+
+void ScriptedDialog::Type(int id, const std::string& text)
+{
+    Control& control = Usable(id, "Type");
+    if (control.Source->Kind != ControlKind::Edit || control.Source->ReadOnly)
+        throw std::logic_error("Type " + std::to_string(id) + ": not an editable field");
+    control.Text = control.Source->Multiline ? WithCrLf(text) : text;
+    focused = id;
+    selected = 0;
+    Send(id, kTextChanged);
+}
+
+void ScriptedDialog::Click(int id)
+{
+    Control& control = Usable(id, "Click");
+    const ControlKind kind = control.Source->Kind;
+    if (kind != ControlKind::Button && !IsToggle(kind))
+        throw std::logic_error("Click " + std::to_string(id) + ": not a button");
+    focused = id;
+    selected = 0;
+    Send(id, kClicked);
+}
+
+void ScriptedDialog::PressEnter()
+{
+    const ControlTemplate* focus = dialogTemplate.Find(focused);
+    if (focus && focus->Kind == ControlKind::Edit && focus->Multiline)
+        return;  // a new line in the edit
+    if (const int command = EnterCommand(focused))
+        Send(command, kClicked);
+}
+
+void ScriptedDialog::PressEscape()
+{
+    Send(IDCANCEL, kClicked);
+}
+
+void ScriptedDialog::Paint(int id, DrawContext& dc)
+{
+    Control& control = At(id);
+    if (control.Source->Kind != ControlKind::Frame)
+        throw std::logic_error("Paint " + std::to_string(id) + ": not a frame");
+    if (control.Visible && procedure)
+        procedure->Paint(*this, id, dc);
+}
+
+int ScriptedDialog::Invalidations(int id) const
+{
+    return At(id).Invalidations;
+}
+
+std::string ScriptedDialog::Text(int id) const
+{
+    return At(id).Text;
+}
+
+void ScriptedDialog::SetText(int id, const std::string& text)
+{
+    Control& control = At(id);
+    control.Text = control.Source->Kind == ControlKind::Edit && control.Source->Multiline ? WithCrLf(text) : text;
+    if (selected == id)
+        selected = 0;
+}
+
+bool ScriptedDialog::Checked(int id) const
+{
+    return At(id).Checked;
+}
+
+void ScriptedDialog::SetChecked(int id, bool checked)
+{
+    Control& control = At(id);
+    if (!IsToggle(control.Source->Kind))
+        throw std::logic_error("SetChecked " + std::to_string(id) + ": not a check box or radio button");
+    control.Checked = checked;
+}
+
+void ScriptedDialog::Show(int id, bool visible)
+{
+    At(id).Visible = visible;
+}
+
+bool ScriptedDialog::Visible(int id) const
+{
+    return At(id).Visible;
+}
+
+void ScriptedDialog::Enable(int id, bool enabled)
+{
+    At(id).Enabled = enabled;
+}
+
+bool ScriptedDialog::Enabled(int id) const
+{
+    return At(id).Enabled;
+}
+
+void ScriptedDialog::FocusAndSelect(int id)
+{
+    const Control& control = At(id);
+    focused = id;
+    selected = control.Source->Kind == ControlKind::Edit ? id : 0;
+}
+
+void ScriptedDialog::Invalidate(int id)
+{
+    ++At(id).Invalidations;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Running a dialog
+
+int RunDialog(const char* templateName, DialogProcedure& procedure, QWidget* owner)
+{
+    if (const DialogRunner& runner = InstalledRunner())
+        return runner(templateName, procedure);
+    std::string error;
+    std::optional<DialogTemplate> loaded = LoadDialogTemplate(templateName, error);
+    if (!loaded) {
+        qCritical("%s", error.c_str());
+        return -1;
+    }
+    QtDialog dialog(std::move(*loaded), procedure, owner);
+    return dialog.Exec();
+}
+
+void SetDialogRunner(DialogRunner runner)
+{
+    InstalledRunner() = std::move(runner);
+}
+
+ScopedDialogRunner::ScopedDialogRunner(DialogRunner runner) : previous(std::move(InstalledRunner()))
+{
+    InstalledRunner() = std::move(runner);
+}
+
+ScopedDialogRunner::~ScopedDialogRunner()
+{
+    InstalledRunner() = std::move(previous);
+}

@@ -1,0 +1,344 @@
+// The dialog runtime: templates load or are refused, the Qt dialog builds and routes its controls,
+// and a scripted dialog runs a procedure the way the user would drive it.
+#include "platform/Dialog.h"
+#include "platform/DrawContext.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace {
+
+const char* const kTestTemplate = R"({"name": "TESTDLG", "title": "Test", "size": [200, 100], "controls": [
+    {"id": 1021, "kind": "frame", "rect": [4, 4, 60, 30]},
+    {"kind": "static", "text": "Amount:", "align": "right", "rect": [4, 40, 40, 10]},
+    {"id": 1003, "kind": "edit", "rect": [46, 38, 60, 12]},
+    {"id": 1006, "kind": "edit", "rect": [110, 38, 40, 12]},
+    {"id": 1010, "kind": "edit", "style": ["multiline"], "rect": [4, 54, 100, 24]},
+    {"id": 1008, "kind": "check", "text": "Tax Item", "rect": [110, 54, 60, 12]},
+    {"id": 1, "kind": "button", "text": "OK", "default": true, "rect": [90, 82, 50, 14]},
+    {"id": 2, "kind": "button", "text": "Cancel", "rect": [144, 82, 50, 14]}]})";
+
+DialogTemplate TestTemplate()
+{
+    std::string error;
+    std::optional<DialogTemplate> parsed = ParseDialogTemplate(kTestTemplate, error);
+    EXPECT_TRUE(parsed) << error;
+    return parsed.value_or(DialogTemplate{});
+}
+
+// A toy entry dialog: the amount must hold a non-zero number; OK records it, a fault keeps the
+// dialog open with the amount focused and selected; the check box is toggled here.
+struct AmountProcedure : DialogProcedure {
+    bool debitForm = false;
+    std::vector<std::pair<int, int>> commands;
+    std::vector<int> painted;
+    int faults = 0;
+    std::string amount;
+    bool tax = false;
+
+    static bool ValidAmount(const std::string& text)
+    {
+        if (text.find_first_not_of("0123456789.") != std::string::npos)
+            return false;
+        return text.find_first_of("123456789") != std::string::npos;
+    }
+
+    void Init(Dialog& dialog) override
+    {
+        dialog.SetText(1003, "0.00");
+        if (debitForm) {
+            dialog.SetTitle("Write Debit");
+            dialog.Show(1006, false);
+            dialog.Enable(1008, false);
+        }
+        dialog.FocusAndSelect(1003);
+    }
+    void Command(Dialog& dialog, int id, int notification) override
+    {
+        commands.emplace_back(id, notification);
+        if (id == 1008)
+            dialog.SetChecked(1008, !dialog.Checked(1008));
+        if (id == 2)
+            dialog.End(0);
+        if (id != 1)
+            return;
+        const std::string text = dialog.Text(1003, 15);
+        if (!ValidAmount(text)) {
+            ++faults;
+            dialog.FocusAndSelect(1003);
+            return;
+        }
+        amount = text;
+        tax = dialog.Checked(1008);
+        dialog.End(1);
+    }
+    void Paint(Dialog&, int id, DrawContext& dc) override
+    {
+        painted.push_back(id);
+        dc.FillRect(0, 0, 8, 8, RGB(255, 0, 0));
+    }
+};
+
+}  // namespace
+
+TEST(DialogUnits, ScaleByQuartersOfCharWidthAndEighthsOfHeightRounded)
+{
+    const DialogBaseUnits units{6, 13};
+    const struct {
+        int Units, X, Y;
+    } cases[] = {{0, 0, 0}, {4, 6, 7}, {7, 11, 11}, {8, 12, 13}, {12, 18, 20}, {340, 510, 553}, {120, 180, 195}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(DialogUnitsToPixelsX(c.Units, units), c.X) << c.Units;
+        EXPECT_EQ(DialogUnitsToPixelsY(c.Units, units), c.Y) << c.Units;
+    }
+    EXPECT_EQ(DialogUnitsToPixels(QRect(4, 8, 60, 12), units), QRect(6, 13, 90, 20));
+}
+
+TEST(DialogTemplateLoad, DamagedTemplatesAreRefusedWithTheFault)
+{
+    const std::string head = R"({"name": "BAD", "title": "Bad", "size": [100, 50], "controls": [)";
+    const struct {
+        std::string Json;
+        const char* Fault;
+    } cases[] = {
+        {"{\"name\": ", "not valid JSON"},
+        {"[1, 2]", "not a JSON object"},
+        {R"({"name": "BAD", "title": "Bad", "controls": []})", "\"size\""},
+        {head + R"({"id": 3, "kind": "edti", "rect": [0, 0, 10, 10]}]})", "unknown kind \"edti\""},
+        {head + R"({"id": 3, "kind": "edit", "rect": [0, 0, 10, 10]},
+                   {"id": 3, "kind": "button", "rect": [20, 0, 10, 10]}]})", "duplicate control id 3"},
+        {head + R"({"kind": "edit", "rect": [0, 0, 10, 10]}]})", "needs an id"},
+        {head + R"({"id": 3, "kind": "edit", "rect": [95, 0, 10, 10]}]})", "width"},
+        {head + R"({"id": 3, "kind": "edit", "rect": [0, 0, 10]}]})", "array of 4 numbers"},
+        {head + R"({"id": 1, "kind": "button", "defualt": true, "rect": [0, 0, 10, 10]}]})", "unknown key \"defualt\""},
+        {head + R"({"id": 3, "kind": "edit", "style": ["wide"], "rect": [0, 0, 10, 10]}]})", "unknown style \"wide\""},
+        {head + R"({"id": 1, "kind": "button", "default": true, "rect": [0, 0, 10, 10]},
+                   {"id": 2, "kind": "button", "default": true, "rect": [20, 0, 10, 10]}]})", "second default"},
+        {head + R"({"id": 70000, "kind": "edit", "rect": [0, 0, 10, 10]}]})", "id 70000"},
+    };
+    for (const auto& c : cases) {
+        std::string error;
+        EXPECT_FALSE(ParseDialogTemplate(QByteArray::fromStdString(c.Json), error)) << c.Json;
+        EXPECT_NE(error.find(c.Fault), std::string::npos) << "error: " << error << "\nexpected: " << c.Fault;
+    }
+    std::string error;
+    EXPECT_FALSE(LoadDialogTemplate("NOSUCHDIALOG", error));
+    EXPECT_NE(error.find("NOSUCHDIALOG"), std::string::npos);
+}
+
+// The controls the entry dialogs address must be in their templates with the right kinds.
+TEST(DialogTemplateLoad, CompiledInTemplatesHoldTheControlsTheirDialogsUse)
+{
+    using K = ControlKind;
+    const struct {
+        const char* Name;
+        const char* Title;
+        int Width, Height;
+        std::vector<std::pair<int, ControlKind>> Controls;
+    } cases[] = {
+        {"CHECK", "Write Check", 340, 120,
+         {{1002, K::Edit}, {1003, K::Edit}, {1004, K::Edit}, {1005, K::Edit}, {1006, K::Edit}, {1007, K::Edit},
+          {1008, K::Check}, {1207, K::Check}, {1009, K::Button}, {1, K::Button}, {2, K::Button},
+          {1013, K::Static}, {1014, K::Static}, {1015, K::Static}, {1016, K::Static},
+          {1021, K::Frame}, {1022, K::Frame}, {1023, K::Frame}}},
+        {"TRANSFER", "Transfer Funds", 200, 120,
+         {{1021, K::Frame}, {1023, K::Frame}, {1003, K::Edit}, {1004, K::Edit}, {1032, K::Static},
+          {1007, K::Edit}, {1, K::Button}, {2, K::Button}, {1031, K::Button}}},
+    };
+    for (const auto& c : cases) {
+        std::string error;
+        const std::optional<DialogTemplate> loaded = LoadDialogTemplate(c.Name, error);
+        ASSERT_TRUE(loaded) << error;
+        EXPECT_EQ(loaded->Title, c.Title);
+        EXPECT_EQ(std::make_pair(loaded->Width, loaded->Height), std::make_pair(c.Width, c.Height));
+        for (const auto& [id, kind] : c.Controls) {
+            const ControlTemplate* control = loaded->Find(id);
+            ASSERT_TRUE(control) << c.Name << " lacks " << id;
+            EXPECT_EQ(control->Kind, kind) << c.Name << " " << id;
+        }
+        ASSERT_TRUE(loaded->Find(1));
+        EXPECT_TRUE(loaded->Find(1)->Default) << c.Name;
+    }
+}
+
+TEST(QtDialogTest, BuildsNamedWidgetsAtTheirScaledPlaces)
+{
+    const DialogTemplate dialogTemplate = TestTemplate();
+    AmountProcedure procedure;
+    QtDialog dialog(dialogTemplate, procedure, nullptr);
+    const DialogBaseUnits units = DialogBaseUnitsOf(dialog.Window().font());
+    ASSERT_GT(units.CharWidth, 0);
+    EXPECT_EQ(dialog.Window().size(),
+              QSize(DialogUnitsToPixelsX(200, units), DialogUnitsToPixelsY(100, units)));
+    EXPECT_EQ(dialog.Window().windowTitle(), "Test");
+    for (const ControlTemplate& control : dialogTemplate.Controls) {
+        if (control.Id == kNoControlId)
+            continue;
+        QWidget* widget = dialog.Window().findChild<QWidget*>(QString::number(control.Id));
+        ASSERT_TRUE(widget) << control.Id;
+        EXPECT_EQ(widget, dialog.Widget(control.Id));
+        EXPECT_EQ(widget->geometry(), DialogUnitsToPixels(control.Rect, units)) << control.Id;
+    }
+    EXPECT_TRUE(qobject_cast<QPlainTextEdit*>(dialog.Widget(1010)));
+    EXPECT_TRUE(qobject_cast<QLineEdit*>(dialog.Widget(1003)));
+}
+
+TEST(QtDialogTest, RoutesInputToTheProcedureAndClosesOnlyOnEnd)
+{
+    AmountProcedure procedure;
+    QtDialog dialog(TestTemplate(), procedure, nullptr);
+    dialog.Open();
+    auto* amount = qobject_cast<QLineEdit*>(dialog.Widget(1003));
+    ASSERT_TRUE(amount);
+    EXPECT_TRUE(procedure.commands.empty()) << "texts set by the procedure send nothing";
+    EXPECT_EQ(dialog.Window().focusWidget(), amount);
+    EXPECT_EQ(amount->selectedText(), "0.00");
+
+    // A click leaves the box to the procedure, which toggles it once.
+    qobject_cast<QAbstractButton*>(dialog.Widget(1008))->click();
+    EXPECT_TRUE(dialog.Checked(1008));
+
+    // Enter in the amount presses the default button; the bad amount keeps the dialog open.
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(amount, &enter);
+    EXPECT_EQ(procedure.faults, 1);
+    EXPECT_TRUE(dialog.Window().isVisible());
+    EXPECT_EQ(dialog.Window().focusWidget(), amount);
+
+    QKeyEvent typed(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, "5");
+    QApplication::sendEvent(amount, &typed);
+    EXPECT_EQ(amount->text(), "5");
+    qobject_cast<QAbstractButton*>(dialog.Widget(1))->click();
+    const std::vector<std::pair<int, int>> expected = {
+        {1008, kClicked}, {1, kClicked}, {1003, kTextChanged}, {1, kClicked}};
+    EXPECT_EQ(procedure.commands, expected);
+    EXPECT_FALSE(dialog.Window().isVisible());
+    EXPECT_EQ(dialog.Result(), 1);
+    EXPECT_EQ(procedure.amount, "5");
+    EXPECT_TRUE(procedure.tax);
+}
+
+TEST(QtDialogTest, EscapeSendsCancelAndFramesArePaintedByTheProcedure)
+{
+    AmountProcedure procedure;
+    QtDialog dialog(TestTemplate(), procedure, nullptr);
+    dialog.Open();
+
+    const QImage image = dialog.Window().grab().toImage();
+    EXPECT_NE(std::find(procedure.painted.begin(), procedure.painted.end(), 1021), procedure.painted.end());
+    const QRect frame = dialog.Widget(1021)->geometry();
+    EXPECT_EQ(image.pixelColor(frame.topLeft() + QPoint(2, 2)), QColor(255, 0, 0));
+    EXPECT_NE(image.pixelColor(frame.topLeft() + QPoint(12, 12)), QColor(255, 0, 0));
+
+    dialog.SetText(1010, "first\r\nsecond");
+    EXPECT_EQ(qobject_cast<QPlainTextEdit*>(dialog.Widget(1010))->toPlainText(), "first\nsecond");
+    EXPECT_EQ(dialog.Text(1010), "first\r\nsecond");
+    EXPECT_TRUE(procedure.commands.empty()) << "texts set by the procedure send nothing";
+
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(dialog.Widget(1003), &escape);
+    EXPECT_FALSE(dialog.Window().isVisible());
+    EXPECT_TRUE(dialog.IsEnded());
+    EXPECT_EQ(dialog.Result(), 0);
+
+    // The close box is Cancel too.
+    AmountProcedure closed;
+    QtDialog second(TestTemplate(), closed, nullptr);
+    second.Open();
+    second.Window().close();
+    EXPECT_EQ(closed.commands, (std::vector<std::pair<int, int>>{{2, kClicked}}));
+    EXPECT_TRUE(second.IsEnded());
+}
+
+TEST(ScriptedDialogTest, ValidFieldsAndOkRecordAndEnd)
+{
+    AmountProcedure procedure;
+    ScriptedDialog dialog;
+    dialog.Run(TestTemplate(), procedure);
+    EXPECT_EQ(dialog.Focused(), 1003);
+    EXPECT_EQ(dialog.Selected(), 1003);
+
+    dialog.Type(1003, "12.50");
+    dialog.Click(1008);
+    dialog.Click(1008);
+    dialog.Click(1008);
+    EXPECT_TRUE(dialog.Checked(1008));
+    dialog.Click(1);
+    EXPECT_TRUE(dialog.IsEnded());
+    EXPECT_EQ(dialog.Result(), 1);
+    EXPECT_EQ(procedure.amount, "12.50");
+    EXPECT_TRUE(procedure.tax);
+    EXPECT_THROW(dialog.Click(2), std::logic_error) << "the dialog is closed";
+}
+
+TEST(ScriptedDialogTest, FaultyAmountIsFocusedAndSelectedAndTheDialogStaysOpen)
+{
+    for (const char* text : {"", "0.00", "12x", "0000000000000000001"}) {
+        AmountProcedure procedure;
+        ScriptedDialog dialog;
+        dialog.Run(TestTemplate(), procedure);
+        dialog.Type(1003, text);
+        EXPECT_EQ(dialog.Selected(), 0);
+        dialog.PressEnter();  // the default button
+        EXPECT_FALSE(dialog.IsEnded()) << text;
+        EXPECT_EQ(procedure.faults, 1) << text;
+        EXPECT_EQ(dialog.Focused(), 1003) << text;
+        EXPECT_EQ(dialog.Selected(), 1003) << text;
+        dialog.PressEscape();
+        EXPECT_TRUE(dialog.IsEnded());
+        EXPECT_EQ(dialog.Result(), 0);
+    }
+}
+
+TEST(ScriptedDialogTest, HiddenAndDisabledControlsCannotBeUsed)
+{
+    AmountProcedure procedure;
+    procedure.debitForm = true;
+    ScriptedDialog dialog;
+    dialog.Run(TestTemplate(), procedure);
+    EXPECT_EQ(dialog.Title(), "Write Debit");
+    EXPECT_FALSE(dialog.Visible(1006));
+    EXPECT_FALSE(dialog.Enabled(1008));
+    EXPECT_THROW(dialog.Type(1006, "101"), std::logic_error);
+    EXPECT_THROW(dialog.Click(1008), std::logic_error);
+    EXPECT_THROW(dialog.Type(1008, "x"), std::logic_error) << "a check box takes no text";
+    EXPECT_THROW(dialog.Click(4711), std::out_of_range);
+    EXPECT_TRUE(procedure.commands.empty());
+
+    dialog.Type(1010, "a\nb");
+    EXPECT_EQ(dialog.Text(1010), "a\r\nb");
+}
+
+TEST(ScriptedDialogTest, RunnerHookRunsDialogsOpenedDeepInsideCommands)
+{
+    auto recordCheck = [] {
+        AmountProcedure procedure;
+        return std::make_pair(RunDialog("CHECK", procedure, nullptr), procedure.amount);
+    };
+    {
+        std::vector<std::string> opened;
+        ScopedDialogRunner runner([&](const std::string& name, DialogProcedure& procedure) {
+            opened.push_back(name);
+            ScriptedDialog dialog;
+            dialog.Run(name, procedure);
+            dialog.Type(1003, "30.00");
+            dialog.Click(1);
+            return dialog.Result();
+        });
+        EXPECT_EQ(recordCheck(), std::make_pair(1, std::string("30.00")));
+        EXPECT_EQ(opened, std::vector<std::string>{"CHECK"});
+    }
+    AmountProcedure procedure;
+    EXPECT_EQ(RunDialog("NOSUCHDIALOG", procedure, nullptr), -1) << "the runner is gone again";
+}
