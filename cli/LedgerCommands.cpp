@@ -138,6 +138,15 @@ bool ReadDate(const CommandArgs& args, char (&datime)[kDatimeSize])
     return ReadDialogDatime(args.Value("--date").c_str(), datime) == 1;
 }
 
+// The account, amount and date of a one-account transaction, in the order its dialog reads them.
+int ReadTransaction(const CommandArgs& args, ConsoleHost& host, Slot& slot, int32_t& amount,
+                    char (&datime)[kDatimeSize])
+{
+    if (const int code = FindTransactionAccount(args.Operands[1], slot, host); code != kExitOk)
+        return code;
+    return ReadAmount(args.Operands[2], amount) && ReadDate(args, datime) ? kExitOk : kExitRefused;
+}
+
 // Opens FILE, lets `act` work on the open budget, and saves the budget when `act` succeeded
 // and changed it. A refused command never saves, so its file stays as it was.
 template <typename Act>
@@ -156,12 +165,10 @@ int RecordCheckOrDebit(const CommandArgs& args, ConsoleHost& host, bool debit)
 {
     return WithBudget(args, host, [&] {
         Slot slot;
-        if (const int code = FindTransactionAccount(args.Operands[1], slot, host); code != kExitOk)
-            return code;
         int32_t amount = 0;
         char datime[kDatimeSize];
-        if (!ReadAmount(args.Operands[2], amount) || !ReadDate(args, datime))
-            return kExitRefused;
+        if (const int code = ReadTransaction(args, host, slot, amount, datime); code != kExitOk)
+            return code;
         const Field<64> payTo(args.Value("--to"));
         if (!payTo.Text[0]) {
             HandleInputError("The To field must be specified", "");
@@ -331,12 +338,10 @@ int RunATM(const CommandArgs& args, std::ostream&, ConsoleHost& host)
 {
     return WithBudget(args, host, [&] {
         Slot slot;
-        if (const int code = FindTransactionAccount(args.Operands[1], slot, host); code != kExitOk)
-            return code;
         int32_t amount = 0;
         char datime[kDatimeSize];
-        if (!ReadAmount(args.Operands[2], amount) || !ReadDate(args, datime))
-            return kExitRefused;
+        if (const int code = ReadTransaction(args, host, slot, amount, datime); code != kExitOk)
+            return code;
         return RecordATM(slot.Mi, slot.Si, amount, datime) ? kExitOk : kExitRefused;
     });
 }
@@ -345,12 +350,10 @@ int RunDeposit(const CommandArgs& args, std::ostream&, ConsoleHost& host)
 {
     return WithBudget(args, host, [&] {
         Slot slot;
-        if (const int code = FindTransactionAccount(args.Operands[1], slot, host); code != kExitOk)
-            return code;
         int32_t amount = 0;
         char datime[kDatimeSize];
-        if (!ReadAmount(args.Operands[2], amount) || !ReadDate(args, datime))
-            return kExitRefused;
+        if (const int code = ReadTransaction(args, host, slot, amount, datime); code != kExitOk)
+            return code;
         const Field<64> from(args.Value("--from"));
         if (!from.Text[0]) {
             HandleInputError("The From field must be specified", "");

@@ -72,18 +72,6 @@ int ChooseSaveFile(const std::vector<FileFilter>& filters, const char* extension
     return TakeChosenPath(path, fileName, titleName);
 }
 
-// The current date in the display form, for the main window's info box.
-void SetInfoBoxToToday()
-{
-    char now[kDatimeSize];
-    GetDatime(now);
-    now[8] = 0;
-    char display[kDatimeSize];
-    ConvertDateFormat(now, display);
-    display[8] = 0;
-    CopyString(display, gInfoBox);
-}
-
 void CountSubAccounts()
 {
     for (int Mi = 0; Mi < kMainAccounts; ++Mi) {
@@ -250,7 +238,7 @@ int OpenBudget(int flag)
 
     IntegrityCheck3();
     IntegrityCheck4();
-    SetInfoBoxToToday();
+    GetDisplayToday(gInfoBox);
     ResetSelect(-1, -1);
     void* reserve = std::malloc(200000);
     if (!reserve) {

@@ -475,3 +475,12 @@ int ConvertInputDatime(const char* theText, char* theConvertedText)
     std::memcpy(theConvertedText, date, 9);
     return 1;
 }
+
+void GetDisplayToday(char* theDate)
+{
+    char now[kDatimeSize];
+    GetDatime(now);
+    now[8] = 0;
+    ConvertDateFormat(now, theDate);
+    theDate[8] = 0;
+}

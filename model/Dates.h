@@ -30,6 +30,9 @@ void GetWordMonth(int num, char* theText);
 void ConstructDate(int day, int month, int year, char* theDate, int flag);
 void ConstructToDoDate(char* theDate);
 
+// Today's date part in the display form (8 characters), for the main window's info box.
+void GetDisplayToday(char* theDate);
+
 // Completes a date the user typed (day; month/day; month/day/year in the display order, with
 // "/" or the date separator) from today into the stored form "MM/DD/YY"; 1, or 0 when it is
 // not a date.

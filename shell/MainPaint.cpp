@@ -97,13 +97,7 @@ void DrawMainButtons(DrawContext& dc)
 
 void SetInfoBoxToday()
 {
-    char now[kDatimeSize];
-    GetDatime(now);
-    now[8] = 0;
-    char display[kDatimeSize];
-    ConvertDateFormat(now, display);
-    display[8] = 0;
-    CopyString(display, gInfoBox);
+    GetDisplayToday(gInfoBox);
 }
 
 void PaintMainInfoBox(DrawContext& dc)
