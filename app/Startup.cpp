@@ -28,6 +28,7 @@ Program CreateProgram()
     SetHost(program.Host.get());
     InitApp();
     program.Main = std::make_unique<MainWindow>();
+    program.Others = CreateLongLivedWindows(program.Main.get());
     program.Splash = std::make_unique<SplashWindow>();
     MainWindow* main = program.Main.get();
     SplashWindow* splash = program.Splash.get();

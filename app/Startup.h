@@ -5,6 +5,7 @@
 #include "platform/QtHost.h"
 #include "shell/MainWindow.h"
 #include "shell/SplashWindow.h"
+#include "shell/Windows.h"
 
 #include <QStringList>
 
@@ -18,6 +19,7 @@ struct Program {
     std::unique_ptr<QtHost> Host;
     std::unique_ptr<MainWindow> Main;
     std::unique_ptr<SplashWindow> Splash;
+    LongLivedWindows Others;
 };
 
 // Makes the windows (hidden) and installs the host. Returns the program's windows.

@@ -8,6 +8,7 @@
 #include "model/Selection.h"
 #include "shell/Pending.h"
 #include "shell/Shell.h"
+#include "shell/Windows.h"
 
 ShellWindows gShell;
 
@@ -328,5 +329,6 @@ void BudgetSwitch(int mode)
     }
     gMoveFlag = 0;
     gMoveMi = gMoveSi = 0;
+    CloseAllWindows();
     ShellCall(gShell.RepaintMain);
 }

@@ -17,6 +17,7 @@
 #include "shell/MainPaint.h"
 #include "shell/MainWindow.h"
 #include "shell/SplashWindow.h"
+#include "shell/Windows.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -269,6 +270,37 @@ TEST_F(StartupTest, ABudgetThatCannotBeOpenedEndsTheProgramWithoutAWindow)
     EXPECT_FALSE(program.Main->isVisible());
     EXPECT_FALSE(program.Splash->isVisible());
     EXPECT_EQ(host.Messages.size(), 1u);
+}
+
+TEST_F(StartupTest, TheLongLivedWindowsAreMadeHiddenWithTheirTitlesSizesAndColours)
+{
+    Program program = CreateProgram();
+    ASSERT_EQ(StartProgram(program, {}), 1);
+    EXPECT_TRUE(program.Splash->isVisible());
+    EXPECT_EQ(program.Splash->windowTitle(), "Budget Window");
+    EXPECT_EQ(program.Main->windowTitle(), "Main Accounts Window");
+    const struct {
+        QWidget* window;
+        const char* title;
+        int width, height;
+        QColor background;
+    } windows[] = {
+        {program.Others.Print.get(), "Print Window", 648, 300, QColor(0, 0, 255)},
+        {program.Others.Balance.get(), "Balance Window", 400, 416, QColor(0, 0, 255)},
+        {program.Others.Remind.get(), "Reminder Window", 416, 232, QColor(0, 0, 255)},
+        {program.Others.Calendar.get(), "Calendar", 176, 188, QColor(192, 192, 192)},
+    };
+    for (const auto& w : windows) {
+        EXPECT_FALSE(w.window->isVisible()) << w.title;
+        EXPECT_EQ(w.window->windowTitle(), w.title);
+        EXPECT_EQ(w.window->size(), QSize(w.width, w.height)) << w.title;
+        EXPECT_EQ(w.window->palette().color(QPalette::Window), w.background) << w.title;
+    }
+    EXPECT_EQ(program.Others.CheckList->height(), 16 * gCYChar);
+    EXPECT_EQ(program.Others.CheckList->ScrollBar()->pageStep(), 16);
+    EXPECT_EQ(program.Others.PrintData->palette().color(QPalette::Window), QColor(250, 230, 200));
+    EXPECT_FALSE(program.Main->isVisible());
+    program.Splash->hide();
 }
 
 TEST_F(StartupTest, AWindowStoredOffTheScreenComesBackAt40AndScreenshotsAreWritten)
