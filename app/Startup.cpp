@@ -7,6 +7,7 @@
 #include "model/Money.h"
 #include "platform/QtHost.h"
 #include "shell/MainWindow.h"
+#include "shell/Pending.h"
 #include "shell/Shell.h"
 #include "shell/SplashWindow.h"
 
@@ -35,7 +36,15 @@ Program CreateProgram()
     program.Host->Owner = main;
     program.Host->OnInvalidateAccount = [main](int Mi, int Si) { main->InvalidateAccount(Mi, Si); };
     program.Host->OnUpdateInfoBox = [main] { main->UpdateInfoBox(); };
-    gShell.ShowMainWindow = [main] { main->PlaceAndShow(true); };
+    program.Host->OnNewBudgetPaySetup = [] { HandlePaySetup(); };
+    gShell.ShowMainWindow = [main](bool place) {
+        if (place) {
+            main->PlaceAndShow(true);
+        } else {
+            main->show();
+            main->raise();
+        }
+    };
     gShell.HideSplash = [splash] { splash->hide(); };
     gShell.ShowAbout = [splash] { splash->ShowAbout(); };
     gShell.DragCursor = [](bool on) {

@@ -16,6 +16,11 @@ public:
     void InvalidateAccount(int Mi, int Si) override;
     void UpdateInfoBox() override;
     void QuitProgram() override;
+    void RunNewBudgetPaySetup() override
+    {
+        if (OnNewBudgetPaySetup)
+            OnNewBudgetPaySetup();
+    }
     LocalTime Now() override { return SystemLocalTime(); }
 
     // The window the host's boxes and choosers belong to (the program's active window if unset).
@@ -23,4 +28,5 @@ public:
     // What repainting an account or the info box means in the windows that exist.
     std::function<void(int Mi, int Si)> OnInvalidateAccount;
     std::function<void()> OnUpdateInfoBox;
+    std::function<void()> OnNewBudgetPaySetup;
 };

@@ -91,13 +91,13 @@ void OpenFromSplash()
     if (!OpenBudget(1))
         return;
     ShellCall(gShell.HideSplash);
-    ShellCall(gShell.ShowMainWindow);
+    ShellCall(gShell.ShowMainWindow, true);
 }
 
 void NewFromSplash()
 {
     ShellCall(gShell.HideSplash);
-    ShellCall(gShell.ShowMainWindow);
+    ShellCall(gShell.ShowMainWindow, false);  // where it was made
     NewBudget();
 }
 

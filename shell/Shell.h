@@ -5,7 +5,9 @@
 #include <functional>
 
 struct ShellWindows {
-    std::function<void()> ShowMainWindow;  // placed at the stored position, shown, to the front
+    // Shows the main window and brings it to the front; with `place`, first at the stored
+    // position (coordinates beyond the screen or below 0 become 40), else where it is.
+    std::function<void(bool place)> ShowMainWindow;
     std::function<void()> HideSplash;
     std::function<void()> ShowAbout;       // the About display over the splash window
     std::function<void(bool)> DragCursor;  // the drag cursor on or off

@@ -300,7 +300,17 @@ TEST_F(StartupTest, TheLongLivedWindowsAreMadeHiddenWithTheirTitlesSizesAndColou
     EXPECT_EQ(program.Others.CheckList->ScrollBar()->pageStep(), 16);
     EXPECT_EQ(program.Others.PrintData->palette().color(QPalette::Window), QColor(250, 230, 200));
     EXPECT_FALSE(program.Main->isVisible());
-    program.Splash->hide();
+
+    // New and Open act only from the splash window; New opens the new budget in the main window.
+    SetHost(&host);
+    gStartUpFlag = 0;
+    HandleMenu(kCmdNew, false);
+    EXPECT_EQ(gStartUpFlag, 0);
+    HandleMenu(kCmdNew, true);
+    EXPECT_EQ(gStartUpFlag, 1);
+    EXPECT_TRUE(program.Main->isVisible());
+    EXPECT_FALSE(program.Splash->isVisible());
+    program.Main->hide();
 }
 
 TEST_F(StartupTest, AWindowStoredOffTheScreenComesBackAt40AndScreenshotsAreWritten)
