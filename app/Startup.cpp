@@ -1,7 +1,9 @@
 // Starting the desktop program.
 #include "app/Startup.h"
 
+#include "dialogs/EntryDialogs.h"
 #include "files/BudgetFile.h"
+#include "history/HistoryWindow.h"
 #include "model/Globals.h"
 #include "model/Initialize.h"
 #include "model/Money.h"
@@ -17,6 +19,7 @@ Program::~Program()
 {
     if (!Main)
         return;  // moved from
+    DestroyHistoryWindows();
     gShell = ShellWindows{};
     if (&GetHost() == Host.get())
         SetHost(nullptr);
@@ -34,9 +37,15 @@ Program CreateProgram()
     MainWindow* main = program.Main.get();
     SplashWindow* splash = program.Splash.get();
     program.Host->Owner = main;
-    program.Host->OnInvalidateAccount = [main](int Mi, int Si) { main->InvalidateAccount(Mi, Si); };
+    program.Host->OnInvalidateAccount = [main](int Mi, int Si) {
+        main->InvalidateAccount(Mi, Si);
+        InvalidateHistory(Mi, Si);
+    };
     program.Host->OnUpdateInfoBox = [main] { main->UpdateInfoBox(); };
     program.Host->OnNewBudgetPaySetup = [] { HandlePaySetup(); };
+    program.Host->OnAvailableTransfer = [](int Mi, int Si, int32_t amount) {
+        return HandleTransfer(0, 0, Mi, Si, 1, amount);
+    };
     gShell.ShowMainWindow = [main](bool place) {
         if (place) {
             main->PlaceAndShow(true);

@@ -21,6 +21,10 @@ public:
         if (OnNewBudgetPaySetup)
             OnNewBudgetPaySetup();
     }
+    int RunAvailableTransfer(int Mi, int Si, int32_t amount) override
+    {
+        return OnAvailableTransfer ? OnAvailableTransfer(Mi, Si, amount) : 0;
+    }
     LocalTime Now() override { return SystemLocalTime(); }
 
     // The window the host's boxes and choosers belong to (the program's active window if unset).
@@ -29,4 +33,6 @@ public:
     std::function<void(int Mi, int Si)> OnInvalidateAccount;
     std::function<void()> OnUpdateInfoBox;
     std::function<void()> OnNewBudgetPaySetup;
+    // The transfer dialog offering the shortfall of a withdrawal from "Available" (refused without it).
+    std::function<int(int Mi, int Si, int32_t amount)> OnAvailableTransfer;
 };

@@ -1,7 +1,9 @@
 // The menus, the command dispatcher and the rules that enable menu items.
 #include "shell/Commands.h"
 
+#include "dialogs/EntryDialogs.h"
 #include "files/BudgetFile.h"
+#include "history/HistoryWindow.h"
 #include "ledger/Accounts.h"
 #include "model/Globals.h"
 #include "model/Initialize.h"

@@ -1,7 +1,9 @@
 // Clicks and drags in the main window.
 #include "shell/MainMouse.h"
 
+#include "dialogs/EntryDialogs.h"
 #include "files/BudgetFile.h"
+#include "history/HistoryWindow.h"
 #include "ledger/Accounts.h"
 #include "ledger/Budget.h"
 #include "model/Globals.h"

@@ -3,14 +3,6 @@
 
 #include "model/Messages.h"
 
-void HandleCheck(int, int, void*) { NotYet(); }
-void HandleDeposit(int, int, void*) { NotYet(); }
-void HandleATM(int, int) { NotYet(); }
-int HandleTransfer(int, int, int, int, int, int)
-{
-    NotYet();
-    return 0;
-}
 void HandleMultiDeposit() { NotYet(); }
 void HandlePay() { NotYet(); }
 void HandleVPay() { NotYet(); }
@@ -19,7 +11,6 @@ void HandleBalanceWindow() { NotYet(); }
 void HandleNewAccount() { NotYet(); }
 void NewSubAccount(int) { NotYet(); }
 void DisplaySubAccounts(int) { NotYet(); }
-void DisplayHistory(int, int) { NotYet(); }
 void HandleStats(int, int) { NotYet(); }
 void HandleMainStats() { NotYet(); }
 void BudgetNote(int, int, int) { NotYet(); }

@@ -3,10 +3,6 @@
 // replaced by its real handler as that part of the program arrives.
 #pragma once
 
-void HandleCheck(int Mi, int Si, void* theRemHPtr);
-void HandleDeposit(int Mi, int Si, void* theRemHPtr);
-void HandleATM(int Mi, int Si);
-int HandleTransfer(int Mi1, int Si1, int Mi2, int Si2, int flag, int amt);
 void HandleMultiDeposit();
 void HandlePay();
 void HandleVPay();
@@ -15,7 +11,6 @@ void HandleBalanceWindow();
 void HandleNewAccount();
 void NewSubAccount(int Mi);
 void DisplaySubAccounts(int Mi);
-void DisplayHistory(int Mi, int Si);
 void HandleStats(int Mi, int Si);
 void HandleMainStats();
 void BudgetNote(int Mi, int Si, int invest);

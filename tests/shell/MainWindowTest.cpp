@@ -11,6 +11,7 @@
 #include "model/Globals.h"
 #include "model/Money.h"
 #include "model/Selection.h"
+#include "platform/Dialog.h"
 #include "platform/DrawContext.h"
 #include "shell/Commands.h"
 #include "shell/MainMouse.h"
@@ -169,13 +170,24 @@ TEST_F(MainWindowTest, ShiftClickingAnAccountUnmarksTheCheckbook)
 
 TEST_F(MainWindowTest, DraggingASelectedBoxTransfersAndCtrlShiftMovesIt)
 {
-    // A drag from a selected box onto another asks for the transfer (not available yet).
-    Click(kLeftClick, 0, 10, 120);
-    gMouse = 1;
-    SetupMouseMoved(AccountWindow{true, 0}, POINT{20, 130}, 0);
-    EXPECT_EQ(gMoveFlag, 1);
-    HandleMouseMoved(AccountWindow{true, 0}, POINT{140, 130});
-    EXPECT_EQ(host.OnlyMessage(), "Budget\rThis function is not avilable.\rCheck the next release.\r");
+    // A drag from a selected box onto another opens the transfer from the one to the other.
+    std::vector<std::string> transfers;
+    {
+        ScopedDialogRunner runner([&](const std::string& name, DialogProcedure& procedure) {
+            ScriptedDialog dialog;
+            dialog.Run(name, procedure);
+            transfers.push_back(name + " " + std::to_string(gMi) + "," + std::to_string(gSi) + " to " +
+                                std::to_string(gMi2) + "," + std::to_string(gSi2));
+            dialog.Click(IDCANCEL);
+            return dialog.Result();
+        });
+        Click(kLeftClick, 0, 10, 120);
+        gMouse = 1;
+        SetupMouseMoved(AccountWindow{true, 0}, POINT{20, 130}, 0);
+        EXPECT_EQ(gMoveFlag, 1);
+        HandleMouseMoved(AccountWindow{true, 0}, POINT{140, 130});
+    }
+    EXPECT_EQ(transfers, std::vector<std::string>{"TRANSFER 1,0 to 2,0"});
 
     // An unselected box does not start a drag.
     host.Messages.clear();
@@ -246,10 +258,23 @@ TEST_F(MainWindowTest, MenuItemsAreEnabledByTheSelection)
 
 TEST_F(MainWindowTest, CheckAndDebitKeepThePreference)
 {
+    std::vector<std::string> faces;
+    ScopedDialogRunner runner([&](const std::string& name, DialogProcedure& procedure) {
+        ScriptedDialog dialog;
+        dialog.Run(name, procedure);
+        faces.push_back(dialog.Title());
+        dialog.Click(IDCANCEL);
+        return dialog.Result();
+    });
     gBudget.Debit = 1;
     SelectOne(1, 0);
     HandleMenu(kCmdCheck, false);
     EXPECT_EQ(gBudget.Debit, 1);
+    gBudget.Debit = 0;
+    SelectOne(1, 0);
+    HandleMenu(kCmdDebit, false);
+    EXPECT_EQ(gBudget.Debit, 0);
+    EXPECT_EQ(faces, (std::vector<std::string>{"Write Check", "Write Debit"}));
 }
 
 class StartupTest : public BudgetFixture {

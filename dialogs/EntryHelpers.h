@@ -1,0 +1,65 @@
+// What every transaction dialog shares: the account boxes painted into its frames, filling and
+// reading its date (1007) and amount (1003) fields, the lengths its texts are cut to, and the
+// window it belongs to.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+class Dialog;
+class DrawContext;
+class QWidget;
+
+// Controls every transaction dialog has under the same id.
+constexpr int kAmountField = 1003;
+constexpr int kDateField = 1007;
+constexpr int kRemindBox = 1207;
+// Frames of the account boxes: the Checkbook (or the account money leaves), "Available", and the
+// account the transaction is on (or the account money goes to).
+constexpr int kCheckbookFrame = 1021;
+constexpr int kAvailableFrame = 1022;
+constexpr int kAccountFrame = 1023;
+
+// How much of a field's text is taken; longer text is cut without a word.
+constexpr size_t kAmountChars = 15;
+constexpr size_t kDateChars = 15;
+constexpr size_t kPayeeChars = 63;  // Pay to / Received from
+constexpr size_t kForChars = 31;    // For and Memo
+
+// 1 when (Mi, Si) lies in the grid and is an account.
+bool ValidSlot(int Mi, int Si);
+
+// Paints the box of slot (Mi, Si) at the top-left corner of a frame, never as selected.
+// flag 1: the slot's own name and balance; 0: a category by its title and sub-account total.
+void DrawDialogAccountBox(DrawContext& dc, int Mi, int Si, int flag);
+
+// The frames of a one-account dialog on slot (Mi, Si): 1023 the account itself and, unless it is
+// a savings account, 1021 the Checkbook and 1022 "Available" (not when the account is "Available").
+void PaintEntryFrame(DrawContext& dc, int frame, int Mi, int Si);
+
+// Today's date (display form) into 1007, the amount with currency symbol into 1003, and the
+// focus on the amount with its text selected.
+void SetDialogDatimeAmt(Dialog& dialog, int32_t amount);
+
+// Reads the amount (1 to 100000000), then the date; 1 and both written when valid, else 0 after
+// the message, with the focus on the faulty field.
+int GetDialogDatimeAmt(Dialog& dialog, int32_t* amount, char* theDatime);
+
+// Reads the date typed into `field` and completes it into the stored form; 1 when it is a date.
+// With msgFlag 0 a fault is silent (checks while the user types); otherwise it is told and the
+// field gets the focus.
+int GetDialogDatime(Dialog& dialog, char* outText, int msgFlag, int field);
+
+// The window in the foreground, which owns the dialog about to open (none without one).
+QWidget* DialogOwner();
+
+// A text field of a record, which need not be terminated within its array.
+template <size_t N>
+std::string RecordText(const char (&field)[N])
+{
+    size_t length = 0;
+    while (length < N && field[length])
+        ++length;
+    return std::string(field, length);
+}

@@ -1,0 +1,351 @@
+// The history window of an account slot: opening it, painting it, its toolbar and expand arrow,
+// and repainting it when the engine changes the account.
+#include "history/HistoryWindow.h"
+
+#include "dialogs/EntryDialogs.h"
+#include "history/HistoryList.h"
+#include "ledger/Undo.h"
+#include "model/Globals.h"
+#include "model/Initialize.h"
+#include "model/Messages.h"
+#include "model/Selection.h"
+#include "platform/DrawContext.h"
+#include "platform/Pictures.h"
+#include "shell/MainMouse.h"
+#include "shell/MainPaint.h"
+#include "shell/Pending.h"
+#include "shell/Windows.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
+#include <vector>
+
+const HistoryButton kHistoryButtons[8] = {
+    {kCheckButton, 32, 8}, {kDepositButton, 64, 8}, {kPrintButton, 96, 8}, {kRemindButton, 128, 8},
+    {kStatButton, 32, 32}, {kUndoButton, 64, 32},   {kInfoButton, 96, 32},  {kEditorButton, 128, 32},
+};
+
+namespace {
+
+constexpr COLORREF kStandard = RGB(0, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kPaneFrame = RGB(0, 0, 0);
+const QColor kHistoryBlue(0, 0, 255);
+
+constexpr int kBoxWidth = 124;
+constexpr int kBoxHeight = 64;
+constexpr int kClientWidth = 552;
+// A line of the list is never lower than a picture with the white lines above and below it.
+constexpr int kMinimumListLine = 18;
+
+struct ColumnTitle {
+    int X;
+    const char* Text;
+};
+constexpr int kColumnTitleY = 90;
+constexpr ColumnTitle kColumnTitles[] = {
+    {42, "Date/ID"}, {95, "To/From/For"}, {250, "Memo"}, {411, "Amount"}, {473, "Balance"},
+};
+
+enum ButtonAction { kCheckAction, kDepositAction, kPrintAction, kRemindAction,
+                    kStatAction, kUndoAction, kInfoAction, kEditorAction };
+
+bool ValidSlot(int Mi, int Si)
+{
+    return Mi >= 0 && Mi < kMainAccounts && Si >= 0 && Si < kSlots;
+}
+
+bool Inside(POINT p, int left, int top, int right, int bottom)
+{
+    return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
+}
+
+// Handles are kept as QWidget pointers, as every window of the program is.
+bool SlotOf(QWidget* window, int* Mi, int* Si)
+{
+    return GetHistoryWindowRecord(window, Mi, Si) != 0;
+}
+
+// The list pane, its border and the margin below it.
+int ClientHeight()
+{
+    return kHistoryListY + kHistoryPage * gCYListChar + 1 + 8;
+}
+
+class HistoryWindow : public PlainWindow {
+public:
+    HistoryWindow() : PlainWindow("History Window", kClientWidth, ClientHeight(), kHistoryBlue)
+    {
+        setWindowIcon(ProgramIcon());
+        move(60, 60);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        int Mi, Si;
+        if (!SlotOf(this, &Mi, &Si))
+            return;
+        QPainter painter(this);
+        DrawContext dc(painter);
+        dc.SetTransparent(true);
+        PaintHistoryWindow(dc, Mi, Si);
+    }
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        int Mi, Si;
+        if (event->button() != Qt::LeftButton || !SlotOf(this, &Mi, &Si))
+            return;
+        const QPoint p = event->position().toPoint();
+        const Qt::KeyboardModifiers keys = event->modifiers();
+        const int mod = (keys & Qt::ShiftModifier ? kModShift : 0) | (keys & Qt::ControlModifier ? kModCtrl : 0);
+        HistoryWindowMouse(Mi, Si, kLeftClick, mod, POINT{p.x(), p.y()});
+    }
+    // The second press of a double click does nothing (it would run a button twice).
+    void mouseDoubleClickEvent(QMouseEvent*) override {}
+    void moveEvent(QMoveEvent* event) override
+    {
+        PlainWindow::moveEvent(event);
+        int Mi, Si;
+        if (SlotOf(this, &Mi, &Si))
+            Accounts[Mi][Si].HwPt = POINT{x(), y()};
+    }
+    // Closing only hides the window (the default for a window that is not deleted on close).
+};
+
+// Every history window made, whether or not a slot still knows it: opening another budget
+// resets the slots' handles, and the windows of the budget before are then put away here.
+std::vector<HistoryWindow*>& MadeWindows()
+{
+    static std::vector<HistoryWindow*> windows;
+    return windows;
+}
+
+bool Known(QWidget* window)
+{
+    int Mi, Si;
+    return SlotOf(window, &Mi, &Si);
+}
+
+void HideForgottenWindows()
+{
+    for (HistoryWindow* window : MadeWindows())
+        if (!window->isHidden() && !Known(window))
+            window->hide();
+}
+
+void DeleteForgottenWindows()
+{
+    std::vector<HistoryWindow*>& windows = MadeWindows();
+    std::erase_if(windows, [](HistoryWindow* window) {
+        if (Known(window))
+            return false;
+        delete window;
+        return true;
+    });
+}
+
+QWidget* WindowOf(int Mi, int Si)
+{
+    return static_cast<QWidget*>(MemoryAccounts[Mi][Si].HistoryWindow);
+}
+
+void ShowInFront(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void RefreshSlot(int Mi, int Si)
+{
+    QWidget* window = WindowOf(Mi, Si);
+    if (!window)
+        return;
+    SetHistoryScrollRange(Mi, Si);
+    window->update(kHistoryBoxX, kHistoryBoxY, kBoxWidth, kBoxHeight);
+    RedrawHistoryList(Mi, Si);
+}
+
+}  // namespace
+
+QWidget* CreateHistoryList(int Mi, int Si)
+{
+    DeleteForgottenWindows();
+    // Measured once, so every window and list of the run has the same lines.
+    static const bool measured = [] {
+        const QFontMetrics metrics(QApplication::font());
+        gCXListChar = metrics.averageCharWidth();
+        gCYListChar = std::max(metrics.height() + metrics.leading(), kMinimumListLine);
+        return true;
+    }();
+    (void)measured;
+
+    auto* window = new HistoryWindow;
+    auto* pane = new HistoryListPane(window, kHistoryListX, kHistoryListY);
+    MadeWindows().push_back(window);
+    MemoryAccounts[Mi][Si].HistoryWindow = static_cast<QWidget*>(window);
+    MemoryAccounts[Mi][Si].HistoryListWindow = static_cast<QWidget*>(pane);
+    return window;
+}
+
+void DisplayHistory(int Mi, int Si)
+{
+    if (!ValidSlot(Mi, Si))
+        return;
+    const ARecord& slot = Accounts[Mi][Si];
+    if (Mi > 0 && !slot.Valid && !slot.CheckbookRecord)
+        return;
+    InvalidateAccountRect(Mi, Si);
+    QWidget* window = WindowOf(Mi, Si);
+    if (!window)
+        window = CreateHistoryList(Mi, Si);
+    SetHistoryScrollRange(Mi, Si);
+
+    // A place stored on a larger screen (or above or left of it) comes back on this one.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    POINT& at = Accounts[Mi][Si].HwPt;
+    if (at.x > area.width() || at.x < 0)
+        at.x = 40;
+    if (at.y > area.height() || at.y < 0)
+        at.y = 40;
+    window->move(at.x, at.y);
+    ShowInFront(window);
+}
+
+void PaintHistoryWindow(DrawContext& dc, int Mi, int Si)
+{
+    for (const HistoryButton& b : kHistoryButtons)
+        dc.DrawBitmap(b.Picture, b.X, b.Y);
+    DisplayAccountBox(dc, Mi, Si, kHistoryBoxX, kHistoryBoxY, 1);
+    dc.DrawBitmap(kListHeader, kHistoryHeaderX, kHistoryHeaderY);
+    dc.DrawBitmap(Accounts[Mi][Si].HFlag ? kDownArrow : kSideArrow, kHistoryArrowX, kHistoryArrowY);
+    dc.SetTextColor(kWhite);
+    for (const ColumnTitle& title : kColumnTitles)
+        dc.TextOut(title.X, kColumnTitleY, title.Text);
+    dc.SetTextColor(kStandard);
+    // The list pane's border.
+    dc.FrameRect(kHistoryListX - 1, kHistoryListY - 1, kHistoryListX + kHistoryPaneWidth + 1,
+                 kHistoryListY + kHistoryPage * gCYListChar + 1, kPaneFrame);
+}
+
+void HistoryWindowMouse(int Mi, int Si, int theClick, int mod, POINT thePoint)
+{
+    (void)mod;
+    if (theClick != kLeftClick || !ValidSlot(Mi, Si))
+        return;
+    bool changed = MouseDownHistoryButton(Mi, Si, thePoint, WindowOf(Mi, Si)) != 0;
+    // Any click outside the list ends the selection of a record (gSelectedItem stays).
+    for (AHistory* h = MemoryAccounts[Mi][Si].HistoryRec; h; h = h->HistoryFP)
+        if (h->Selected) {
+            h->Selected = 0;
+            changed = true;
+        }
+    const RECT& arrow = kHistoryArrowArea;
+    if (Inside(thePoint, arrow.left, arrow.top, arrow.right, arrow.bottom)) {
+        ToggleHistoryExpansion(Mi, Si);
+        changed = true;
+    }
+    if (changed)
+        RedrawHistoryList(Mi, Si);
+}
+
+int MouseDownHistoryButton(int Mi, int Si, POINT thePoint, QWidget* theWindow)
+{
+    int button = -1;
+    for (int k = 0; k < 8; ++k) {
+        const HistoryButton& b = kHistoryButtons[k];
+        if (Inside(thePoint, b.X, b.Y, b.X + kButtonWidth, b.Y + kButtonHeight))
+            button = k;
+    }
+    switch (button) {
+    case kCheckAction:
+    case kDepositAction:
+        if (button == kCheckAction)
+            HandleCheck(Mi, Si, nullptr);
+        else
+            HandleDeposit(Mi, Si, nullptr);
+        SetHistoryScrollRange(Mi, Si);
+        if (theWindow)
+            ShowInFront(theWindow);
+        return 1;
+    case kPrintAction:
+        BudgetPrintCheck();
+        ForceAccountImageUpdate(Mi, Si);
+        return 1;
+    case kRemindAction:
+        if (gSelectedItem)
+            NotYet();  // the reminder dialog for the selected record
+        return 1;
+    case kStatAction:
+        HandleStats(Mi, Si);
+        return 1;
+    case kUndoAction:
+        if (CheckItemSelected())
+            BudgetUndo(Mi, Si);
+        ForceAccountImageUpdate(Mi, Si);
+        return 1;
+    case kInfoAction:
+        gMi = Mi;
+        gSi = Si;
+        RunAccountSetup(Mi, Si);
+        ForceAccountImageUpdate(Mi, Si);
+        return 1;
+    case kEditorAction:
+        if (gSelectedItem)
+            NotYet();  // the transaction editor for the selected record
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+void ToggleHistoryExpansion(int Mi, int Si)
+{
+    ARecord& slot = Accounts[Mi][Si];
+    const bool expand = !slot.HFlag;
+    int32_t lines = 0;
+    for (AHistory* h = MemoryAccounts[Mi][Si].HistoryRec; h; h = h->HistoryFP) {
+        h->HFlag = expand && h->Tri ? 1 : 0;
+        lines += h->HFlag ? 2 : 1;
+    }
+    MemoryAccounts[Mi][Si].DisplayLines = lines;
+    slot.HFlag = expand ? 1 : 0;
+    SetHistoryScrollRange(Mi, Si);
+    if (QWidget* window = WindowOf(Mi, Si))
+        window->update();
+    gBudgetFileChanged = 1;
+}
+
+void InvalidateHistory(int Mi, int Si)
+{
+    HideForgottenWindows();
+    if (Mi < 0 || Mi >= kMainAccounts) {
+        for (int m = 0; m < kMainAccounts; ++m)
+            for (int s = 0; s < kSlots; ++s)
+                RefreshSlot(m, s);
+        return;
+    }
+    if (Si < 0 || Si >= kSlots) {
+        for (int s = 0; s < kSlots; ++s)
+            RefreshSlot(Mi, s);
+    } else {
+        RefreshSlot(Mi, Si);
+    }
+    RefreshSlot(0, 0);
+    RefreshSlot(0, 1);
+}
+
+void DestroyHistoryWindows()
+{
+    for (auto& row : MemoryAccounts)
+        for (CoreRecord& slot : row)
+            slot.HistoryWindow = slot.HistoryListWindow = nullptr;
+    DeleteForgottenWindows();
+}

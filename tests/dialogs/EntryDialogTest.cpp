@@ -1,0 +1,388 @@
+// The transaction dialogs driven by scripts: dates and amounts, the faces and prefills of Write
+// Check, the Available Transfer a check may need, deposits, transfers, and that a dialog leaves
+// the same records as the command line.
+#include "cli/CliFixture.h"
+#include "support/BudgetFixture.h"
+#include "support/SampleBudget.h"
+
+#include "app/Startup.h"
+#include "dialogs/EntryDialogs.h"
+#include "files/BudgetFile.h"
+#include "ledger/Recording.h"
+#include "model/Globals.h"
+#include "platform/Dialog.h"
+
+#include <QFile>
+
+#include <deque>
+#include <functional>
+
+namespace {
+
+// The engine's offer of a transfer from "Available" opens the transfer dialog, as on the desktop.
+class DialogHost : public ScriptedHost {
+public:
+    int RunAvailableTransfer(int Mi, int Si, int32_t amount) override
+    {
+        OfferedTransfers.push_back(amount);
+        return HandleTransfer(0, 0, Mi, Si, 1, amount);
+    }
+};
+
+using Script = std::function<void(ScriptedDialog&)>;
+
+// Runs each dialog that opens with the next script in line; a script must end its dialog.
+class DialogScripts {
+public:
+    std::deque<Script> Scripts;
+    std::vector<std::string> Opened;
+
+private:
+    ScopedDialogRunner runner{[this](const std::string& name, DialogProcedure& procedure) {
+        Opened.push_back(name);
+        if (Scripts.empty()) {
+            ADD_FAILURE() << name << " opened without a script";
+            return 0;
+        }
+        const Script script = Scripts.front();
+        Scripts.pop_front();
+        ScriptedDialog dialog;
+        dialog.Run(name, procedure);
+        script(dialog);
+        EXPECT_TRUE(dialog.IsEnded()) << name << " left open";
+        return dialog.Result();
+    }};
+};
+
+// Types the fields, clicks the boxes, then OK.
+Script Fill(std::vector<std::pair<int, std::string>> fields, std::vector<int> clicks = {})
+{
+    return [=](ScriptedDialog& d) {
+        for (const auto& [id, text] : fields)
+            d.Type(id, text);
+        for (int id : clicks)
+            d.Click(id);
+        d.Click(IDOK);
+    };
+}
+
+// Available 100.00, Rent 800.00, Car/Gas 50.00, the savings account Savings 1,000.00; the
+// Checkbook holds 950.00; the next check number is 1000.
+void AddAccounts()
+{
+    AddTestAccount(1, 0, "Rent");
+    AddTestAccount(2, 0, "Car");
+    AddTestAccount(2, 1, "Gas");
+    AddTestAccount(3, 0, "Savings", true);
+    Accounts[0][0].Balance = 10000;
+    Accounts[1][0].Balance = 80000;
+    Accounts[2][1].Balance = 5000;
+    Accounts[3][0].Balance = 100000;
+    Accounts[0][1].Balance = 95000;
+}
+
+class EntryDialogTest : public BudgetFixture {
+protected:
+    void SetUp() override
+    {
+        BudgetFixture::SetUp();
+        SetHost(&dialogs);
+        AddAccounts();
+    }
+    // A fresh budget for the next row of a table.
+    void Restart()
+    {
+        TearDown();
+        dialogs = DialogHost();
+        SetUp();
+    }
+    static AHistory* Newest(int Mi, int Si) { return MemoryAccounts[Mi][Si].HistoryRec; }
+
+    DialogHost dialogs;
+    DialogScripts script;
+};
+
+TEST_F(EntryDialogTest, DatesAreCompletedAndAmountsCheckedAsTyped)
+{
+    const struct {
+        int order;  // gIntRec.Flag1
+        char separator;
+        const char* amount;
+        const char* date;    // null: the date the dialog shows
+        const char* result;  // the stored date recorded, or the title of the message
+        int focus;           // the faulty field, or 0 when recorded
+    } cases[] = {
+        {0, '/', "12.34", "7", "12/07/26", 0},
+        {0, '/', "1", "123", "12/12/26", 0},
+        {0, '/', "1", "1/5/25", "01/05/25", 0},
+        {kIntDayMonthYear, '/', "1", "5/4", "04/05/26", 0},
+        {kIntYearMonthDay, '/', "1", "01/12/25", "12/25/01", 0},
+        {0, '.', "1", nullptr, "12/05/26", 0},
+        {0, '.', "1", "3.7", "03/07/26", 0},
+        {0, '/', "1000000.00", nullptr, "12/05/26", 0},
+        {0, '/', "1", "2/30", "Date Conversion Error", 1007},
+        {0, '/', "1", "1/5/2025", "Date Conversion Error", 1007},
+        {0, '/', "1000000.01", nullptr, "Range Error", 1003},
+        {0, '/', "0", nullptr, "Range Error", 1003},
+        {0, '/', "", nullptr, "Range Error", 1003},
+        {0, '/', "-5.00", "2/30", "Money Conversion Error", 1003},  // the amount is read first
+    };
+    for (const auto& c : cases) {
+        Restart();
+        const std::string row = std::string(c.amount) + " " + (c.date ? c.date : "(shown)");
+        gIntRec.Flag1 = static_cast<int16_t>(c.order);
+        gIntRec.DateSeperator = c.separator;
+        Accounts[1][0].Balance = Accounts[0][1].Balance = 100000000;
+        script.Scripts.push_back([&](ScriptedDialog& d) {
+            d.Type(1003, c.amount);
+            if (c.date)
+                d.Type(1007, c.date);
+            d.Click(IDOK);
+            if (!d.IsEnded()) {
+                EXPECT_EQ(d.Selected(), c.focus) << row;
+                d.Click(IDCANCEL);
+            }
+        });
+        HandleATM(1, 0);
+        const AHistory* rec = Newest(1, 0);
+        if (c.focus) {
+            EXPECT_EQ(dialogs.Messages.size() == 1 ? dialogs.Messages[0].Title : dialogs.AllMessages(), c.result);
+            EXPECT_EQ(rec, nullptr) << row;
+        } else {
+            ASSERT_NE(rec, nullptr) << row << dialogs.AllMessages();
+            EXPECT_EQ(std::string(rec->Datime, 8), c.result) << row;
+        }
+    }
+    EXPECT_EQ(Newest(1, 0), nullptr);
+}
+
+// A 50.00 check on Rent holding 30.00 asks for 20.00 from Available.
+TEST_F(EntryDialogTest, ACheckLackingMoneyOffersTheAvailableTransfer)
+{
+    const struct {
+        Script answer;
+        int32_t rent, available;
+    } cases[] = {
+        {[](ScriptedDialog& d) { d.Click(IDOK); }, 0, 8000},
+        {[](ScriptedDialog& d) { d.Type(1003, "10.00"); d.Click(IDOK); }, -1000, 9000},
+        {[](ScriptedDialog& d) { d.Click(1031); }, -2000, 10000},  // Cancel Available Transfer Only
+        {[](ScriptedDialog& d) { d.Click(IDCANCEL); }, 3000, 10000},
+    };
+    for (const auto& c : cases) {
+        Restart();
+        Accounts[1][0].Balance = 3000;
+        Accounts[0][1].Balance = 18000;
+        script.Scripts = {Fill({{1002, "Landlord"}, {1003, "50.00"}}), [&](ScriptedDialog& d) {
+                              EXPECT_EQ(d.Text(1003), "$20.00");
+                              EXPECT_FALSE(d.Visible(1004));
+                              c.answer(d);
+                          }};
+        HandleCheck(1, 0, nullptr);
+        const std::string row = std::to_string(c.rent);
+        EXPECT_EQ(dialogs.OfferedTransfers, std::vector<int32_t>{2000}) << row;
+        EXPECT_EQ(Accounts[1][0].Balance, c.rent);
+        EXPECT_EQ(Accounts[0][0].Balance, c.available) << row;
+        EXPECT_EQ(Newest(1, 0) != nullptr, c.rent != 3000) << "the check is recorded unless cancelled";
+        if (c.available != 10000) {
+            EXPECT_STREQ(Newest(0, 0)->For, "Available Transfer") << row;
+        }
+        EXPECT_EQ(gDflag1, 0);
+        EXPECT_EQ(gMi, 1) << "the check dialog's account is put back";
+    }
+}
+
+TEST_F(EntryDialogTest, WriteCheckShowsItsFaceAndRepeatsTheNewestMatchingRecord)
+{
+    RecordCheck(1, 0, CheckEntry{1200, "11/20/26", "Landlord", "December", "Flat 4", 1000, false, true})->Remind = 1;
+    AHistory* const card = RecordCheck(1, 0, CheckEntry{500, "11/21/26", "Card shop", "", "", 0, true});
+    RecordATM(1, 0, 2000, "11/22/26");
+    RecordTransfer(1, 0, 2, 1, 100, "11/23/26", "Fuel");
+    RecordCheck(3, 0, CheckEntry{300, "11/24/26", "Bank", "", "", 0});
+    gBudget.HighestIdent = -2;  // shown as the unsigned number it is stored as
+    const struct {
+        bool debit;
+        int Mi;
+        AHistory* repeat;
+        const char* payee;
+        const char* amount;
+        const char* number;  // null: hidden
+        bool taxAndRemind;
+    } cases[] = {
+        {false, 1, nullptr, "Landlord", "$12.00", "4294967294", true},
+        {true, 1, nullptr, "Card shop", "$5.00", nullptr, false},
+        {false, 1, card, "Card shop", "$5.00", "4294967294", false},  // a reminder's record
+        {false, 3, nullptr, "Bank", "$3.00", nullptr, false},
+        {false, 2, nullptr, "", "$0.00", "4294967294", false},  // Car has no history
+    };
+    for (const auto& c : cases) {
+        gBudget.Debit = c.debit;
+        script.Scripts.push_back([&](ScriptedDialog& d) {
+            EXPECT_EQ(d.Title(), c.debit ? "Write Debit" : "Write Check");
+            EXPECT_EQ(d.Text(1013), c.debit ? "Pay to" : "Pay to the order of:");
+            EXPECT_EQ(d.Text(1002) + " " + d.Text(1003) + " " + d.Text(1007),
+                      std::string(c.payee) + " " + c.amount + " 12/05/26");
+            EXPECT_EQ(d.Visible(1006) ? d.Text(1006) : "hidden", c.number ? c.number : "hidden") << c.payee;
+            EXPECT_EQ(d.Visible(1016), c.number != nullptr) << c.payee;
+            for (int id : {1009, 1015, 1005})
+                EXPECT_EQ(d.Visible(id), !c.debit) << c.payee << " control " << id;
+            EXPECT_EQ(d.Checked(1008), c.taxAndRemind) << c.payee;
+            EXPECT_EQ(d.Checked(1207), c.taxAndRemind) << c.payee;
+            EXPECT_EQ(d.Selected(), 1002) << c.payee;
+            d.Click(IDCANCEL);
+        });
+        HandleCheck(c.Mi, 0, c.repeat);
+    }
+    EXPECT_EQ(script.Opened.size(), 5u);
+    EXPECT_EQ(Newest(1, 0)->TransferFlag, 1) << "Cancel records nothing";
+}
+
+TEST_F(EntryDialogTest, OkTellsTheFirstFaultAndRecordsOnlyWhenAllIsValid)
+{
+    script.Scripts.push_back([&](ScriptedDialog& d) {
+        d.Type(1003, "abc");
+        d.Type(1006, "12x");
+        d.Click(IDOK);
+        EXPECT_EQ(dialogs.OnlyMessage(), "The dollar amount:     abc     is invalid.\r\rPlease try again.");
+        d.Type(1003, "10");
+        d.Click(IDOK);
+        EXPECT_EQ(dialogs.Messages.back().Text, "The To field must be specified\r\r\r\rPlease try again.");
+        d.Type(1002, std::string(70, 'p'));
+        for (const char* bad : {"12x", "", "4294967296"}) {
+            d.Type(1006, bad);
+            d.Click(IDOK);
+            EXPECT_EQ(dialogs.Messages.back().Title, "Number Conversion Error") << bad;
+            EXPECT_EQ(d.Selected(), 1006) << bad;
+        }
+        d.Type(1006, "1000");
+        d.Click(1009);  // Print: not possible yet, so nothing is recorded
+        EXPECT_FALSE(d.IsEnded());
+        EXPECT_EQ(Newest(1, 0), nullptr);
+        d.Click(IDOK);
+    });
+    HandleCheck(1, 0, nullptr);
+    ASSERT_NE(Newest(1, 0), nullptr);
+    EXPECT_EQ(std::string(Newest(1, 0)->PayToFm), std::string(63, 'p'));
+    EXPECT_EQ(dialogs.Messages.size(), 6u) << dialogs.AllMessages();
+    EXPECT_EQ(gBudget.HighestIdent, 1001);
+
+}
+
+TEST_F(EntryDialogTest, DepositsAndUserTransfersRepeatTheirLastRecords)
+{
+    RecordDeposit(1, 0, 25000, "Employer", "11/01/26", "Bonus", false)->Remind = 1;
+    RecordTransfer(2, 1, 1, 0, 1234, "11/02/26", "Fuel back");
+    script.Scripts.push_back([&](ScriptedDialog& d) {
+        EXPECT_EQ(d.Text(1001) + " " + d.Text(1003) + " " + d.Text(1004), "Employer $250.00 Bonus");
+        EXPECT_TRUE(d.Checked(1207));
+        d.Type(1001, "");
+        d.Click(IDOK);
+        EXPECT_EQ(dialogs.OnlyMessage(), "The From field must be specified\r\r\r\rPlease try again.");
+        d.Type(1001, "Lottery");
+        d.Type(1003, "999100.00");  // the Checkbook would pass 1,000,000.00
+        d.Click(IDOK);
+    });
+    HandleDeposit(1, 0, nullptr);
+    EXPECT_EQ(dialogs.Messages.size(), 2u) << "the engine told the refusal";
+    EXPECT_EQ(Newest(1, 0)->TransferFlag, 1) << "no deposit recorded";
+
+    // A user transfer repeats the last transfer of the account money leaves.
+    script.Scripts.push_back([](ScriptedDialog& d) {
+        EXPECT_EQ(d.Text(1003) + " " + d.Text(1004), "$12.34 Fuel back");
+        EXPECT_FALSE(d.Visible(1031));
+        d.Click(IDOK);
+    });
+    EXPECT_EQ(HandleTransfer(2, 1, 1, 0, 0, 0), 1);
+    EXPECT_EQ(Accounts[1][0].Balance, 80000 + 25000 + 2 * 1234);
+    EXPECT_EQ(HandleTransfer(2, 1, 5, 0, 0, 0), 0) << "no account there";
+    EXPECT_EQ(script.Opened, (std::vector<std::string>{"DEPOSIT", "TRANSFER"}));
+}
+
+class EntryDialogStartupTest : public BudgetFixture {};
+
+TEST_F(EntryDialogStartupTest, TheDesktopHostOffersTheShortfallInTheTransferDialog)
+{
+    Program program = CreateProgram();
+    AddTestAccount(1, 0, "Rent");
+    DialogScripts script;
+    for (int button : {1031, IDCANCEL})
+        script.Scripts.push_back([button](ScriptedDialog& d) {
+            EXPECT_EQ(d.Text(1003), "$20.00");
+            d.Click(button);
+        });
+    EXPECT_EQ(GetHost().RunAvailableTransfer(1, 0, 2000), 1);
+    EXPECT_EQ(GetHost().RunAvailableTransfer(1, 0, 2000), 0);
+}
+
+// The same budget file changed once by a dialog and once by the command line reads back the same.
+class EntryDialogCliTest : public CliFixture {
+protected:
+    void SetUp() override
+    {
+        CliFixture::SetUp();
+        AddAccounts();
+        ASSERT_EQ(SaveAs(path), 1) << host.AllMessages();
+        ASSERT_EQ(BudgetClose(), 1);
+        bytes = ReadFileBytes(path);
+    }
+    void Restore()
+    {
+        UnlockAllBudgetFiles();
+        WriteFileBytes(path, bytes);
+        QFile::remove(QString::fromStdString(path + ".bak"));
+    }
+
+    std::string path = PathOf("budget.bgt");
+    std::vector<uint8_t> bytes;
+    DialogHost dialogs;
+};
+
+TEST_F(EntryDialogCliTest, DialogsAndTheCommandLineLeaveTheSameRecords)
+{
+    const std::string payee(70, 'p');
+    const struct {
+        std::vector<std::string> args;
+        std::function<void()> open;
+        std::vector<Script> scripts;
+    } cases[] = {
+        {{"check", "Rent", "125.50", "--to", payee, "--for", "Dec", "--memo", "Flat 4", "--tax", "--date", "12/1"},
+         [] { HandleCheck(1, 0, nullptr); },
+         {Fill({{1002, payee}, {1003, "125.50"}, {1004, "Dec"}, {1005, "Flat 4"}, {1007, "12/1"}}, {1008})}},
+        {{"debit", "Car/Gas", "20", "--to", "Station"},
+         [] { gBudget.Debit = 1; HandleCheck(2, 1, nullptr); gBudget.Debit = 0; },
+         {Fill({{1002, "Station"}, {1003, "20"}})}},
+        {{"check", "Savings", "100", "--to", "Bank"}, [] { HandleCheck(3, 0, nullptr); },
+         {Fill({{1002, "Bank"}, {1003, "100"}})}},
+        {{"check", "Car/Gas", "80", "--to", "S", "--shortfall", "transfer"}, [] { HandleCheck(2, 1, nullptr); },
+         {Fill({{1002, "S"}, {1003, "80"}}), Fill({})}},
+        {{"atm", "Rent", "40", "--date", "3"}, [] { HandleATM(1, 0); }, {Fill({{1003, "40"}, {1007, "3"}})}},
+        {{"deposit", "Rent", "10.25", "--from", "Refund", "--for", "Tax"}, [] { HandleDeposit(1, 0, nullptr); },
+         {Fill({{1001, "Refund"}, {1003, "10.25"}, {1004, "Tax"}})}},
+        {{"transfer", "Rent", "Car/Gas", "30", "--for", "Fuel"}, [] { HandleTransfer(1, 0, 2, 1, 0, 0); },
+         {Fill({{1003, "30"}, {1004, "Fuel"}})}},
+    };
+    const QJsonObject before = Dump(path);
+    for (const auto& c : cases) {
+        Restore();
+        std::vector<std::string> args = c.args;
+        args.insert(args.begin() + 1, path);
+        const CliRun run = Run(args);
+        ASSERT_EQ(run.code, 0) << run.err;
+        const QJsonObject byCommand = Dump(path);
+        EXPECT_FALSE(byCommand == before) << c.args[0];
+
+        Restore();
+        SetHost(&dialogs);
+        dialogs.Messages.clear();
+        ASSERT_EQ(Open(path), 1) << dialogs.AllMessages();
+        DialogScripts script;
+        script.Scripts.assign(c.scripts.begin(), c.scripts.end());
+        c.open();
+        EXPECT_TRUE(dialogs.Messages.empty()) << dialogs.AllMessages();
+        ASSERT_EQ(BudgetSave(), 1);
+        ASSERT_EQ(BudgetClose(), 1);
+        EXPECT_EQ(QJsonDocument(Dump(path)).toJson().toStdString(), QJsonDocument(byCommand).toJson().toStdString())
+            << c.args[0] << " " << c.args[1];
+    }
+}
+
+}  // namespace

@@ -1,0 +1,350 @@
+// The history window and its list: pages, expanding, pictures, line texts, selection, transfer
+// marks, the window's place, the toolbar, repainting after the engine, and a picture of a window.
+#include "support/BudgetFixture.h"
+#include "support/SampleBudget.h"
+
+#include "app/Startup.h"
+#include "history/HistoryList.h"
+#include "history/HistoryWindow.h"
+#include "ledger/Budget.h"
+#include "ledger/Recording.h"
+#include "ledger/Undo.h"
+#include "model/Globals.h"
+#include "model/Initialize.h"
+#include "model/Money.h"
+#include "platform/DrawContext.h"
+#include "platform/Pictures.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
+#include <QMouseEvent>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+using Drawn = std::vector<DrawContext::DrawnText>;
+
+class HistoryTest : public BudgetFixture {
+protected:
+    void SetUp() override
+    {
+        BudgetFixture::SetUp();
+        AddAccounts();
+        host.Messages.clear();
+    }
+    void TearDown() override
+    {
+        DestroyHistoryWindows();
+        BudgetFixture::TearDown();
+    }
+    static void AddAccounts()
+    {
+        const int32_t none[kPayers][kPaysPerMonth] = {};
+        RecordAccountSetup(1, 0, "Groceries", false, none);
+        RecordAccountSetup(2, 0, "Rent", false, none);
+        RecordAccountSetup(3, 0, "Savings", true, none);
+    }
+
+    // Transactions of "Groceries".
+    static AHistory* Deposit(int32_t amount, const char* from = "Main Job", const char* date = "11/01/26")
+    {
+        return RecordDeposit(1, 0, amount, from, date, "Pay", false);
+    }
+    static AHistory* Check(int32_t amount, const char* payTo, const char* xfor = "", const char* memo = "",
+                           bool debit = false)
+    {
+        const uint32_t number = debit ? 0u : uint32_t(gBudget.HighestIdent);
+        return RecordCheck(1, 0, CheckEntry{amount, "11/05/26", payTo, xfor, memo, number, debit, false, false});
+    }
+
+    static QWidget* Window(int Mi, int Si = 0) { return static_cast<QWidget*>(MemoryAccounts[Mi][Si].HistoryWindow); }
+    static QWidget* List() { return static_cast<QWidget*>(MemoryAccounts[1][0].HistoryListWindow); }
+    static QScrollBar* Bar() { return static_cast<ListPane*>(List())->ScrollBar(); }
+
+    // A mouse event as the window system delivers it.
+    static void Press(QWidget* widget, int x, int y, Qt::MouseButton button = Qt::LeftButton,
+                      Qt::KeyboardModifiers keys = {}, QEvent::Type type = QEvent::MouseButtonPress)
+    {
+        QMouseEvent event(type, QPointF(x, y), widget->mapToGlobal(QPointF(x, y)), button, button, keys);
+        QCoreApplication::sendEvent(widget, &event);
+    }
+    // A press on line `line` of the Groceries list.
+    static void PressLine(int line, int x = 200, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers keys = {})
+    {
+        Press(List(), x, line * gCYListChar + gCYListChar / 2, button, keys);
+    }
+
+    // Paints a page of slot (Mi, 0)'s list into an image, recording the texts.
+    static QImage PaintList(int Mi, int pageStart, Drawn& texts)
+    {
+        QImage image(kHistoryPaneWidth, kHistoryPage * gCYListChar, QImage::Format_RGB32);
+        image.fill(QColor(240, 240, 240));
+        QPainter painter(&image);
+        DrawContext dc(painter);
+        dc.SetTransparent(true);
+        dc.Record(&texts);
+        PaintHistoryListWindow(dc, Mi, 0, pageStart, kHistoryPage);
+        return image;
+    }
+    static Texts LineTexts(const Drawn& texts, int line)
+    {
+        Texts out;
+        for (const auto& t : texts)
+            if (t.Y >= line * gCYListChar && t.Y < (line + 1) * gCYListChar)
+                out.push_back(t.Text);
+        return out;
+    }
+    // A date as the list shows it: month and day alone when the font makes it wider than its column.
+    static std::string ShownDate(const std::string& date)
+    {
+        QImage image(1, 1, QImage::Format_RGB32);
+        QPainter painter(&image);
+        painter.setFont(HistoryListFont(image));
+        return painter.fontMetrics().horizontalAdvance(QString::fromStdString(date)) > 50 ? date.substr(0, 5) : date;
+    }
+};
+
+TEST_F(HistoryTest, APageMayBeginWithTheSecondLineOfAnExpandedRecord)
+{
+    // Newest first: ATM (one line), check (two lines), deposit (two lines).
+    AHistory* deposit = Deposit(50000);
+    AHistory* check = Check(1234, "Green Market", "Weekly shop", "Card 12");
+    AHistory* atm = RecordATM(1, 0, 2000, "11/08/26");
+    const struct {
+        int pageStart;
+        AHistory* record;
+        bool second;
+    } starts[] = {{0, atm, false}, {1, check, false}, {2, check, true}, {3, deposit, false}, {4, deposit, true},
+                  {5, nullptr, false}};
+    for (const auto& s : starts) {
+        const HistoryPageStart start = FindHistoryPageStart(1, 0, s.pageStart);
+        EXPECT_EQ(start.Record, s.record) << s.pageStart;
+        EXPECT_EQ(start.SecondLine, s.second) << s.pageStart;
+    }
+
+    Drawn texts;
+    PaintList(1, 2, texts);
+    EXPECT_EQ(LineTexts(texts, 0), (Texts{"1000", "Weekly shop", "Card 12"}));
+    EXPECT_EQ(LineTexts(texts, 1), (Texts{ShownDate("11/01/26"), "Main Job", "$500.00", "$500.00"}));
+    EXPECT_EQ(LineTexts(texts, 2), (Texts{"Pay"}));  // a deposit has no number
+    EXPECT_TRUE(LineTexts(texts, 3).empty());
+}
+
+TEST_F(HistoryTest, TheExpandArrowShowsOrHidesEverySecondLineAndSetsTheScrollRange)
+{
+    Deposit(100000);
+    for (int k = 0; k < 11; ++k)
+        Check(100, "Store");
+    for (int k = 0; k < 4; ++k)
+        RecordATM(1, 0, 100, "11/08/26");
+    DisplayHistory(1, 0);
+    // Accounts start expanded: 12 records with a second line and 4 without.
+    EXPECT_EQ(MemoryAccounts[1][0].DisplayLines, 28);
+    EXPECT_EQ(Bar()->maximum(), 28 - kHistoryPage);
+    EXPECT_TRUE(Bar()->isEnabled());
+
+    gBudgetFileChanged = 0;
+    Press(Window(1), 15, 98);
+    EXPECT_EQ(Accounts[1][0].HFlag, 0);
+    EXPECT_EQ(MemoryAccounts[1][0].DisplayLines, 16);
+    EXPECT_EQ(gBudgetFileChanged, 1);
+    EXPECT_EQ(Bar()->maximum(), 0);  // every line fits: the bar stays, disabled
+    EXPECT_FALSE(Bar()->isEnabled());
+    EXPECT_TRUE(Bar()->isVisible());
+
+    // One record opened by its own arrow, then the whole account again.
+    PressLine(5, 5);
+    EXPECT_EQ(MemoryAccounts[1][0].DisplayLines, 17);
+    EXPECT_EQ(Bar()->maximum(), 1);
+    Press(Window(1), 15, 98);
+    EXPECT_EQ(MemoryAccounts[1][0].DisplayLines, 28);
+    Press(Window(1), 23, 98);  // just beside the arrow
+    EXPECT_EQ(MemoryAccounts[1][0].DisplayLines, 28);
+}
+
+TEST_F(HistoryTest, ThePictureOfARecordFollowsTheLastRuleThatApplies)
+{
+    enum { Out = 1, Atm = 2, Debit = 4, Xfer = 8, Marked = 16, Pay = 32, Reconciled = 64, Undone = 128, Savings = 256 };
+    const struct {
+        int flags;
+        int picture;
+    } cases[] = {
+        {Out, kCheck}, {0, kDeposit}, {Out | Atm, kATM}, {Out | Debit, kCheck}, {Atm, kDeposit},
+        {Out | Xfer, kTransfer}, {Xfer | Marked, kX}, {Pay, kPay}, {Pay | Reconciled, kBalance},
+        {Out | Atm | Reconciled, kBalance}, {Out | Xfer | Reconciled | Undone, kUndo},
+        {Savings | Out | Undone, kSad}, {Savings | Reconciled, kSmile}, {Savings | Xfer, kSmile},
+    };
+    for (const auto& c : cases) {
+        AHistory* h = AddTestHistory(c.flags & Savings ? 3 : 1, 0, 100, c.flags & Out, "x");
+        h->ATM = (c.flags & Atm) ? 1 : (c.flags & Debit) ? 255 : 0;
+        h->TransferFlag = (c.flags & Xfer) != 0;
+        h->Marked = (c.flags & Marked) != 0;
+        h->PayFlag = (c.flags & Pay) != 0;
+        h->BalanceFlag = (c.flags & Reconciled) != 0;
+        h->UnDone = (c.flags & Undone) != 0;
+        EXPECT_EQ(HistoryPicture(*h), c.picture) << "flags " << c.flags;
+    }
+}
+
+TEST_F(HistoryTest, LinesNameTransferPartnersAndDebitsAndShowNegativeBalancesInTheirColour)
+{
+    Deposit(20000);
+    Check(700, "Corner Store", "Milk", "never shown", true);
+    RecordTransfer(1, 0, 2, 0, 2500, "11/10/26", "Moving boxes");
+    AddTestHistory(1, 0, 50000, true, "Overdrawn");
+
+    Drawn texts;
+    PaintList(1, 0, texts);
+    EXPECT_EQ(LineTexts(texts, 0)[3], "$-332.00");
+    EXPECT_EQ(texts[3].Colour, gBudget.NegativeAmount);
+    EXPECT_EQ(texts[2].Colour, RGB(0, 0, 0));  // the amount itself
+    EXPECT_EQ(LineTexts(texts, 1), (Texts{ShownDate("11/10/26"), "To: Rent For: Moving boxes", "$25.00", "$168.00"}));
+    EXPECT_EQ(LineTexts(texts, 3), (Texts{"Debit", "Milk"}));  // and no memo
+    texts.clear();
+    PaintList(2, 0, texts);
+    EXPECT_EQ(LineTexts(texts, 0)[1], "From: Groceries For: Moving boxes");
+}
+
+TEST_F(HistoryTest, AClickSelectsOneRecordAndASecondClickDeselectsIt)
+{
+    AHistory* deposit = Deposit(20000);
+    AHistory* check = Check(1500, "Green Market", "Weekly shop");
+    AHistory* atm = RecordATM(1, 0, 2000, "11/08/26");
+    DisplayHistory(1, 0);
+    // Lines: ATM 0, check 1-2, deposit 3-4.
+    PressLine(1);
+    EXPECT_TRUE(check->Selected);
+    EXPECT_EQ(gSelectedItem, check);
+    Press(List(), 200, gCYListChar + 2, Qt::LeftButton, {}, QEvent::MouseButtonDblClick);  // does nothing
+    EXPECT_TRUE(check->Selected);
+    PressLine(4);  // the deposit's second line
+    EXPECT_FALSE(check->Selected);
+    EXPECT_TRUE(deposit->Selected);
+    PressLine(3);
+    EXPECT_FALSE(deposit->Selected);
+    EXPECT_EQ(gSelectedItem, deposit);  // still the last one selected
+
+    // Ctrl+click opens the editor, a right click the details (both still to come); neither selects.
+    PressLine(0, 200, Qt::LeftButton, Qt::ControlModifier);
+    PressLine(0, 200, Qt::RightButton);
+    EXPECT_EQ(host.Messages.size(), 2u);
+    PressLine(6);  // below the last line
+    EXPECT_FALSE(atm->Selected);
+
+    PressLine(0);
+    Drawn texts;
+    const QImage image = PaintList(1, 0, texts);
+    EXPECT_EQ(image.pixel(300, gCYListChar / 2), qRgb(15, 15, 15));  // inverted
+    EXPECT_EQ(image.pixel(300, gCYListChar + gCYListChar / 2), qRgb(240, 240, 240));
+
+    // A click in the window outside the list ends the selection but keeps the selected item.
+    Press(Window(1), 400, 80);
+    EXPECT_FALSE(atm->Selected);
+    EXPECT_EQ(gSelectedItem, atm);
+}
+
+TEST_F(HistoryTest, AClickOnATransferHalfMarksItAndASecondClickUnmarksIt)
+{
+    Deposit(20000);
+    AHistory* out = RecordTransfer(1, 0, 2, 0, 2500, "11/10/26", "Moving boxes");
+    DisplayHistory(1, 0);
+    PressLine(0);
+    EXPECT_TRUE(out->Marked);
+    EXPECT_FALSE(MemoryAccounts[2][0].HistoryRec->Marked);  // the other half
+    PressLine(0);
+    EXPECT_FALSE(out->Marked);
+    PressLine(0, 5);  // where a second line would be opened
+    EXPECT_TRUE(out->Marked);
+}
+
+TEST_F(HistoryTest, TheWindowOpensWhereItWasLastMovedAndComesBackOnTheScreen)
+{
+    DisplayHistory(1, 0);
+    QWidget* window = Window(1);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->pos(), QPoint(25, 50));
+    window->move(123, 77);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Accounts[1][0].HwPt.x, 123);
+    EXPECT_EQ(Accounts[1][0].HwPt.y, 77);
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    DisplayHistory(1, 0);
+    EXPECT_EQ(Window(1), window);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->pos(), QPoint(123, 77));
+
+    Accounts[1][0].HwPt = {5000, -3};
+    DisplayHistory(1, 0);
+    EXPECT_EQ(window->pos(), QPoint(40, 40));
+
+    DisplayHistory(9, 0);  // no account there
+    EXPECT_EQ(Window(9), nullptr);
+}
+
+TEST_F(HistoryTest, UndoOnTheToolbarUndoesTheSelectedRecord)
+{
+    Deposit(20000);
+    AHistory* check = Check(1500, "Green Market");
+    DisplayHistory(1, 0);
+    const int x = kHistoryButtons[5].X + 4, y = kHistoryButtons[5].Y + 4;
+    Press(Window(1), x, y);
+    EXPECT_NE(host.OnlyMessage().find("You must select a transaction to undo."), std::string::npos);
+    EXPECT_FALSE(check->UnDone);
+
+    PressLine(0);
+    Press(Window(1), x, y);
+    EXPECT_TRUE(check->UnDone);
+    EXPECT_FALSE(check->Selected);
+    EXPECT_EQ(Accounts[1][0].Balance, 20000);
+}
+
+TEST_F(HistoryTest, OpenWindowsFollowWhatTheEngineChanges)
+{
+    Program program = CreateProgram();
+    SetHost(&host);
+    NewBudget();
+    AddAccounts();
+    DisplayHistory(1, 0);
+    for (int k = 0; k < 10; ++k)
+        Deposit(100);
+    EXPECT_EQ(Bar()->maximum(), 0);
+    // What the engine asks of the program's host reaches the history window.
+    program.Host->InvalidateAccount(1, 0);
+    EXPECT_EQ(Bar()->maximum(), 20 - kHistoryPage);
+}
+
+TEST_F(HistoryTest, ScreenshotOfAHistoryWindowWithEveryKindOfRecord)
+{
+    Accounts[0][0].Balance = 100000;
+    Deposit(52000)->PayFlag = 1;
+    AHistory* refund = Deposit(1250, "Refund from Green Market", "11/02/26");
+    refund->HFlag = 0;
+    MemoryAccounts[1][0].DisplayLines--;
+    Check(8640, "Green Market", "Weekly groceries", "Card 5521")->BalanceFlag = 1;
+    Check(2315, "Corner Store", "Milk and bread", "", true);
+    RecordATM(1, 0, 6000, "11/08/26");
+    RecordTransfer(1, 0, 2, 0, 5000, "11/10/26", "Share of the rent");
+    RecordTransfer(0, 0, 1, 0, 2500, "11/12/26", "Top up");
+    gSelectedItem = Check(4210, "Farmers Market Cooperative of the Valley", "Vegetables and fruit for the week");
+    BudgetUndo(1, 0);
+    AHistory* printed = Check(3199, "Oak Street Bakery", "Birthday cake", "Order 88");
+    printed->PrintFlag = printed->Remind = 1;
+    AHistory* log = CreateHistoryRecord(1, 0);
+    CopyString("11/20/26", log->Datime);
+    CopyString("Statement of November checked", log->PayToFm);
+    log->LogRecord = 1;
+    AddTestHistory(1, 0, 60000, true, "Holiday dinner party");
+    host.Messages.clear();
+
+    DisplayHistory(1, 0);
+    PressLine(7);  // the transfer to "Rent", marked
+    PressLine(6);  // the transfer from "Available", marked and selected
+    const QString shots = QCoreApplication::applicationDirPath() + "/screenshots";
+    QDir().mkpath(shots);
+    EXPECT_TRUE(Window(1)->grab().save(shots + "/history-window.png"));
+    EXPECT_TRUE(host.Messages.empty()) << host.AllMessages();
+}
+
+}  // namespace
