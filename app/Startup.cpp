@@ -8,6 +8,7 @@
 #include "model/Initialize.h"
 #include "model/Money.h"
 #include "platform/QtHost.h"
+#include "shell/BalanceWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/Pending.h"
 #include "shell/Shell.h"
@@ -33,6 +34,7 @@ Program CreateProgram()
     InitApp();
     program.Main = std::make_unique<MainWindow>();
     program.Others = CreateLongLivedWindows(program.Main.get());
+    AttachBalanceWindow(program.Others);
     program.Splash = std::make_unique<SplashWindow>();
     MainWindow* main = program.Main.get();
     SplashWindow* splash = program.Splash.get();
@@ -40,6 +42,7 @@ Program CreateProgram()
     program.Host->OnInvalidateAccount = [main](int Mi, int Si) {
         main->InvalidateAccount(Mi, Si);
         InvalidateHistory(Mi, Si);
+        RefreshBalanceWindow();
     };
     program.Host->OnUpdateInfoBox = [main] { main->UpdateInfoBox(); };
     program.Host->OnNewBudgetPaySetup = [] { HandlePaySetup(); };

@@ -131,6 +131,17 @@ const Command kCommands[] = {
      "does: a check, withdrawal or deposit that is not yet reconciled. Exits 1 when the program\n"
      "refuses or nothing was undone.\n\n" ACCOUNT_HELP,
      3, "", RunUndo},
+    {"edit", "edit FILE ACCOUNT N [--amount A] [--date D] [--to T] [--for T] [--memo T] [--number N] [--tax on|off]",
+     "Edits record N of the account's history (0 = the newest) as the transaction editor does, through\n"
+     "the editor's own OK: what is not given stays as it is. A new amount moves the account, the\n"
+     "Checkbook and the running balances of later records (a transfer: both halves and both\n"
+     "accounts); a reconciled transaction keeps its amount and check number, a pay keeps its\n"
+     "amount. The options the editor does not show for the kind of transaction are refused: --to\n"
+     "for deposits, debits and checks; --for for all but ATM withdrawals; --memo and --number for\n"
+     "checks; --tax for debits and checks. A refused change exits 1 and nothing is saved.\n\n" ACCOUNT_HELP
+     "\n\nA and D are read as the editor's amount and date fields read them: an amount from 0.01 to\n"
+     "1,000,000.00 in the budget's money format, a date as typed into a dialog, completed from today.",
+     3, "--amount= --date= --to= --for= --memo= --number= --tax=", RunEdit},
     {"move", "move FILE FROM TO",
      "Moves the account FROM to the grid position TO as dragging it there does, exchanging it with\n"
      "whatever is there. TO may be an empty position, given as @MI,SI.\n\n" ACCOUNT_HELP,

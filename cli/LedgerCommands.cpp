@@ -6,6 +6,7 @@
 #include "ledger/Accounts.h"
 #include "ledger/Balance.h"
 #include "ledger/Budget.h"
+#include "ledger/Edit.h"
 #include "ledger/Recording.h"
 #include "ledger/Undo.h"
 #include "model/Dates.h"
@@ -39,6 +40,13 @@ struct Field {
     explicit Field(const std::string& text) { CopyString(text.c_str(), Text); }
     char Text[N];
 };
+
+// A text field of a record, which need not be terminated within its array.
+template <size_t N>
+std::string RecordField(const char (&field)[N])
+{
+    return std::string(field, strnlen(field, N));
+}
 
 // A whole number written with the digits 0 to 9 only, that fits the type.
 template <typename Unsigned>
@@ -119,6 +127,21 @@ int FindTransactionAccount(const std::string& ref, Slot& slot, ConsoleHost& host
         return Refuse("The Checkbook may not be", "selected for this transaction.");
     if (!Accounts[slot.Mi][slot.Si].Valid)
         return RefuseEmptyPosition(slot);
+    return kExitOk;
+}
+
+// Record N of ACCOUNT's history, counted from 0 (the newest), as a history window lists it.
+int FindRecord(const CommandArgs& args, unsigned index, ConsoleHost& host, Slot& slot, AHistory*& record)
+{
+    if (const int code = FindAccount(args.Operands[1], slot, host); code != kExitOk)
+        return code;
+    if (slot != kCheckbook && !Accounts[slot.Mi][slot.Si].Valid)
+        return RefuseEmptyPosition(slot);
+    record = MemoryAccounts[slot.Mi][slot.Si].HistoryRec;
+    for (unsigned k = 0; record && k < index; ++k)
+        record = record->HistoryFP;
+    if (!record)
+        return UsageError(host, args.Operands[1] + " has no record " + args.Operands[2]);
     return kExitOk;
 }
 
@@ -391,15 +414,9 @@ int RunUndo(const CommandArgs& args, std::ostream&, ConsoleHost& host)
         return UsageError(host, "N counts the account's records from 0 (the newest)");
     return WithBudget(args, host, [&] {
         Slot slot;
-        if (const int code = FindAccount(args.Operands[1], slot, host); code != kExitOk)
+        AHistory* record = nullptr;
+        if (const int code = FindRecord(args, index, host, slot, record); code != kExitOk)
             return code;
-        if (slot != kCheckbook && !Accounts[slot.Mi][slot.Si].Valid)
-            return RefuseEmptyPosition(slot);
-        AHistory* record = MemoryAccounts[slot.Mi][slot.Si].HistoryRec;
-        for (unsigned k = 0; record && k < index; ++k)
-            record = record->HistoryFP;
-        if (!record)
-            return UsageError(host, args.Operands[1] + " has no record " + args.Operands[2]);
         const int messages = host.MessageCount;
         gSelectedItem = record;
         BudgetUndo(slot.Mi, slot.Si);
@@ -411,6 +428,61 @@ int RunUndo(const CommandArgs& args, std::ostream&, ConsoleHost& host)
             return kExitRefused;
         }
         return kExitOk;
+    });
+}
+
+int RunEdit(const CommandArgs& args, std::ostream&, ConsoleHost& host)
+{
+    unsigned index = 0;
+    if (!ParseNumber(args.Operands[2], index))
+        return UsageError(host, "N counts the account's records from 0 (the newest)");
+    const std::string tax = args.Value("--tax");
+    if (args.Has("--tax") && tax != "on" && tax != "off")
+        return UsageError(host, "--tax takes on or off");
+    return WithBudget(args, host, [&] {
+        Slot slot;
+        AHistory* record = nullptr;
+        if (const int code = FindRecord(args, index, host, slot, record); code != kExitOk)
+            return code;
+        if (!CheckEditable(record))
+            return kExitRefused;
+        // Only what the editor shows for this kind of transaction can be changed.
+        static const std::pair<const char*, int> kFields[] = {
+            {"--to", kEditPayee},      {"--for", kEditFor}, {"--memo", kEditMemo},
+            {"--number", kEditNumber}, {"--tax", kEditTax},
+        };
+        const int fields = EditFields(record);
+        for (const auto& [option, field] : kFields)
+            if (args.Has(option) && !(fields & field))
+                return UsageError(host, std::string(option) + ": the editor shows no such field for this transaction");
+
+        // What is not given keeps what the editor shows; read in the editor's order.
+        EditEntry entry;
+        entry.Amount = record->Amt;
+        if (args.Has("--amount") && !ReadAmount(args.Value("--amount"), entry.Amount))
+            return kExitRefused;
+        char datime[kDatimeSize] = {};
+        std::memcpy(datime, record->Datime, 8);
+        if (args.Has("--date") && !ReadDialogDatime(args.Value("--date").c_str(), datime))
+            return kExitRefused;
+        entry.Datime = datime;
+        const Field<64> payTo(args.Value("--to", RecordField(record->PayToFm)));
+        const Field<32> xfor(args.Value("--for", RecordField(record->For)));
+        const Field<32> memo(args.Value("--memo", RecordField(record->Memo)));
+        entry.PayTo = payTo.Text;
+        entry.For = xfor.Text;
+        entry.Memo = memo.Text;
+        entry.Number = static_cast<uint32_t>(record->CheckID);
+        if (args.Has("--number") && !ReadEditNumber(args.Value("--number"), &entry.Number))
+            return kExitRefused;
+        entry.Tax = args.Has("--tax") ? tax == "on" : record->TaxFlag != 0;
+
+        const int messages = host.MessageCount;
+        if (RecordEdit(record, entry))
+            return kExitOk;
+        if (host.MessageCount == messages)
+            host.Note("Edit: a reconciled transaction keeps its amount and check number.");
+        return kExitRefused;
     });
 }
 

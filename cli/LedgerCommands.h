@@ -1,6 +1,7 @@
 // The commands of budget-cli that change a budget: account setup, the transaction dialogs, undo,
-// moving accounts and balancing. Each acts through the same functions as the program's dialogs
-// and windows, and saves the budget only when it succeeded and the budget changed.
+// the transaction editor, moving accounts and balancing. Each acts through the same functions as
+// the program's dialogs and windows, and saves the budget only when it succeeded and the budget
+// changed.
 #pragma once
 
 #include "cli/Commands.h"
@@ -15,4 +16,5 @@ int RunDeposit(const CommandArgs& args, std::ostream& out, ConsoleHost& host);
 int RunTransfer(const CommandArgs& args, std::ostream& out, ConsoleHost& host);
 int RunUndo(const CommandArgs& args, std::ostream& out, ConsoleHost& host);
 int RunMove(const CommandArgs& args, std::ostream& out, ConsoleHost& host);
+int RunEdit(const CommandArgs& args, std::ostream& out, ConsoleHost& host);
 int RunBalance(const CommandArgs& args, std::ostream& out, ConsoleHost& host);

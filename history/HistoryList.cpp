@@ -1,10 +1,10 @@
 // The list pane of a history window: painting a page of an account's records, and clicks on it.
 #include "history/HistoryList.h"
 
+#include "dialogs/TransactionDialogs.h"
 #include "model/Dates.h"
 #include "model/Globals.h"
 #include "model/Initialize.h"
-#include "model/Messages.h"
 #include "model/Money.h"
 #include "platform/DrawContext.h"
 #include "platform/Pictures.h"
@@ -263,14 +263,14 @@ void HandleListMouse(int theClick, POINT thePoint, int Mi, int Si, int mod)
         return;
 
     if (theClick == kRightClick) {
-        NotYet();  // the transaction details
+        HandleTransactionDisplay(h);
         return;
     }
     if (theClick != kLeftClick)
         return;
     if (!second) {
         if (mod == kModCtrl) {
-            NotYet();  // the transaction editor
+            BudgetEdit(h, static_cast<QWidget*>(MemoryAccounts[Mi][Si].HistoryWindow));
             return;
         }
         if (thePoint.x < kHistoryArrowWidth && h->Tri) {

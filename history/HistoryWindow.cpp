@@ -3,6 +3,7 @@
 #include "history/HistoryWindow.h"
 
 #include "dialogs/EntryDialogs.h"
+#include "dialogs/TransactionDialogs.h"
 #include "history/HistoryList.h"
 #include "ledger/Undo.h"
 #include "model/Globals.h"
@@ -299,7 +300,7 @@ int MouseDownHistoryButton(int Mi, int Si, POINT thePoint, QWidget* theWindow)
         return 1;
     case kEditorAction:
         if (gSelectedItem)
-            NotYet();  // the transaction editor for the selected record
+            BudgetEdit(gSelectedItem, theWindow);
         return 1;
     default:
         return 0;

@@ -8,6 +8,7 @@
 #include "model/Globals.h"
 #include "model/Initialize.h"
 #include "model/Selection.h"
+#include "shell/BalanceWindow.h"
 #include "shell/Pending.h"
 #include "shell/Shell.h"
 #include "shell/Windows.h"

@@ -10,6 +10,7 @@
 #include "model/Host.h"
 #include "model/Money.h"
 #include "model/Selection.h"
+#include "shell/BalanceWindow.h"
 #include "shell/MainPaint.h"
 #include "shell/Pending.h"
 #include "shell/Shell.h"

@@ -7,7 +7,6 @@ void HandleMultiDeposit() { NotYet(); }
 void HandlePay() { NotYet(); }
 void HandleVPay() { NotYet(); }
 void HandlePaySetup() { NotYet(); }
-void HandleBalanceWindow() { NotYet(); }
 void HandleNewAccount() { NotYet(); }
 void NewSubAccount(int) { NotYet(); }
 void DisplaySubAccounts(int) { NotYet(); }

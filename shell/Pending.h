@@ -7,7 +7,6 @@ void HandleMultiDeposit();
 void HandlePay();
 void HandleVPay();
 void HandlePaySetup();
-void HandleBalanceWindow();
 void HandleNewAccount();
 void NewSubAccount(int Mi);
 void DisplaySubAccounts(int Mi);

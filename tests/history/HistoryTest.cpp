@@ -12,6 +12,7 @@
 #include "model/Globals.h"
 #include "model/Initialize.h"
 #include "model/Money.h"
+#include "platform/Dialog.h"
 #include "platform/DrawContext.h"
 #include "platform/Pictures.h"
 
@@ -225,10 +226,18 @@ TEST_F(HistoryTest, AClickSelectsOneRecordAndASecondClickDeselectsIt)
     EXPECT_FALSE(deposit->Selected);
     EXPECT_EQ(gSelectedItem, deposit);  // still the last one selected
 
-    // Ctrl+click opens the editor, a right click the details (both still to come); neither selects.
-    PressLine(0, 200, Qt::LeftButton, Qt::ControlModifier);
-    PressLine(0, 200, Qt::RightButton);
-    EXPECT_EQ(host.Messages.size(), 2u);
+    // Ctrl+click opens the editor, a right click the details; neither selects.
+    std::vector<std::string> opened;
+    {
+        ScopedDialogRunner runner([&](const std::string& name, DialogProcedure&) {
+            opened.push_back(name);
+            return 0;
+        });
+        PressLine(0, 200, Qt::LeftButton, Qt::ControlModifier);
+        PressLine(0, 200, Qt::RightButton);
+    }
+    EXPECT_EQ(opened, (std::vector<std::string>{"XEDIT", "TRANSACTION"}));
+    EXPECT_TRUE(host.Messages.empty()) << host.AllMessages();
     PressLine(6);  // below the last line
     EXPECT_FALSE(atm->Selected);
 

@@ -1,7 +1,7 @@
 // Long random runs of the ledger (checks, debits, ATM withdrawals, deposits, transfers, pay
-// entries, undo, moves, balancing, changes of the withdrawal order, saving and opening) with the
-// whole ledger checked after every step. Also: the balancing records made in bulk when a budget
-// is opened, against the same records inserted one by one.
+// entries and multiple deposits, undo, edits, moves, balancing, changes of the withdrawal order,
+// saving and opening) with the whole ledger checked after every step. Also: the balancing records
+// made in bulk when a budget is opened, against the same records inserted one by one.
 #include "support/BudgetFixture.h"
 #include "support/SampleBudget.h"
 
@@ -10,6 +10,7 @@
 #include "ledger/Accounts.h"
 #include "ledger/Balance.h"
 #include "ledger/Budget.h"
+#include "ledger/Edit.h"
 #include "ledger/Integrity.h"
 #include "ledger/Recording.h"
 #include "ledger/Undo.h"
@@ -317,9 +318,11 @@ protected:
 
     // A pay entry as pay distribution makes it: the remainder in "Available" (below 0 at times),
     // pieces in some accounts under the pay's deposit number, and the summary in the Checkbook's
-    // log under the same PayID.
+    // log under the same PayID. At times a multiple deposit: some pieces in the checkbook are its
+    // rows, which carry the deposit number but no pay mark.
     void Pay()
     {
+        const bool multi = OneIn(dice, 3);
         const int32_t payID = ++gBudget.UniqueID;
         int64_t intoBank = 0;
         int pieces = 0;
@@ -331,9 +334,10 @@ protected:
                 const int32_t amount = rest ? Uniform(dice, 40000) - 3000 : 1 + Uniform(dice, 20000);
                 AHistory* rec = CreditAccount(Mi, Si, amount, "Employer's pay", date, "Pay");
                 ASSERT_NE(rec, nullptr) << AllMessages();
-                rec->CheckID = rest ? rec->CheckID : payID;
+                const bool row = multi && !rest && !IsSavings({Mi, Si}) && OneIn(dice, 2);
+                rec->CheckID = rest || row ? rec->CheckID : payID;
                 rec->PayID = payID;
-                rec->PayFlag = 1;
+                rec->PayFlag = row ? 0 : 1;
                 money += amount;
                 if (!IsSavings({Mi, Si})) {
                     CreateBalanceRecord(rec);
@@ -343,6 +347,7 @@ protected:
             }
         AHistory* summary = CheckbookLogRecord("Employer's pay");
         summary->PayFlag = 1;
+        summary->MultiDeposit = multi ? 1 : 0;
         summary->PayID = payID;
         summary->Amt = static_cast<int32_t>(intoBank);
         const DBalance* d = FindIndicator(payID);
@@ -372,6 +377,34 @@ protected:
         gSelectedItem = h;
         BudgetUndo(asked.Mi, asked.Si);
         EXPECT_TRUE(std::all_of(undone.begin(), undone.end(), [](const AHistory* r) { return r->UnDone; }));
+    }
+
+    // Edits a record: mostly a new amount, the step's date, new texts, at times a new check number.
+    // An amount is kept only for a reason, and a transfer changes both halves or neither.
+    void Edit()
+    {
+        std::vector<AHistory*> records;
+        for (int Mi = 0; Mi < kMainAccounts; ++Mi)
+            for (int Si = 0; Si < kSlots; ++Si)
+                for (AHistory* h : Chain(Mi, Si))
+                    records.push_back(h);
+        AHistory* h = records[Uniform(dice, static_cast<int>(records.size()))];
+        if (!CheckEditable(h))
+            return;
+        const int32_t before = h->Amt;
+        const AHistory* partner = h->TransferFlag ? FindTransferPartner(h) : nullptr;
+        const bool keeps = h->BalanceFlag || h->PayFlag || IsSavings({h->Mi, h->Si}) || (h->TransferFlag && !partner);
+        const size_t told = Messages.size();
+        const uint32_t number = OneIn(dice, 2) ? static_cast<uint32_t>(h->CheckID) : 100u + Uniform(dice, 12);
+        const int32_t amount = OneIn(dice, 4) ? before : AnyAmount();
+        const EditEntry entry{amount, date, "Payee", "For", "Memo", number, OneIn(dice, 2)};
+        RecordEdit(h, entry);
+        const int64_t change = int64_t{h->Amt} - before;
+        EXPECT_TRUE(change == 0 || !keeps) << "the amount of a record that keeps it changed";
+        EXPECT_TRUE(h->Amt == entry.Amount || keeps || Messages.size() > told) << "an amount kept without a reason";
+        EXPECT_TRUE(!partner || partner->Amt == h->Amt) << "one half of a transfer edited";
+        EXPECT_EQ(std::string(h->Datime, 8), date);
+        money += h->TransferFlag ? 0 : (h->TypeFlag ? -change : change);
     }
 
     // Moves or exchanges accounts, refused moves (row 0, a main account onto an empty sub
@@ -460,7 +493,7 @@ protected:
         moved = 0;
         DefaultAnswer = OneIn(dice, 2) ? IDYES : IDNO;
         date = AnyDate(dice);
-        const int roll = Uniform(dice, 100);
+        const int roll = Uniform(dice, 112);
         if (roll < 60)
             Record(roll < 14 ? 0 : roll < 22 ? 1 : roll < 29 ? 2 : roll < 42 ? 3 : 4);
         else if (roll < 66)
@@ -471,8 +504,10 @@ protected:
             MoveAccount();
         else if (roll < 93)
             Reconcile();
-        else
+        else if (roll < 100)
             ChangeOrder();
+        else
+            Edit();
         gSelectedItem = nullptr;
         Messages.clear();
         int64_t sum = 0;

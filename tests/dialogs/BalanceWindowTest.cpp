@@ -1,0 +1,323 @@
+// The balance window: the statement field, ticking lines, the indicator, ticks kept through
+// closing and saving, the panes after an undo, the keyboard, and a picture of the window.
+#include "support/BudgetFixture.h"
+
+#include "app/Startup.h"
+#include "files/BudgetImage.h"
+#include "history/HistoryList.h"
+#include "history/HistoryWindow.h"
+#include "ledger/Balance.h"
+#include "ledger/Budget.h"
+#include "ledger/Recording.h"
+#include "model/Globals.h"
+#include "model/Initialize.h"
+#include "platform/Dialog.h"
+#include "platform/DrawContext.h"
+#include "platform/Pictures.h"
+#include "shell/BalanceWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+#include <optional>
+
+namespace {
+
+using Drawn = std::vector<DrawContext::DrawnText>;
+using Texts = std::vector<std::string>;
+
+// Passes the engine's repaint requests on to the program's windows, as the desktop host does.
+class WindowHost : public ScriptedHost {
+public:
+    void InvalidateAccount(int Mi, int Si) override
+    {
+        ScriptedHost::InvalidateAccount(Mi, Si);
+        Windows->InvalidateAccount(Mi, Si);
+    }
+    QtHost* Windows = nullptr;
+};
+
+class BalanceWindowTest : public BudgetFixture {
+protected:
+    void SetUp() override
+    {
+        BudgetFixture::SetUp();
+        program.emplace(CreateProgram());
+        windows.Windows = program->Host.get();
+        SetHost(&windows);
+        NewBudget();
+        const int32_t none[kPayers][kPaysPerMonth] = {};
+        RecordAccountSetup(1, 0, "Groceries", false, none);
+        // A deposit of 1,000.00 and a check of 30.00 outstanding, the Checkbook at 970.00: while
+        // nothing is ticked the difference is the statement balance itself.
+        RecordDeposit(1, 0, 100000, "Main Job", "11/01/26", "Pay", false);
+        Check(3000, 1001);
+        windows.Messages.clear();
+    }
+    void TearDown() override
+    {
+        program.reset();
+        BudgetFixture::TearDown();
+    }
+
+    static void Check(int32_t amount, uint32_t number, const char* date = "11/05/26", bool debit = false)
+    {
+        RecordCheck(1, 0, CheckEntry{amount, date, "Green Market", "", "", number, debit, false, false});
+    }
+    static void Checks(int count)  // numbered from 1002, 1.00 each
+    {
+        for (int k = 0; k < count; ++k)
+            Check(100, 1002 + k);
+    }
+
+    QWidget* Window() const { return program->Others.Balance.get(); }
+    QLineEdit* Statement() const { return static_cast<QLineEdit*>(program->Others.Statement); }
+    ListPane* CheckPane() const { return program->Others.CheckList; }
+    ListPane* DepositPane() const { return program->Others.DepositList; }
+
+    static void Press(QWidget* widget, int x, int y, Qt::MouseButton button = Qt::LeftButton,
+                      Qt::KeyboardModifiers keys = {}, QEvent::Type type = QEvent::MouseButtonPress)
+    {
+        QMouseEvent event(type, QPointF(x, y), widget->mapToGlobal(QPointF(x, y)), button, button, keys);
+        QCoreApplication::sendEvent(widget, &event);
+    }
+    static void PressLine(QWidget* pane, int line) { Press(pane, 100, line * gCYChar + gCYChar / 2); }
+    static void Key(QWidget* widget, int key, const QString& text = {})
+    {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(widget, &event);
+    }
+    // Replaces the statement field's text key by key.
+    void Type(const std::string& text)
+    {
+        Statement()->selectAll();
+        Key(Statement(), Qt::Key_Delete);
+        for (char c : text)
+            Key(Statement(), 0, QString(QChar(c)));
+    }
+
+    // Paints into an image, recording the texts.
+    template <typename Paint>
+    static QImage Render(Drawn& texts, Paint paint)
+    {
+        QImage image(400, 416, QImage::Format_RGB32);
+        QPainter painter(&image);
+        DrawContext dc(painter);
+        dc.Record(&texts);
+        paint(dc);
+        return image;
+    }
+    // The texts the window shows with their top at y.
+    static Texts WindowTextsAt(int y)
+    {
+        Drawn drawn;
+        Render(drawn, [](DrawContext& dc) { PaintBalanceWindow(dc); });
+        Texts out;
+        for (const auto& t : drawn)
+            if (t.Y == y)
+                out.push_back(t.Text);
+        return out;
+    }
+
+    std::optional<Program> program;
+    WindowHost windows;
+};
+
+TEST_F(BalanceWindowTest, OpeningFocusesTheStatementAndTypingReadsItKeyByKey)
+{
+    Checks(19);
+    gBudget.StatementBalance = 123456;
+    gBudgetFileChanged = 0;
+    HandleBalanceWindow();
+    EXPECT_TRUE(Window()->isVisible());
+    EXPECT_EQ(Statement()->selectedText(), "$1,234.56");
+    EXPECT_EQ(gBudget.StatementBalance, 123456);
+    EXPECT_EQ(gBudgetFileChanged, 1);
+    EXPECT_EQ(CheckPane()->ScrollBar()->maximum(), 20 - kBalancePage);
+    EXPECT_EQ(DepositPane()->ScrollBar()->maximum(), 0);  // one line: the bar stays, disabled
+    EXPECT_FALSE(DepositPane()->ScrollBar()->isEnabled());
+
+    // A key that makes the text invalid, or negative, changes nothing; a valid text counts at once.
+    const struct {
+        const char* typed;
+        bool negativeAllowed;
+        int32_t statement;  // from 50.00
+    } cases[] = {
+        {"1,234.50", false, 123450}, {"$7", false, 700},      {"abc", false, 5000},
+        {"12a", false, 1200},        {"-12.00", false, 5000}, {"-12.00", true, 5000},
+        {"1.234", false, 123},       {"", false, 5000},       {"0", false, 0},
+    };
+    for (const auto& c : cases) {
+        gBudget.StatementBalance = 5000;
+        gBudget.CheckbookNegativeFlag = c.negativeAllowed;
+        Type(c.typed);
+        EXPECT_EQ(gBudget.StatementBalance, c.statement) << c.typed;
+    }
+    EXPECT_TRUE(windows.Messages.empty()) << windows.AllMessages();
+    Type("1,234.50");
+    EXPECT_EQ(WindowTextsAt(kIndicatorArea.bottom), Texts{"$1,234.50"});
+
+    // Tab goes round the field and the panes; the page keys scroll a pane; a click on a line
+    // leaves the focus where it is.
+    QApplication::processEvents();
+    for (QWidget* next : std::initializer_list<QWidget*>{CheckPane(), DepositPane(), Statement()}) {
+        Key(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next);
+    }
+    Key(CheckPane(), Qt::Key_PageDown);
+    EXPECT_EQ(CheckPane()->ScrollBar()->value(), 4);
+    PressLine(CheckPane(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), Statement());
+}
+
+TEST_F(BalanceWindowTest, ClicksTickLinesOfTheShownPageAndTheTotalsFollow)
+{
+    Checks(19);
+    HandleBalanceWindow();
+    const int y = BalanceTotalsY();
+    EXPECT_TRUE(WindowTextsAt(y).empty());
+
+    CheckPane()->ScrollBar()->setValue(4);
+    gBudgetFileChanged = 0;
+    PressLine(CheckPane(), 0);  // the fifth check, 1005
+    PressLine(DepositPane(), 0);
+    Press(DepositPane(), 100, 2, Qt::LeftButton, {}, QEvent::MouseButtonDblClick);  // does nothing
+    PressLine(DepositPane(), 1);                                                   // no line there
+    EXPECT_EQ(gBudgetFileChanged, 1);
+    std::vector<int32_t> ticked;
+    for (const CBalance* c = gBalanceCAnchor; c; c = c->BalanceCFP)
+        if (c->BChecked)
+            ticked.push_back(c->BIdent);
+    EXPECT_EQ(ticked, std::vector<int32_t>{1005});
+    EXPECT_EQ(WindowTextsAt(y), (Texts{"Total Withdrawals $1.00", "Total Deposits $1,000.00"}));
+    PressLine(DepositPane(), 0);  // unticked: its total goes
+    EXPECT_EQ(WindowTextsAt(y), Texts{"Total Withdrawals $1.00"});
+}
+
+TEST_F(BalanceWindowTest, ARightClickShowsTheTransactionOrForAPayDepositItsLogEntry)
+{
+    AHistory* pay = CreditAccount(1, 0, 5000, "Employer", "11/20/26", "");
+    pay->PayFlag = 1;
+    pay->PayID = 7;
+    CreateBalanceRecord(pay);
+    AHistory* log = CreateHistoryRecord(0, 1);
+    log->LogRecord = log->PayFlag = 1;
+    log->PayID = 7;
+    std::vector<AHistory*> shown;
+    ScopedDialogRunner runner{[&](const std::string&, DialogProcedure&) {
+        shown.push_back(gHPtr);
+        return 0;
+    }};
+    HandleBalanceWindow();
+    for (int line : {0, 1})
+        Press(DepositPane(), 100, line * gCYChar + 2, Qt::RightButton);
+    EXPECT_EQ(shown, (std::vector<AHistory*>{gBalanceDAnchor->HistoryRec, log}));
+    EXPECT_EQ(gBalanceDAnchor->BChecked, 0);
+}
+
+TEST_F(BalanceWindowTest, TheIndicatorBalancesWithoutADifferenceOrWhenForced)
+{
+    const Qt::KeyboardModifiers both = Qt::ControlModifier | Qt::ShiftModifier;
+    const std::string under = "Your checkbook is under by: $5.00\r\rCheck for entry errors.";
+    const struct {
+        int32_t difference;  // = the statement balance
+        Qt::MouseButton button;
+        Qt::KeyboardModifiers keys;
+        int x;
+        bool balanced;
+        int picture;
+        std::string message;
+    } cases[] = {
+        {0, Qt::LeftButton, {}, 190, true, kBlevel, ""},
+        {0, Qt::RightButton, {}, 190, true, kBlevel, ""},
+        {0, Qt::LeftButton, {}, 175, false, kBlevel, ""},  // beside the indicator
+        {500, Qt::LeftButton, {}, 190, false, kBRDown, under},
+        {-500, Qt::LeftButton, Qt::ControlModifier, 190, false, kBLDown,
+         "Your checkbook is over by: $5.00\r\rCheck for entry errors."},
+        {500, Qt::RightButton, both, 190, false, kBRDown, under},  // a right press is never forced
+        {500, Qt::LeftButton, both, 190, true, kBRDown, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.difference << " at x " << c.x << " button " << c.button);
+        TearDown();
+        windows = WindowHost();
+        SetUp();
+        HandleBalanceWindow();
+        gBudget.StatementBalance = c.difference;
+        Drawn texts;
+        const QImage image = Render(texts, [](DrawContext& dc) { PaintBalanceWindow(dc); });
+        EXPECT_EQ(image.copy(kIndicatorArea.left, kIndicatorArea.top, 32, 32),
+                  Picture(c.picture).toImage().convertToFormat(QImage::Format_RGB32));
+        const int32_t available = Accounts[0][0].Balance;
+
+        Press(Window(), c.x, 20, c.button, c.keys);
+        EXPECT_EQ(Window()->isVisible(), !c.balanced);
+        EXPECT_EQ(windows.Messages.empty() ? "" : windows.Messages[0].Text + " / " + windows.Messages[0].Title,
+                  c.message.empty() ? "" : c.message + " / Balance Error");
+        if (c.balanced) {
+            EXPECT_STREQ(MemoryAccounts[0][1].HistoryRec->PayToFm, "Checkbook balanced");
+            EXPECT_STREQ(gInfoBox, "Checkbook Balanced");
+            EXPECT_EQ(Accounts[0][0].Balance, available + c.difference);  // the forced adjustment
+        }
+    }
+}
+
+TEST_F(BalanceWindowTest, TicksStayWhenTheWindowClosesAndAreSavedWithTheBudget)
+{
+    Check(4500, 1002);
+    HandleBalanceWindow();
+    PressLine(CheckPane(), 1);
+    PressLine(DepositPane(), 0);
+    Window()->close();
+    EXPECT_FALSE(Window()->isVisible());
+    HandleBalanceWindow();
+
+    MemoryWriter file;
+    ASSERT_EQ(WriteDataFile(file), 1);
+    ASSERT_EQ(ReadBudgetImage(file.Bytes.data(), file.Bytes.size()), 1);
+    ASSERT_EQ(gCheckDisplayLines, 2);
+    EXPECT_EQ(gBalanceCAnchor->BChecked, 0);
+    EXPECT_EQ(gBalanceCAnchor->BalanceCFP->BIdent, 1002);
+    EXPECT_EQ(gBalanceCAnchor->BalanceCFP->BChecked, 1);
+    EXPECT_EQ(gBalanceDAnchor->BChecked, 1);
+}
+
+TEST_F(BalanceWindowTest, AnUndoneCheckLeavesTheCheckPane)
+{
+    Checks(16);
+    HandleBalanceWindow();
+    EXPECT_EQ(CheckPane()->ScrollBar()->maximum(), 1);
+    // The newest check, 1017, selected in the history window and undone from its toolbar.
+    DisplayHistory(1, 0);
+    Press(static_cast<QWidget*>(MemoryAccounts[1][0].HistoryListWindow), 200, gCYListChar / 2);
+    Press(static_cast<QWidget*>(MemoryAccounts[1][0].HistoryWindow), kHistoryButtons[5].X + 4,
+          kHistoryButtons[5].Y + 4);
+    ASSERT_TRUE(MemoryAccounts[1][0].HistoryRec->UnDone) << windows.AllMessages();
+    EXPECT_EQ(CheckPane()->ScrollBar()->maximum(), 0);
+    Drawn texts;
+    Render(texts, [](DrawContext& dc) { PaintCheckWindow(dc, 0, kBalancePage); });
+    ASSERT_EQ(texts.size(), 16u * 3);  // date, number and amount of checks 1001 to 1016
+    EXPECT_EQ(texts[46].Text, "1016");
+}
+
+TEST_F(BalanceWindowTest, ScreenshotWithOutstandingItems)
+{
+    RecordATM(1, 0, 6000, "11/08/26");
+    Check(8640, 1002, "11/06/26");
+    Check(2315, 0, "11/09/26", true);
+    RecordDeposit(1, 0, 1250, "Refund", "11/12/26", "", false);
+    gBudget.StatementBalance = 89000;
+    HandleBalanceWindow();
+    for (int line : {0, 3})
+        PressLine(CheckPane(), line);
+    PressLine(DepositPane(), 0);
+    const QString shots = QCoreApplication::applicationDirPath() + "/screenshots";
+    QDir().mkpath(shots);
+    EXPECT_TRUE(Window()->grab().save(shots + "/balance-window.png"));
+    EXPECT_TRUE(windows.Messages.empty()) << windows.AllMessages();
+}
+
+}  // namespace

@@ -1,0 +1,181 @@
+// Editing recorded transactions: new amounts with the balances following, what is kept or refused,
+// the pieces of a multiple deposit, and transfers between moved accounts. (The random ledger runs
+// check every link of the ledger after edits of every kind.)
+#include "LedgerFixture.h"
+
+#include "ledger/Accounts.h"
+#include "ledger/Balance.h"
+#include "ledger/Budget.h"
+#include "ledger/Edit.h"
+#include "ledger/Recording.h"
+#include "model/Globals.h"
+#include "model/Initialize.h"
+#include "model/Money.h"
+
+#include <functional>
+
+namespace {
+
+// Food 1,000.00, Rent 500.00 and the savings account Savings 200.00; the Checkbook holds 1,500.00
+// and may not go below 0.
+class EditTest : public LedgerFixture {
+protected:
+    void SetUp() override
+    {
+        LedgerFixture::SetUp();
+        Account(1, 0, "Food");
+        Account(2, 0, "Rent");
+        Account(3, 0, "Savings", true);
+        for (const auto& [Mi, amount] : {std::pair{1, 100000}, {2, 50000}, {3, 20000}})
+            Deposit(Mi, 0, amount);
+        host.Messages.clear();
+    }
+    void Restart()
+    {
+        TearDown();
+        host = ScriptedHost();
+        SetUp();
+    }
+    static int32_t Held(int Mi) { return Accounts[Mi][0].Balance; }
+
+    // The editor's OK with a new amount (and check number), the date 11/20/26 and For "Edited".
+    static int Edit(AHistory* h, int32_t amount, uint32_t number = 0)
+    {
+        const std::string payTo = h->PayToFm, memo = h->Memo;
+        return RecordEdit(h, {amount, "11/20/26", payTo.c_str(), "Edited", memo.c_str(),
+                              number ? number : static_cast<uint32_t>(h->CheckID), h->TaxFlag != 0});
+    }
+
+    // Every account's records, read newest first, show its balance after each of them.
+    static void ExpectInStep()
+    {
+        for (int Mi = 1; Mi < kMainAccounts; ++Mi) {
+            int64_t after = Held(Mi);
+            for (const AHistory* h = MemoryAccounts[Mi][0].HistoryRec; h; h = h->HistoryFP) {
+                EXPECT_EQ(h->Balance, after) << "running balance in " << Accounts[Mi][0].Name;
+                after -= h->UnDone ? 0 : (h->TypeFlag ? -int64_t{h->Amt} : h->Amt);
+            }
+        }
+        ExpectCheckbookInStep();
+    }
+};
+
+TEST_F(EditTest, ANewAmountMovesTheAccountsTheCheckbookAndTheRunningBalancesAfterIt)
+{
+    enum Kind { kCheck, kDeposit, kTransferFrom, kTransferTo };
+    const struct {
+        Kind kind;
+        int32_t amount;  // from 50.00
+        std::vector<int32_t> moved;  // Food, Rent, Checkbook
+    } cases[] = {
+        {kCheck, 8000, {-3000, 0, -3000}},       {kCheck, 2000, {3000, 0, 3000}},
+        {kDeposit, 8000, {3000, 0, 3000}},       {kDeposit, 2000, {-3000, 0, -3000}},
+        {kTransferFrom, 2000, {3000, -3000, 0}}, {kTransferTo, 8000, {-3000, 3000, 0}},
+    };
+    for (const auto& c : cases) {
+        Restart();
+        SCOPED_TRACE(std::to_string(c.kind) + " to " + std::to_string(c.amount));
+        AHistory* h = c.kind == kCheck ? Check(1, 0, 5000, 1001)
+                      : c.kind == kDeposit ? Deposit(1, 0, 5000)
+                                           : RecordTransfer(1, 0, 2, 0, 5000, "11/05/26", "");
+        AHistory* other = c.kind >= kTransferFrom ? MemoryAccounts[2][0].HistoryRec : h;
+        if (c.kind == kTransferTo)
+            std::swap(h, other);
+        ATM(1, 0, 1000);  // later records, whose running balances follow
+        Deposit(2, 0, 700);
+        const std::vector before = {Held(1), Held(2), Accounts[0][1].Balance};
+        EXPECT_EQ(Edit(h, c.amount), 1) << host.AllMessages();
+        EXPECT_EQ(std::vector({Held(1) - before[0], Held(2) - before[1], Accounts[0][1].Balance - before[2]}), c.moved);
+        EXPECT_EQ(h->Amt + other->Amt, 2 * c.amount) << "the record, and the other half of a transfer";
+        if (h->BalanceRec) {  // the balancing list shows the new amount
+            EXPECT_EQ(h->TypeFlag ? static_cast<CBalance*>(h->BalanceRec)->BAmount
+                                  : static_cast<DBalance*>(h->BalanceRec)->BAmount,
+                      c.amount);
+        }
+        ExpectInStep();
+    }
+}
+
+// What keeps its amount changes no balance, but the date and texts of the same edit are stored.
+TEST_F(EditTest, KeptAndRefusedAmountsLeaveTheBalancesAndStoreTheDateAndTexts)
+{
+    const struct {
+        std::function<AHistory*()> make;
+        int32_t amount;
+        const char* title;  // of the message that refuses; "" for kept silently
+    } cases[] = {
+        {[this] {
+             AHistory* h = Check(1, 0, 5000, 1001);
+             static_cast<CBalance*>(h->BalanceRec)->BChecked = 1;
+             BalanceCheckbook();
+             return h;
+         },
+         8000, ""},  // reconciled: keeps its number too
+        {[this] { return Check(1, 0, 5000, 1001); }, 160000, "Input Error"},  // the Checkbook below 0
+        {[this] { return Deposit(1, 0, 5000); }, 99850000, "Range Error"},  // the Checkbook at 1,000,000.00
+    };
+    for (const auto& c : cases) {
+        Restart();
+        AHistory* h = c.make();
+        const std::vector before = {Held(1), Accounts[0][1].Balance, h->CheckID};
+        EXPECT_EQ(Edit(h, c.amount, *c.title ? 0 : 1500), 0) << c.amount;
+        EXPECT_EQ(host.Messages.empty() ? "" : host.Messages[0].Title, c.title) << c.amount;
+        EXPECT_EQ(std::to_string(h->Amt) + " " + std::string(h->Datime, 8) + " " + h->For, "5000 11/20/26 Edited");
+        EXPECT_EQ(std::vector({Held(1), Accounts[0][1].Balance, h->CheckID}), before) << c.amount;
+    }
+}
+
+// A multiple deposit: pay pieces in Food, Savings (no balancing record) and Rent, a row in Rent,
+// and the Checkbook's summary. The pieces share the deposit's date, the pay pieces their texts,
+// also when edited at the savings piece; a row keeps its own texts, and its new amount moves the
+// deposit and its summary with it, so the deposit stays the sum of its pieces.
+TEST_F(EditTest, ThePiecesOfADepositShareItsDateAndThePayPiecesTheirTexts)
+{
+    std::vector<AHistory*> pieces;
+    for (const auto& [Mi, pay] : {std::pair{1, true}, {3, true}, {2, true}, {2, false}}) {
+        pieces.push_back(CreditAccount(Mi, 0, 1000, "Employer", "11/10/26", "Pay"));
+        pieces.back()->PayID = 50;
+        pieces.back()->PayFlag = pay;
+        if (Mi != 3)
+            CreateBalanceRecord(pieces.back());
+    }
+    AHistory* summary = CheckbookLogRecord("Main Checkbook Deposit");
+    summary->PayFlag = summary->MultiDeposit = 1;
+    summary->PayID = 50;
+    summary->Amt = 3000;
+    EXPECT_EQ(Edit(pieces[1], 1000), 1);
+    for (const AHistory* h : pieces)
+        EXPECT_EQ(std::string(h->Datime, 8) + " " + h->For, "11/20/26 Edited") << h->Mi;
+    EXPECT_EQ(Deposits().front(), "11/20/26 3000");
+    EXPECT_EQ(Edit(pieces[0], 4000), 0);
+    EXPECT_EQ(host.OnlyMessage(), "You can not edit this Transaction\r\r\r\rPlease try again.");
+
+    CopyString("Pay", pieces[0]->For);
+    EXPECT_EQ(Edit(pieces[3], 1500), 1);
+    EXPECT_EQ(std::string(pieces[0]->For) + " " + pieces[3]->For, "Pay Edited");
+    EXPECT_EQ(std::vector({FindIndicator(50)->BAmount, summary->Amt}), std::vector({3500, 3500}));
+    ExpectInStep();
+}
+
+// Moving accounts leaves the transfer links naming where the accounts were: the transfer is still
+// edited as a whole, or refused as a whole when its other half cannot be told.
+TEST_F(EditTest, ATransferBetweenMovedAccountsIsEditedAsAWholeOrNotAtAll)
+{
+    for (const bool renamed : {false, true}) {
+        Restart();
+        AHistory* from = RecordTransfer(1, 0, 2, 0, 5000, "11/05/26", "");
+        AHistory* to = MemoryAccounts[2][0].HistoryRec;
+        Deposit(2, 0, 700);
+        SwitchAccounts(1, 0, 2, 0);
+        SwitchAccounts(1, 0, 5, 0);  // neither is where its link says now
+        if (renamed)
+            CopyString("Lease", Accounts[5][0].Name);
+        const int32_t food = Held(from->Mi), rent = Held(to->Mi), moved = renamed ? 0 : 3000;
+        EXPECT_EQ(EditAmt(from, 2000), renamed ? 0 : 1);
+        EXPECT_EQ(std::vector({from->Amt, to->Amt, Held(from->Mi) - food, Held(to->Mi) - rent}),
+                  std::vector({5000 - moved, 5000 - moved, moved, -moved}));
+        ExpectInStep();
+    }
+}
+
+}  // namespace
