@@ -13,6 +13,7 @@
 #include "shell/Pending.h"
 #include "shell/Shell.h"
 #include "shell/SplashWindow.h"
+#include "shell/SubWindow.h"
 
 #include <QApplication>
 
@@ -21,6 +22,7 @@ Program::~Program()
     if (!Main)
         return;  // moved from
     DestroyHistoryWindows();
+    DestroySubWindows();
     gShell = ShellWindows{};
     if (&GetHost() == Host.get())
         SetHost(nullptr);
@@ -42,6 +44,7 @@ Program CreateProgram()
     program.Host->OnInvalidateAccount = [main](int Mi, int Si) {
         main->InvalidateAccount(Mi, Si);
         InvalidateHistory(Mi, Si);
+        InvalidateSubWindow(Mi, Si);
         RefreshBalanceWindow();
     };
     program.Host->OnUpdateInfoBox = [main] { main->UpdateInfoBox(); };

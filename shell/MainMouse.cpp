@@ -14,6 +14,7 @@
 #include "shell/MainPaint.h"
 #include "shell/Pending.h"
 #include "shell/Shell.h"
+#include "shell/SubWindow.h"
 
 namespace {
 

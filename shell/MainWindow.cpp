@@ -9,6 +9,7 @@
 #include "shell/Commands.h"
 #include "shell/MainMouse.h"
 #include "shell/MainPaint.h"
+#include "shell/SubWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -73,7 +74,10 @@ protected:
     }
     void mouseReleaseEvent(QMouseEvent* event) override
     {
-        HandleMouseMoved(AccountWindow{true, 0}, PointOf(event));
+        // A drag may end in a sub-account window.
+        POINT at = PointOf(event);
+        const AccountWindow target = DropWindow(AccountWindow{true, 0}, event->globalPosition().toPoint(), at);
+        HandleMouseMoved(target, at);
     }
 };
 

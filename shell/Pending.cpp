@@ -9,7 +9,6 @@ void HandleVPay() { NotYet(); }
 void HandlePaySetup() { NotYet(); }
 void HandleNewAccount() { NotYet(); }
 void NewSubAccount(int) { NotYet(); }
-void DisplaySubAccounts(int) { NotYet(); }
 void HandleStats(int, int) { NotYet(); }
 void HandleMainStats() { NotYet(); }
 void BudgetNote(int, int, int) { NotYet(); }

@@ -9,7 +9,6 @@ void HandleVPay();
 void HandlePaySetup();
 void HandleNewAccount();
 void NewSubAccount(int Mi);
-void DisplaySubAccounts(int Mi);
 void HandleStats(int Mi, int Si);
 void HandleMainStats();
 void BudgetNote(int Mi, int Si, int invest);
