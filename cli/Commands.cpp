@@ -4,6 +4,7 @@
 #include "cli/Demo.h"
 #include "cli/Dump.h"
 #include "cli/LedgerCommands.h"
+#include "cli/PayCommands.h"
 #include "files/BudgetFile.h"
 #include "files/BudgetLock.h"
 #include "model/Globals.h"
@@ -154,6 +155,25 @@ const Command kCommands[] = {
      "An empty AMOUNT keeps the stored statement balance; one the field would not take is refused.\n"
      "A balance error exits 1 and then nothing is saved: neither the statement nor the ticks.",
      1, "--statement= --tick= --force", RunBalance},
+    {"payers", "payers FILE [--set N NAME AMOUNT FREQUENCY] [--remove N] [--next-check NUMBER]",
+     "Without options lists the pay sources and the next check number. Otherwise changes them as\n"
+     "the Pay Setup dialog does: --set gives pay source N (1 to 3) a name (cut to 14 characters),\n"
+     "the amount of one pay (at most 100,000.00) and its FREQUENCY (weekly, bi-weekly,\n"
+     "semi-monthly or monthly); --remove empties source N and clears its allocations;\n"
+     "--next-check sets the number the next check is offered. Every change of a source is logged\n"
+     "in the Checkbook, and the sources left close up so that they are #1, #2, ... in order.",
+     1, "--set=4 --remove= --next-check=", RunPayers},
+    {"allocate", "allocate FILE ACCOUNT --payer N --pay K AMOUNT",
+     "Sets what pay K of the month (1 to 5, as the source's frequency allows) of pay source N puts\n"
+     "into ACCOUNT, as Account Setup stores its allocations; Available gets what the accounts are\n"
+     "not given. AMOUNT 0 clears the allocation; text that is not an amount is refused.\n\n" ACCOUNT_HELP,
+     3, "--payer= --pay=", RunAllocate},
+    {"pay", "pay FILE --payer N [--payer M ...] [--date DATE]",
+     "Enters the pays of the given sources as the Pay Entry dialog does with their boxes ticked: the\n"
+     "date decides which pay of the month each is; every account gets its allocation for that pay,\n"
+     "Available the rest, and each pay gets its own deposit number and a summary entry in the\n"
+     "Checkbook.\n\n" AMOUNT_DATE_HELP,
+     1, "--payer=+ --date=", RunPay},
 };
 
 const char kAnswerHelp[] =
@@ -179,17 +199,27 @@ void PrintCommandHelp(const Command& c, std::ostream& out)
     out << "Usage: budget-cli " << c.Usage << "\n\n" << c.Help << "\n\n" << kAnswerHelp;
 }
 
-// 0 when `name` is not among the options, 1 for a flag, 2 for an option with a value.
-int OptionKind(const std::string& options, const std::string& name)
+// How an option of a command is written: "--name" is a flag, "--name=" takes a value,
+// "--name=N" takes the N words after it, "--name=+" takes a value and may be repeated.
+struct OptionKind {
+    int Values = -1;  // -1 when the command has no such option
+    bool Repeated = false;
+};
+
+OptionKind FindOption(const std::string& options, const std::string& name)
 {
     std::istringstream words(options);
     for (std::string word; words >> word;) {
         if (word == name)
-            return 1;
-        if (word == name + "=")
-            return 2;
+            return {0, false};
+        if (word.compare(0, name.size() + 1, name + "=") != 0)
+            continue;
+        const std::string count = word.substr(name.size() + 1);
+        if (count.empty() || count == "+")
+            return {1, count == "+"};
+        return {std::stoi(count), false};
     }
-    return 0;
+    return {};
 }
 
 // Splits the arguments after the command name into operands and the options the command
@@ -212,21 +242,27 @@ bool ParseCommandArgs(const Command& c, const std::vector<std::string>& args, Co
         }
         const size_t equals = a.find('=');
         const std::string name = a.substr(0, equals);
-        const int kind = OptionKind(options, name);
-        if (kind == 0)
+        const OptionKind kind = FindOption(options, name);
+        const size_t wanted = kind.Values < 0 ? 0 : static_cast<size_t>(kind.Values);
+        if (kind.Values < 0)
             why = "unknown option " + name;
-        else if (parsed.Has(name))
+        else if (parsed.Has(name) && !kind.Repeated)
             why = name + " is given twice";
-        else if (kind == 1 && equals != std::string::npos)
+        else if (kind.Values == 0 && equals != std::string::npos)
             why = name + " takes no value";
-        else if (kind == 2 && equals == std::string::npos && k + 1 == args.size())
-            why = name + " needs a value";
+        else if (kind.Values > 1 && equals != std::string::npos)
+            why = name + " takes " + std::to_string(kind.Values) + " values after it";
+        else if (kind.Values > 0 && equals == std::string::npos && args.size() - 1 - k < wanted)
+            why = name + (kind.Values == 1 ? " needs a value" : " needs " + std::to_string(kind.Values) + " values");
         if (!why.empty())
             return false;
-        if (kind == 1)
-            parsed.Options[name] = "";
+        std::vector<std::string>& values = parsed.Lists[name];
+        if (equals != std::string::npos)
+            values.push_back(a.substr(equals + 1));
         else
-            parsed.Options[name] = equals != std::string::npos ? a.substr(equals + 1) : args[++k];
+            for (size_t v = 0; v < wanted; ++v)
+                values.push_back(args[++k]);
+        parsed.Options[name] = values.empty() ? "" : values.front();
     }
     if (parsed.Operands.size() != c.Operands)
         why = "expected " + std::to_string(c.Operands) + " operand(s), got " + std::to_string(parsed.Operands.size());

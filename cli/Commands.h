@@ -21,12 +21,19 @@ int RunBudgetCli(const std::vector<std::string>& args, std::ostream& out, Consol
 struct CommandArgs {
     std::vector<std::string> Operands;
     std::map<std::string, std::string> Options;  // "--to" -> its value; a flag maps to ""
+    // Every value of an option that takes several values or may be repeated, in order.
+    std::map<std::string, std::vector<std::string>> Lists;
 
     bool Has(const std::string& option) const { return Options.count(option) != 0; }
     std::string Value(const std::string& option, const std::string& fallback = "") const
     {
         const auto it = Options.find(option);
         return it == Options.end() ? fallback : it->second;
+    }
+    std::vector<std::string> Values(const std::string& option) const
+    {
+        const auto it = Lists.find(option);
+        return it == Lists.end() ? std::vector<std::string>{} : it->second;
     }
 };
 

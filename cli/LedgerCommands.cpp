@@ -2,6 +2,8 @@
 // reads its fields, shows the dialog's messages, and records through the dialog's own function.
 #include "cli/LedgerCommands.h"
 
+#include "cli/CommandSupport.h"
+
 #include "files/BudgetFile.h"
 #include "ledger/Accounts.h"
 #include "ledger/Balance.h"
@@ -21,40 +23,16 @@
 
 namespace {
 
-struct Slot {
-    int Mi = -1;
-    int Si = -1;
-    bool operator==(const Slot&) const = default;
-};
-
-constexpr Slot kCheckbook{0, 1};
-
 std::string PositionText(Slot slot)
 {
     return std::to_string(slot.Mi) + "," + std::to_string(slot.Si);
 }
-
-// Text as a dialog field of N - 1 characters reads it: longer text is cut.
-template <size_t N>
-struct Field {
-    explicit Field(const std::string& text) { CopyString(text.c_str(), Text); }
-    char Text[N];
-};
 
 // A text field of a record, which need not be terminated within its array.
 template <size_t N>
 std::string RecordField(const char (&field)[N])
 {
     return std::string(field, strnlen(field, N));
-}
-
-// A whole number written with the digits 0 to 9 only, that fits the type.
-template <typename Unsigned>
-bool ParseNumber(const std::string& text, Unsigned& value)
-{
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    return !text.empty() && error == std::errc() && stop == end;
 }
 
 // "@MI,SI" with MI 0 to 25 and SI 0 to 6.
@@ -69,21 +47,18 @@ bool ParsePosition(const std::string& text, Slot& slot)
     return true;
 }
 
+}  // namespace
+
 int UsageError(ConsoleHost& host, const std::string& why)
 {
     host.Note("budget-cli: " + why);
     return kExitUsage;
 }
 
-int Refuse(const std::string& msg1, const std::string& msg2 = "")
+int Refuse(const std::string& msg1, const std::string& msg2)
 {
     HandleSelectionError(msg1.c_str(), msg2.c_str());
     return kExitRefused;
-}
-
-int RefuseEmptyPosition(Slot slot)
-{
-    return Refuse("There is no account at position " + PositionText(slot) + ".");
 }
 
 // The slot an account reference names: a position as it is (an account there or not), or an
@@ -115,6 +90,24 @@ int FindAccount(const std::string& ref, Slot& slot, ConsoleHost& host)
         return kExitOk;
     }
     return Refuse("There is no account named " + std::string(mainName) + (subName[0] ? "/" : "") + subName + ".");
+}
+
+// --date as the dialogs' date field reads it; without it, today, as the dialogs offer.
+bool ReadDate(const CommandArgs& args, char (&datime)[kDatimeSize])
+{
+    if (!args.Has("--date")) {
+        GetDatime(datime);
+        datime[8] = 0;
+        return true;
+    }
+    return ReadDialogDatime(args.Value("--date").c_str(), datime) == 1;
+}
+
+namespace {
+
+int RefuseEmptyPosition(Slot slot)
+{
+    return Refuse("There is no account at position " + PositionText(slot) + ".");
 }
 
 // An account a transaction may be on, as taking the selection for a transaction allows it:
@@ -150,17 +143,6 @@ bool ReadAmount(const std::string& text, int32_t& amount)
     return ReadDialogAmount(text.c_str(), &amount) == 1;
 }
 
-// --date as the dialogs' date field reads it; without it, today, as the dialogs offer.
-bool ReadDate(const CommandArgs& args, char (&datime)[kDatimeSize])
-{
-    if (!args.Has("--date")) {
-        GetDatime(datime);
-        datime[8] = 0;
-        return true;
-    }
-    return ReadDialogDatime(args.Value("--date").c_str(), datime) == 1;
-}
-
 // The account, amount and date of a one-account transaction, in the order its dialog reads them.
 int ReadTransaction(const CommandArgs& args, ConsoleHost& host, Slot& slot, int32_t& amount,
                     char (&datime)[kDatimeSize])
@@ -168,19 +150,6 @@ int ReadTransaction(const CommandArgs& args, ConsoleHost& host, Slot& slot, int3
     if (const int code = FindTransactionAccount(args.Operands[1], slot, host); code != kExitOk)
         return code;
     return ReadAmount(args.Operands[2], amount) && ReadDate(args, datime) ? kExitOk : kExitRefused;
-}
-
-// Opens FILE, lets `act` work on the open budget, and saves the budget when `act` succeeded
-// and changed it. A refused command never saves, so its file stays as it was.
-template <typename Act>
-int WithBudget(const CommandArgs& args, ConsoleHost& host, Act act)
-{
-    if (!OpenNamedBudget(args.Operands[0], host))
-        return kExitRefused;
-    const int code = act();
-    if (code != kExitOk || !gBudgetFileChanged)
-        return code;
-    return BudgetSave() ? kExitOk : kExitRefused;
 }
 
 // The Write Check dialog's OK in either face.

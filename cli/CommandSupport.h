@@ -1,0 +1,61 @@
+// What the budget-changing commands of budget-cli share: naming accounts, reading fields as the
+// dialogs read them, refusing, and saving only what succeeded.
+#pragma once
+
+#include "cli/Commands.h"
+#include "files/BudgetFile.h"
+#include "model/Dates.h"
+#include "model/Globals.h"
+#include "model/Money.h"
+
+#include <charconv>
+#include <string>
+
+struct Slot {
+    int Mi = -1;
+    int Si = -1;
+    bool operator==(const Slot&) const = default;
+};
+
+constexpr Slot kCheckbook{0, 1};
+
+// Text as a dialog field of N - 1 characters reads it: longer text is cut.
+template <size_t N>
+struct Field {
+    explicit Field(const std::string& text) { CopyString(text.c_str(), Text); }
+    char Text[N];
+};
+
+// A whole number written with the digits 0 to 9 only, that fits the type.
+template <typename Unsigned>
+bool ParseNumber(const std::string& text, Unsigned& value)
+{
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    return !text.empty() && error == std::errc() && stop == end;
+}
+
+// A usage error: exit 2 with the reason.
+int UsageError(ConsoleHost& host, const std::string& why);
+// Refused with a selection error: exit 1.
+int Refuse(const std::string& msg1, const std::string& msg2 = "");
+
+// The slot an account reference names: a position @MI,SI as it is (an account there or not), or
+// an account found by its names as the deposit dialog's account fields find it.
+int FindAccount(const std::string& ref, Slot& slot, ConsoleHost& host);
+
+// --date as the dialogs' date field reads it; without it, today, as the dialogs offer.
+bool ReadDate(const CommandArgs& args, char (&datime)[kDatimeSize]);
+
+// Opens FILE, lets `act` work on the open budget, and saves the budget when `act` succeeded
+// and changed it. A refused command never saves, so its file stays as it was.
+template <typename Act>
+int WithBudget(const CommandArgs& args, ConsoleHost& host, Act act)
+{
+    if (!OpenNamedBudget(args.Operands[0], host))
+        return kExitRefused;
+    const int code = act();
+    if (code != kExitOk || !gBudgetFileChanged)
+        return code;
+    return BudgetSave() ? kExitOk : kExitRefused;
+}

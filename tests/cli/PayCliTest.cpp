@@ -1,0 +1,119 @@
+// The pay commands of budget-cli: what they change, read back from the saved file, and that a
+// refused or unreadable command leaves the file as it was.
+#include "CliFixture.h"
+#include "support/SampleBudget.h"
+
+#include "files/BudgetFile.h"
+#include "ledger/Pay.h"
+#include "model/Globals.h"
+#include "model/Money.h"
+
+#include <QFile>
+
+namespace {
+
+class PayCliTest : public CliFixture {
+protected:
+    // Acme pays 1,000.00 bi-weekly and gives Rent 300.00 of its first pay; Savings is a savings
+    // account. Saved and closed; `bytes` keeps the file as saved.
+    void SetUp() override
+    {
+        CliFixture::SetUp();
+        AddTestAccount(1, 0, "Rent");
+        AddTestAccount(2, 0, "Savings", true);
+        PaySetupEntry entry = CurrentPaySetup();
+        entry.Sources[0] = {"Acme", "1000", PayTypeButton(0, kPayBiWeekly)};
+        entry.NextCheck = "1001";
+        ASSERT_EQ(RecordPaySetup(entry), 1);
+        Accounts[1][0].PayAmount[0][0] = 30000;
+        ASSERT_EQ(SaveAs(path), 1) << host.AllMessages();
+        ASSERT_EQ(BudgetClose(), 1);
+        bytes = ReadFileBytes(path);
+    }
+
+    CliRun RunOn(std::vector<std::string> args)
+    {
+        WriteFileBytes(path, bytes);
+        QFile::remove(QString::fromStdString(path + ".bak"));
+        args.insert(args.begin() + 1, path);
+        return Run(args);
+    }
+
+    // The pay sources as `payers` lists them, then Rent's allocations of the first source and the
+    // balances of Available, Rent, Savings and the Checkbook, as the file reads back.
+    std::string Look()
+    {
+        std::string s = Run({"payers", path}).out;
+        UnlockAllBudgetFiles();
+        EXPECT_EQ(Open(path), 1) << host.AllMessages();
+        for (int32_t a : Accounts[1][0].PayAmount[0])
+            s += std::to_string(a) + " ";
+        for (auto [Mi, Si] : {std::pair{0, 0}, {1, 0}, {2, 0}, {0, 1}})
+            s += "/" + std::to_string(Accounts[Mi][Si].Balance);
+        return s;
+    }
+
+    std::string path = PathOf("pay.bgt");
+    std::vector<uint8_t> bytes;
+};
+
+TEST_F(PayCliTest, CommandsChangeWhatTheirOperandsSay)
+{
+    const std::string acme = "Pay source #1: Acme, $1,000.00, bi-weekly\n";
+    const std::string unchanged = "30000 0 0 0 0 /0/0/0/0";
+    const struct {
+        std::vector<std::string> args;
+        std::string look;
+    } cases[] = {
+        {{"payers"}, acme + "Next check number: 1001\n" + unchanged},
+        {{"payers", "--set", "3", "Pension", "$400", "monthly", "--next-check", "0"},
+         acme + "Pay source #2: Pension, $400.00, monthly\nNext check number: 0\n" + unchanged},
+        {{"payers", "--remove", "1", "--set", "2", "Pension", "400", "semi-monthly"},
+         "Pay source #1: Pension, $400.00, semi-monthly\nNext check number: 1001\n0 0 0 0 0 /0/0/0/0"},
+        {{"allocate", "Rent", "--payer=1", "--pay", "3", "25.50"},
+         acme + "Next check number: 1001\n30000 0 2550 0 0 /0/0/0/0"},
+        {{"pay", "--payer", "1", "--date", "12/3"}, acme + "Next check number: 1001\n30000 0 0 0 0 /70000/30000/0/100000"},
+        {{"pay", "--payer", "1", "--date", "12/29"}, acme + "Next check number: 1001\n30000 0 0 0 0 /100000/0/0/100000"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = RunOn(c.args);
+        EXPECT_EQ(run.code, kExitOk) << c.args[0] << ": " << run.err;
+        EXPECT_EQ(Look(), c.look) << c.args[0] << " " << c.args.back();
+    }
+    // The last pay was the third of the month; Acme's log entry came first in the Checkbook.
+    EXPECT_STREQ(MemoryAccounts[0][1].HistoryRec->PayToFm, "Acme's third pay of the month. ($1,000.00)");
+}
+
+TEST_F(PayCliTest, RefusedAndUnreadableCommandsLeaveTheFileAsItWas)
+{
+    const struct {
+        std::vector<std::string> args;
+        int code;
+        std::string message;  // the start of what is shown
+    } cases[] = {
+        {{"payers", "--set", "1", "Acme", "100,000.01", "weekly"}, 1, "Range Error"},
+        {{"payers", "--set", "2", "Pension", "12x", "weekly"}, 1, "Money Conversion Error: The dollar amount:     12x"},
+        {{"payers", "--remove", "1"}, 1, "Pay Setup: at least one pay source needs a name."},
+        {{"allocate", "Rent", "--payer", "1", "--pay", "1", "3o0"}, 1, "Money Conversion Error: The dollar amount:     3o0"},
+        {{"allocate", "Rent", "--payer", "1", "--pay", "4", "5"}, 1, "Selection Error: Pay source #1 has 3 pays a month."},
+        {{"allocate", "Rent", "--payer", "2", "--pay", "1", "5"}, 1, "Selection Error: There is no pay source #2."},
+        {{"allocate", "Available", "--payer", "1", "--pay", "1", "5"}, 1, "Selection Error: Available gets"},
+        {{"pay", "--payer", "1", "--payer", "3"}, 1, "Selection Error: There is no pay source #3."},
+        {{"pay", "--payer", "1", "--date", "2/30"}, 1, "Date Conversion Error"},
+        {{"payers", "--set", "1", "Acme", "5", "daily"}, 2, "budget-cli"},
+        {{"payers", "--set", "1", "Acme", "5"}, 2, "budget-cli"},
+        {{"payers", "--set", "1", "A", "5", "weekly", "--remove", "1"}, 2, "budget-cli"},
+        {{"allocate", "Rent", "--pay", "1", "5"}, 2, "budget-cli"},
+        {{"pay"}, 2, "budget-cli"},
+        {{"pay", "--payer", "1", "--payer", "1"}, 2, "budget-cli"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = RunOn(c.args);
+        EXPECT_EQ(run.code, c.code) << c.args[0] << " ... " << c.args.back();
+        EXPECT_EQ(run.err.substr(0, c.message.size()), c.message) << c.args[0] << " ... " << c.args.back();
+        EXPECT_EQ(ReadFileBytes(path), bytes) << c.args[0] << " ... " << c.args.back();
+        EXPECT_FALSE(QFile::exists(QString::fromStdString(path + ".bak"))) << c.args[0] << " ... " << c.args.back();
+    }
+}
+
+}  // namespace

@@ -1,0 +1,236 @@
+// Pay setup and pay entry: the log entries of pay setup changes, the closing of gaps between
+// pay sources, the pay of the month a date falls on, and how a pay spreads over the accounts.
+#include "LedgerFixture.h"
+
+#include "ledger/Balance.h"
+#include "ledger/Budget.h"
+#include "ledger/Integrity.h"
+#include "ledger/Pay.h"
+#include "ledger/Recording.h"
+#include "model/Globals.h"
+
+#include <cstring>
+#include <tuple>
+
+namespace {
+
+class PayTest : public LedgerFixture {
+protected:
+    // Sets source i as the dialog's fields would, keeping the others as they are.
+    int SetSource(int i, const std::string& name, const std::string& amount, int frequency = kPayMonthly)
+    {
+        PaySetupEntry entry = CurrentPaySetup();
+        entry.Sources[i] = {name, amount, PayTypeButton(i, frequency)};
+        return RecordPaySetup(entry);
+    }
+
+    void Allocate(int Mi, int Si, int source, int pay, int32_t amount)
+    {
+        int32_t table[kPayers][kPaysPerMonth];
+        std::memcpy(table, Accounts[Mi][Si].PayAmount, sizeof table);
+        table[source][pay] = amount;
+        RecordAccountSetup(Mi, Si, Accounts[Mi][Si].Name, Accounts[Mi][Si].SavingsFlag != 0, table);
+    }
+
+    // Name, amount and PayType of the three slots.
+    static std::string Sources()
+    {
+        std::string s;
+        for (int i = 0; i < kPayers; ++i)
+            s += std::string(i ? ", " : "") + gBudget.PayName[i] + " " + std::to_string(gBudget.PayAmount[i]) + " " +
+                 std::to_string(gBudget.PayType[i]);
+        return s;
+    }
+    static std::string NewestLog() { return MemoryAccounts[0][1].HistoryRec->PayToFm; }
+    static int LogCount() { return Accounts[0][1].NumberOfHistoryRecords; }
+};
+
+TEST_F(PayTest, PayOfTheMonthFollowsTheFrequencyAndDay)
+{
+    const struct {
+        int source, frequency, day, pay;
+    } cases[] = {
+        {0, kPayWeekly, 0, 1},        {0, kPayWeekly, 7, 1},        {0, kPayWeekly, 8, 2},
+        {1, kPayWeekly, 28, 4},       {2, kPayWeekly, 29, 5},       {0, kPayWeekly, 31, 5},
+        {0, kPayBiWeekly, 14, 1},     {1, kPayBiWeekly, 15, 2},     {0, kPayBiWeekly, 28, 2},
+        {2, kPayBiWeekly, 29, 3},     {0, kPayBiWeekly, 31, 3},     {0, kPaySemiMonthly, 15, 1},
+        {2, kPaySemiMonthly, 16, 2},  {0, kPayMonthly, 31, 1},
+    };
+    for (const auto& c : cases) {
+        gBudget.PayType[c.source] = PayTypeButton(c.source, c.frequency);
+        EXPECT_EQ(PayOfTheMonth(c.source, c.day), c.pay) << c.source << " " << c.frequency << " day " << c.day;
+    }
+    gBudget.PayType[0] = 999;  // no frequency: every day is the first pay
+    EXPECT_EQ(PayOfTheMonth(0, 30), 1);
+
+    ASSERT_EQ(SetSource(0, "Acme", "250", kPayWeekly), 1);
+    char text[128];
+    EXPECT_EQ(PayEntryText(0, "12/22/26", text), 3);
+    EXPECT_STREQ(text, "Acme's forth pay of the month. ($250.00)");
+}
+
+TEST_F(PayTest, PaySetupChangesAreLoggedInTheCheckbook)
+{
+    const struct {
+        std::string name, amount, log;  // log "" = no entry
+    } steps[] = {
+        {"Acme", "1000", "Acme added with pay of $1,000.00"},
+        {"Acme Inc", "1000", "Acme changed to Acme Inc with pay of $1,000.00"},
+        {"Acme Inc", "1,200.50", "Acme Inc pay of $1,000.00 changed to $1,200.50"},
+        {"Acme Inc", "$1,200.50", ""},
+        {"Acme Industries Ltd", "5", "Acme Inc changed to Acme Industrie with pay of $5.00"},
+    };
+    for (const auto& s : steps) {
+        const int before = LogCount();
+        ASSERT_EQ(SetSource(0, s.name, s.amount), 1) << host.AllMessages();
+        EXPECT_EQ(LogCount() - before, s.log.empty() ? 0 : 1) << s.name;
+        if (!s.log.empty()) {
+            EXPECT_EQ(NewestLog(), s.log);
+        }
+    }
+    ASSERT_EQ(SetSource(1, "Pension", "300"), 1);
+    ASSERT_EQ(SetSource(0, "", ""), 1);
+    EXPECT_EQ(NewestLog(), "Acme Industrie with pay of $5.00 deleted");
+    EXPECT_STREQ(gBudget.PayName[0], "Pension");
+    EXPECT_TRUE(host.Messages.empty()) << host.AllMessages();
+}
+
+TEST_F(PayTest, BadPayAmountsAndNextCheckNumbersLeaveTheBudgetAlone)
+{
+    const struct {
+        std::string amount, nextCheck;
+        int stored;
+        std::string message;  // its start; "" = none
+    } cases[] = {
+        {"100,000.00", "0", 1, ""},
+        {"100,000.01", "5", 0, "The number:     100,000.01"},
+        {"12x", "5", 0, "The dollar amount:     12x"},
+        {"10", "5x", 0, ""},
+    };
+    for (const auto& c : cases) {
+        host.Messages.clear();
+        const ABudget before = gBudget;
+        PaySetupEntry entry = CurrentPaySetup();
+        entry.Sources[1] = {"Acme", c.amount, PayTypeButton(1, kPayWeekly)};
+        entry.NextCheck = c.nextCheck;
+        int bad = -1;
+        EXPECT_EQ(RecordPaySetup(entry, &bad), c.stored) << c.amount << " " << c.nextCheck;
+        if (c.message.empty()) {
+            EXPECT_TRUE(host.Messages.empty()) << host.AllMessages();
+        } else {
+            EXPECT_EQ(host.OnlyMessage().find(c.message), 0u) << host.AllMessages();
+        }
+        EXPECT_EQ(bad, c.message.empty() ? -1 : 1);
+        if (!c.stored) {
+            EXPECT_EQ(std::memcmp(&before, &gBudget, sizeof gBudget), 0) << c.amount;
+        }
+    }
+    EXPECT_EQ(gBudget.HighestIdent, 0);
+    EXPECT_EQ(gBudget.PayAmount[0], 10000000);  // closed up from slot 1
+}
+
+TEST_F(PayTest, RemovingASourceMovesTheLaterOnesUpWithTheirAllocations)
+{
+    Account(1, 0, "Rent");
+    Account(1, 1, "Heat");
+    ASSERT_EQ(SetSource(0, "Acme", "1000", kPayWeekly), 1);
+    ASSERT_EQ(SetSource(1, "Pension", "500", kPayBiWeekly), 1);
+    ASSERT_EQ(SetSource(2, "Rental", "300", kPaySemiMonthly), 1);
+    Allocate(1, 0, 0, 0, 100);
+    Allocate(1, 0, 1, 2, 200);
+    Allocate(1, 1, 2, 1, 300);
+
+    ASSERT_EQ(SetSource(0, "", ""), 1);
+    EXPECT_EQ(Sources(), "Pension 50000 1005, Rental 30000 1013,  0 1021");
+    // Acme's allocation went with it; Recalculate followed the move.
+    EXPECT_EQ(Accounts[1][0].PayAmount[0][0], 0);
+    EXPECT_EQ(Accounts[1][0].PayAmount[0][2], 200);
+    EXPECT_EQ(Accounts[1][1].PayAmount[1][1], 300);
+    EXPECT_EQ(Accounts[1][1].PayAmount[2][1], 0);
+    EXPECT_EQ(Accounts[0][0].PayAmount[0][2], 50000 - 200);
+
+    // The middle one of three: the last moves into its slot.
+    ASSERT_EQ(SetSource(2, "Bonus", "50", kPayWeekly), 1);
+    ASSERT_EQ(SetSource(1, "", ""), 1);
+    EXPECT_EQ(gBudget.NumberOfPayers, 2);
+    EXPECT_EQ(Sources(), "Pension 50000 1005, Bonus 5000 1011,  0 1021");
+}
+
+class PayEntryTest : public PayTest {
+protected:
+    // Acme pays 1,000.00 bi-weekly; Rent and Savings get 300.00 and 200.00 of its first pay,
+    // Food nothing.
+    void SetUp() override
+    {
+        PayTest::SetUp();
+        Account(1, 0, "Rent");
+        Account(2, 0, "Savings", true);
+        Account(3, 0, "Food");
+        ASSERT_EQ(SetSource(0, "Acme", "1000", kPayBiWeekly), 1);
+        ASSERT_EQ(SetSource(1, "Pension", "400", kPayMonthly), 1);
+        Allocate(1, 0, 0, 0, 30000);
+        Allocate(2, 0, 0, 0, 20000);
+    }
+
+    static int32_t Balance(int Mi) { return Accounts[Mi][0].Balance; }
+};
+
+TEST_F(PayEntryTest, APaySpreadsByTheAllocationsAndTheRestGoesToAvailable)
+{
+    const struct {
+        const char* date;
+        int32_t rent;  // Rent's allocation of the first pay
+        int32_t toRent, toAvailable;
+    } cases[] = {
+        {"12/10/26", 30000, 30000, 70000},
+        {"12/30/26", 30000, 0, 100000},  // the third pay: nothing is allocated to it
+        {"12/01/26", 100000, 100000, 0},
+        {"12/01/26", 120000, 120000, -20000},
+    };
+    for (const auto& c : cases) {
+        Allocate(1, 0, 0, 0, c.rent);
+        const int32_t rent = Balance(1), available = Balance(0), savings = Balance(2), book = Accounts[0][1].Balance;
+        const int32_t id = gBudget.UniqueID + 1;
+        const bool ticked[kPayers] = {true, false, false};
+        ASSERT_EQ(RecordPayEntry(ticked, c.date), 1);
+
+        EXPECT_EQ(Balance(1) - rent, c.toRent) << c.date;
+        EXPECT_EQ(Balance(0) - available, c.toAvailable) << c.date;
+        EXPECT_EQ(Balance(2) - savings, std::string(c.date) == "12/30/26" ? 0 : 20000) << c.date;
+        EXPECT_EQ(Accounts[0][1].Balance - book, 100000) << "the Checkbook rises by the pay";
+
+        // Every piece and the summary entry carry the pay's deposit number.
+        const AHistory* summary = MemoryAccounts[0][1].HistoryRec;
+        EXPECT_EQ(MemoryAccounts[0][0].HistoryRec->PayID, id);
+        EXPECT_EQ(MemoryAccounts[1][0].HistoryRec->CheckID == id, c.toRent != 0);
+        EXPECT_EQ(std::tuple(summary->LogRecord, summary->PayID, summary->Amt, summary->Balance),
+                  std::tuple(char{1}, id, 100000, Accounts[0][1].Balance));
+        // One bank deposit of the whole pay; the savings piece is not part of it.
+        const DBalance* deposit = FindIndicator(id);
+        ASSERT_NE(deposit, nullptr);
+        EXPECT_EQ(deposit->BAmount, 100000);
+        EXPECT_EQ(DepositPieceCount(deposit), c.toRent ? 2 : 1);
+    }
+    EXPECT_STREQ(MemoryAccounts[0][1].HistoryRec->PayToFm, "Acme's first pay of the month. ($1,000.00)");
+    EXPECT_EQ(IntegrityCheck3(), 1);
+    EXPECT_EQ(IntegrityCheck4(), 1);
+    ExpectCheckbookInStep();
+}
+
+TEST_F(PayEntryTest, TwoTickedPaysGetTwoDepositNumbersAndSummaries)
+{
+    const int logs = LogCount();
+    const bool ticked[kPayers] = {true, true, true};  // the third source is not in use
+    EXPECT_EQ(RecordPayEntry(ticked, "12/20/26"), 2);
+    EXPECT_EQ(LogCount() - logs, 2);
+    const AHistory* pension = MemoryAccounts[0][1].HistoryRec;
+    const AHistory* acme = pension->HistoryFP;
+    EXPECT_STREQ(pension->PayToFm, "Pension's first pay of the month. ($400.00)");
+    EXPECT_STREQ(acme->PayToFm, "Acme's second pay of the month. ($1,000.00)");
+    EXPECT_GT(pension->PayID, acme->PayID);
+    EXPECT_EQ(Deposits(), (std::vector<std::string>{"12/20/26 100000", "12/20/26 40000"}));
+    EXPECT_EQ(Accounts[0][1].Balance, 140000);
+    EXPECT_EQ(IntegrityCheck3(), 1);
+}
+
+}  // namespace
