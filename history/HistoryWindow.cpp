@@ -2,6 +2,7 @@
 // and repainting it when the engine changes the account.
 #include "history/HistoryWindow.h"
 
+#include "dialogs/AccountDialogs.h"
 #include "dialogs/EntryDialogs.h"
 #include "dialogs/TransactionDialogs.h"
 #include "history/HistoryList.h"

@@ -1,6 +1,7 @@
 // The menus, the command dispatcher and the rules that enable menu items.
 #include "shell/Commands.h"
 
+#include "dialogs/AccountDialogs.h"
 #include "dialogs/EntryDialogs.h"
 #include "files/BudgetFile.h"
 #include "history/HistoryWindow.h"

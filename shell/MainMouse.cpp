@@ -1,6 +1,7 @@
 // Clicks and drags in the main window.
 #include "shell/MainMouse.h"
 
+#include "dialogs/AccountDialogs.h"
 #include "dialogs/EntryDialogs.h"
 #include "files/BudgetFile.h"
 #include "history/HistoryWindow.h"

@@ -7,12 +7,9 @@ void HandleMultiDeposit() { NotYet(); }
 void HandlePay() { NotYet(); }
 void HandleVPay() { NotYet(); }
 void HandlePaySetup() { NotYet(); }
-void HandleNewAccount() { NotYet(); }
-void NewSubAccount(int) { NotYet(); }
 void HandleStats(int, int) { NotYet(); }
 void HandleMainStats() { NotYet(); }
 void BudgetNote(int, int, int) { NotYet(); }
-void RunAccountSetup(int, int) { NotYet(); }
 void BudgetArchive() { NotYet(); }
 void ExportHistory(int, int) { NotYet(); }
 void PrintSetup() { NotYet(); }
@@ -21,7 +18,6 @@ void BudgetPrintCheck() { NotYet(); }
 void HandlePreference() { NotYet(); }
 void HandleInternational() { NotYet(); }
 void BudgetFind(int) { NotYet(); }
-void RunSubAccountDialog(int) { NotYet(); }
 void RunSavingsCalculator() { NotYet(); }
 void DisplayRemind() { NotYet(); }
 void DisplayCalendar() { NotYet(); }

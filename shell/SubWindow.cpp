@@ -2,6 +2,7 @@
 // when the engine changes a slot of its row.
 #include "shell/SubWindow.h"
 
+#include "dialogs/AccountDialogs.h"
 #include "dialogs/EntryDialogs.h"
 #include "history/HistoryWindow.h"
 #include "ledger/Accounts.h"

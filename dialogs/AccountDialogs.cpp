@@ -1,0 +1,313 @@
+// Account Setup with its running monthly totals, the choice of the slot a new account goes into,
+// new sub accounts and the category name of a row's sub accounts.
+#include "dialogs/AccountDialogs.h"
+#include "dialogs/EntryHelpers.h"
+
+#include "ledger/Budget.h"
+#include "ledger/Recording.h"
+#include "model/Globals.h"
+#include "model/Host.h"
+#include "model/Initialize.h"
+#include "model/Messages.h"
+#include "model/Money.h"
+#include "model/Selection.h"
+#include "platform/Dialog.h"
+#include "shell/MainWindow.h"
+#include "shell/SubWindow.h"
+
+#include <string>
+
+namespace {
+
+constexpr int kNameField = 1002;
+constexpr int kSavingsBox = 1021;
+constexpr int kSetupOK = 1022;
+constexpr int kMonthlyText = 1038;
+constexpr int kPercentText = 1039;
+constexpr int kCategoryField = 1011;
+constexpr size_t kAccountNameChars = 14;
+constexpr size_t kAllocationChars = 14;
+constexpr size_t kCategoryChars = 15;
+
+// The slot that never holds an account; the running totals are worked out in it.
+constexpr int kWorkMi = 0;
+constexpr int kWorkSi = 6;
+
+constexpr int PayerGroup(int j) { return 1003 + 6 * j; }
+constexpr int AllocationField(int j, int k) { return 1004 + 6 * j + k; }
+constexpr int AllocationLabel(int j, int k) { return 1023 + 5 * j + k; }
+
+bool IsAllocationField(int id)
+{
+    for (int j = 0; j < kPayers; ++j)
+        if (id >= AllocationField(j, 0) && id < AllocationField(j, kPaysPerMonth))
+            return true;
+    return false;
+}
+
+class AccountSetupDialog final : public DialogProcedure {
+public:
+    void Init(Dialog& dialog) override
+    {
+        Mi = gMi;
+        Si = gSi;
+        const ARecord& slot = Accounts[Mi][Si];
+        subSlot = Si > 0;
+        dialog.SetText(kNameField, RecordText(slot.Name));
+        dialog.Enable(kSavingsBox, Si == 0 && !slot.Valid);
+        dialog.SetChecked(kSavingsBox, Accounts[Mi][0].SavingsFlag != 0);
+        if (Mi == 0 && Si == 0)
+            dialog.Show(kSetupOK, false);
+        for (int j = 0; j < gBudget.NumberOfPayers && j < kPayers; ++j) {
+            dialog.SetText(PayerGroup(j), RecordText(gBudget.PayName[j]));
+            const int pays = GetMaxPays(gBudget.PayType[j]);
+            if (pays == 0)
+                return;
+            for (int k = 0; k < pays && k < kPaysPerMonth; ++k) {
+                char amount[kAmountTextSize];
+                I2S(slot.PayAmount[j][k], amount, 0);
+                dialog.SetText(AllocationField(j, k), amount);
+                dialog.SetText(AllocationLabel(j, k), "Pay#" + std::to_string(k + 1));
+            }
+        }
+        dialog.FocusAndSelect(kNameField);
+    }
+
+    void Command(Dialog& dialog, int id, int notification) override
+    {
+        if (IsAllocationField(id)) {
+            ShowTotals(dialog);
+            return;
+        }
+        if (notification != kClicked)
+            return;
+        switch (id) {
+        case kSavingsBox:
+            if (!subSlot)
+                dialog.SetChecked(kSavingsBox, !dialog.Checked(kSavingsBox));
+            break;
+        case kSetupOK:
+            Store(dialog);
+            break;
+        case IDCANCEL:
+            dialog.End(0);
+            break;
+        default:
+            break;
+        }
+    }
+
+private:
+    void ShowTotals(Dialog& dialog)
+    {
+        if (gBudget.NumberOfPayers == 0) {
+            HandleInputError("pYou can not allocate funds", "Before you define your pay's");
+            dialog.End(0);
+            return;
+        }
+        ARecord& work = Accounts[kWorkMi][kWorkSi];
+        for (int j = 0; j < kPayers; ++j) {
+            for (int k = 0; k < kPaysPerMonth; ++k) {
+                int32_t value = 0;
+                const std::string text = dialog.Text(AllocationField(j, k), kAllocationChars);
+                if (S2I(text.c_str(), &value) != kS2IValid)
+                    value = 0;
+                work.PayAmount[j][k] = value;
+            }
+        }
+        int16_t percent = 0;
+        int32_t monthly = 0;
+        TotalMonthly(kWorkMi, kWorkSi, &percent, &monthly);
+        char amount[kAmountTextSize];
+        I2S(monthly, amount, 0);
+        dialog.SetText(kMonthlyText, std::string("Monthly Total ") + amount);
+        dialog.SetText(kPercentText, "Percent of Income " + std::to_string(percent) + "%");
+    }
+
+    // An empty allocation stores 0; anything else must be an amount, so a typing slip is never
+    // taken for 0.
+    void Store(Dialog& dialog)
+    {
+        const std::string name = dialog.Text(kNameField, kAccountNameChars);
+        if (name.empty()) {
+            HandleInputError("An account must be specified.", "");
+            dialog.FocusAndSelect(kNameField);
+            return;
+        }
+        int32_t amounts[kPayers][kPaysPerMonth] = {};
+        for (int j = 0; j < kPayers; ++j) {
+            for (int k = 0; k < kPaysPerMonth; ++k) {
+                const std::string text = dialog.Text(AllocationField(j, k), kAllocationChars);
+                if (text.empty())
+                    continue;
+                if (S2I(text.c_str(), &amounts[j][k]) != kS2IValid) {
+                    HandleDollarConversionError(text.c_str());
+                    dialog.FocusAndSelect(AllocationField(j, k));
+                    return;
+                }
+            }
+        }
+        RecordAccountSetup(Mi, Si, name.c_str(), dialog.Checked(kSavingsBox), amounts);
+        dialog.End(1);
+    }
+
+    int Mi = 0;
+    int Si = 0;
+    bool subSlot = false;
+};
+
+class SubAccountDialog final : public DialogProcedure {
+public:
+    void Init(Dialog& dialog) override
+    {
+        Mi = gMi;
+        dialog.SetText(kCategoryField, RecordText(Accounts[Mi][0].SubName));
+        dialog.FocusAndSelect(kCategoryField);
+    }
+
+    void Command(Dialog& dialog, int id, int notification) override
+    {
+        if (notification != kClicked)
+            return;
+        if (id == IDOK) {
+            const std::string name = dialog.Text(kCategoryField, kCategoryChars);
+            if (name.empty()) {
+                HandleInputError("The Name field must be specified", "");
+                dialog.FocusAndSelect(kCategoryField);
+                return;
+            }
+            CopyString(name.c_str(), Accounts[Mi][0].SubName);
+            gBudgetFileChanged = 1;
+            dialog.End(1);
+        } else if (id == IDCANCEL) {
+            dialog.End(0);
+        }
+    }
+
+private:
+    int Mi = 0;
+};
+
+int RunSetupDialog(int Mi, int Si, QWidget* owner)
+{
+    gMi = Mi;
+    gSi = Si;
+    AccountSetupDialog procedure;
+    return RunDialog("NEWACCOUNT", procedure, owner);
+}
+
+// A new main account in the free slot (Mi, 0).
+void SetupMainAccount(int Mi, QWidget* owner)
+{
+    RunSetupDialog(Mi, 0, owner);
+    InvalidateAccountRect(Mi, 0);
+}
+
+// A new sub account in the free slot (Mi, Si); the first of the row asks for the category name.
+void SetupSubAccount(int Mi, int Si, QWidget* owner)
+{
+    if (RunSetupDialog(Mi, Si, owner) == 1) {
+        if (Accounts[Mi][0].NumberOfSubAccounts == 1)
+            RunSubAccountDialog(Mi);
+        DisplaySubAccounts(Mi);
+    }
+    InvalidateAccountRect(Mi, Si);
+    InvalidateAccountRect(Mi, 0);
+}
+
+// The investment view's New Account: investment account m, or the first free one when m is
+// below 1.
+void NewInvestAccount(int m)
+{
+    if (m < 1) {
+        for (m = 1; m < kInvestments && Invest[m].Valid; ++m) {
+        }
+        if (m == kInvestments) {
+            HandleSelectionError("There are no empty account boxes.", "");
+            return;
+        }
+    } else if (m >= kInvestments || Invest[m].Valid) {
+        HandleSelectionError("Account already exists.", "");
+        return;
+    }
+    // Investment accounts are set up with their own dialog, which is still to come.
+    NotYet();
+}
+
+}  // namespace
+
+void HandleNewAccount()
+{
+    HandleNewAccountFrom(DialogOwner());
+}
+
+void HandleNewAccountFrom(QWidget* foreground)
+{
+    const int m = gFirstSelected[0];
+    const int s = gFirstSelected[1];
+    if (gMainInvest) {
+        NewInvestAccount(m);
+        return;
+    }
+    if (!foreground)
+        return;
+    if (m < 1) {
+        if (dynamic_cast<MainWindow*>(foreground)) {
+            int free = 1;
+            while (free < kMainAccounts && Accounts[free][0].Valid)
+                ++free;
+            if (free == kMainAccounts)
+                HandleSelectionError("There are no empty account boxes.", "");
+            else
+                SetupMainAccount(free, foreground);
+        } else if (const int row = GetSubAccountWindowRecord(foreground); row > 0) {
+            NewSubAccount(row);
+        }
+        return;
+    }
+    if (m >= kMainAccounts || s >= kSlots)
+        return;
+    if (s < 1) {
+        if (Accounts[m][0].Valid)
+            NewSubAccount(m);
+        else
+            SetupMainAccount(m, foreground);
+        return;
+    }
+    if (Accounts[m][s].Valid) {
+        HandleSelectionError("Account already exists.", "");
+        return;
+    }
+    SetupSubAccount(m, s, foreground);
+}
+
+void NewSubAccount(int Mi)
+{
+    if (Mi == 0) {
+        HandleInputError("You can not create a sub account", "to the Available account.");
+        return;
+    }
+    if (Mi < 0 || Mi >= kMainAccounts)
+        return;
+    int Si = 1;
+    while (Si < kSlots && Accounts[Mi][Si].Valid)
+        ++Si;
+    if (Si == kSlots) {
+        HandleSelectionError("There are no empty account boxes.", "");
+        return;
+    }
+    SetupSubAccount(Mi, Si, MemoryAccounts[Mi][0].SubAccountWindow ? DialogOwner() : nullptr);
+}
+
+int RunAccountSetup(int Mi, int Si)
+{
+    return RunSetupDialog(Mi, Si, DialogOwner());
+}
+
+int RunSubAccountDialog(int Mi)
+{
+    gMi = Mi;
+    gSi = 0;
+    SubAccountDialog procedure;
+    return RunDialog("SUBACCOUNT", procedure, DialogOwner());
+}
