@@ -28,13 +28,6 @@ std::string PositionText(Slot slot)
     return std::to_string(slot.Mi) + "," + std::to_string(slot.Si);
 }
 
-// A text field of a record, which need not be terminated within its array.
-template <size_t N>
-std::string RecordField(const char (&field)[N])
-{
-    return std::string(field, strnlen(field, N));
-}
-
 // "@MI,SI" with MI 0 to 25 and SI 0 to 6.
 bool ParsePosition(const std::string& text, Slot& slot)
 {
@@ -435,9 +428,9 @@ int RunEdit(const CommandArgs& args, std::ostream&, ConsoleHost& host)
         if (args.Has("--date") && !ReadDialogDatime(args.Value("--date").c_str(), datime))
             return kExitRefused;
         entry.Datime = datime;
-        const Field<64> payTo(args.Value("--to", RecordField(record->PayToFm)));
-        const Field<32> xfor(args.Value("--for", RecordField(record->For)));
-        const Field<32> memo(args.Value("--memo", RecordField(record->Memo)));
+        const Field<64> payTo(args.Value("--to", RecordText(record->PayToFm)));
+        const Field<32> xfor(args.Value("--for", RecordText(record->For)));
+        const Field<32> memo(args.Value("--memo", RecordText(record->Memo)));
         entry.PayTo = payTo.Text;
         entry.For = xfor.Text;
         entry.Memo = memo.Text;

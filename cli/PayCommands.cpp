@@ -47,7 +47,7 @@ void ListPaySources(std::ostream& out)
         char amount[kAmountTextSize];
         I2S(gBudget.PayAmount[i], amount, 0);
         const int f = PayFrequency(i);
-        out << "Pay source #" << i + 1 << ": " << std::string(gBudget.PayName[i], strnlen(gBudget.PayName[i], 16))
+        out << "Pay source #" << i + 1 << ": " << RecordText(gBudget.PayName[i])
             << ", " << amount << ", " << (f < 0 ? "no frequency" : kFrequencies[f]) << "\n";
     }
     out << "Next check number: " << static_cast<uint32_t>(gBudget.HighestIdent) << "\n";

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "model/Money.h"
+
 class Dialog;
 class DrawContext;
 class QWidget;
@@ -54,12 +56,3 @@ int GetDialogDatime(Dialog& dialog, char* outText, int msgFlag, int field);
 // The window in the foreground, which owns the dialog about to open (none without one).
 QWidget* DialogOwner();
 
-// A text field of a record, which need not be terminated within its array.
-template <size_t N>
-std::string RecordText(const char (&field)[N])
-{
-    size_t length = 0;
-    while (length < N && field[length])
-        ++length;
-    return std::string(field, length);
-}

@@ -1,10 +1,14 @@
 // Moving accounts between grid positions, and the checks before an account may be deleted.
 #include "ledger/Accounts.h"
 
+#include "files/TextExport.h"
+#include "ledger/Budget.h"
+#include "model/Dates.h"
 #include "model/Globals.h"
 #include "model/Host.h"
 #include "model/Initialize.h"
 #include "model/Messages.h"
+#include "model/Money.h"
 #include "model/Selection.h"
 
 #include <utility>
@@ -103,6 +107,10 @@ int DeleteAccount(int Mi, int Si)
         HandleDeleteError("You can't delete the available account.");
         return 0;
     }
+    if (Mi == 0) {
+        HandleDeleteError("");  // the Checkbook mirrors the bank account and always stays
+        return 0;
+    }
     if (Si == 0 && slot.NumberOfSubAccounts > 0) {
         HandleDeleteError("It has sub accounts.");
         return 0;
@@ -114,4 +122,48 @@ int DeleteAccount(int Mi, int Si)
                 return 0;
             }
     return GetHost().RunDeleteAccountDialog(Mi, Si);
+}
+
+int32_t CloseoutAmount(int Mi, int Si)
+{
+    const ARecord& slot = Accounts[Mi][Si];
+    return slot.SavingsFlag ? 0 : slot.Balance;
+}
+
+int ArchivedRecordCount(int Mi, int Si)
+{
+    int count = 0;
+    for (const AHistory* h = MemoryAccounts[Mi][Si].HistoryRec; h; h = h->HistoryFP)
+        ++count;
+    return count;
+}
+
+int RecordDeleteAccount(int Mi, int Si)
+{
+    // Every record leaves with the account, so all of them are kept in the file, transfers
+    // and pay pieces included.
+    if (MemoryAccounts[Mi][Si].HistoryRec && !WriteWholeHistoryToTextFile(Mi, Si))
+        return 0;
+    ARecord& slot = Accounts[Mi][Si];
+    const std::string name = RecordText(slot.Name);
+    const int32_t closeout = CloseoutAmount(Mi, Si);
+    if (closeout > 0) {
+        char today[kDatimeSize];
+        GetDatime(today);
+        today[8] = 0;
+        if (!Transfer(Mi, Si, 0, 0, closeout, today, "Account Closeout."))
+            return 0;  // refused and told; the account stays with its money
+    }
+    CheckbookLogRecord((name + (Si > 0 ? " sub account deleted" : " account deleted")).c_str());
+    slot.Note[0] = 0;
+    if (Si == 0) {
+        slot.SubName[0] = 0;  // a new account here starts without the old category name
+    } else {
+        int16_t& subs = Accounts[Mi][0].NumberOfSubAccounts;
+        subs = static_cast<int16_t>(subs > 0 ? subs - 1 : 0);
+    }
+    InitializeAccountRecord(Mi, Si);
+    Recalculate();
+    gBudgetFileChanged = 1;
+    return 1;
 }

@@ -20,13 +20,6 @@ struct EditText {
     char Text[15];
 };
 
-std::string MoneyText(int32_t amount)
-{
-    char text[kAmountTextSize];
-    I2S(amount, text, 0);
-    return text;
-}
-
 void LogPayChange(const std::string& text)
 {
     gBudgetFileChanged = 1;
@@ -56,7 +49,7 @@ PaySetupEntry CurrentPaySetup()
     PaySetupEntry entry;
     for (int i = 0; i < kPayers; ++i) {
         if (i < gBudget.NumberOfPayers) {
-            entry.Sources[i].Name = std::string(gBudget.PayName[i], strnlen(gBudget.PayName[i], 16));
+            entry.Sources[i].Name = RecordText(gBudget.PayName[i]);
             entry.Sources[i].Amount = MoneyText(gBudget.PayAmount[i]);
         }
         entry.Sources[i].PayType = gBudget.PayType[i];
@@ -99,7 +92,7 @@ void HandlePayChanges(const PaySetupEntry& entry)
         if (S2I(amountText.Text, &amount) != kS2IValid)
             amount = 0;
         const std::string newAmount = MoneyText(amount);
-        const std::string oldName(gBudget.PayName[i], strnlen(gBudget.PayName[i], 16));
+        const std::string oldName = RecordText(gBudget.PayName[i]);
         const std::string oldAmount = MoneyText(gBudget.PayAmount[i]);
 
         if (!name.Text[0]) {
@@ -195,7 +188,7 @@ int PayOfTheMonth(int index, int theDay)
 int PayString(int i, const char* theDatime, char* thePassedString)
 {
     const int pay = PayOfTheMonth(i, GetDay(theDatime)) - 1;
-    const std::string text = std::string(gBudget.PayName[i], strnlen(gBudget.PayName[i], 16)) + "'s " +
+    const std::string text = RecordText(gBudget.PayName[i]) + "'s " +
                              kPayOrdinals[pay] + " pay of the month.";
     CopyString(text.c_str(), thePassedString, 128);
     return pay;

@@ -3,6 +3,7 @@
 
 #include "ledger/Balance.h"
 #include "ledger/Budget.h"
+#include "ledger/Pay.h"
 #include "model/Dates.h"
 #include "model/Globals.h"
 #include "model/Initialize.h"
@@ -30,6 +31,28 @@ void BalanceUnlessSavings(AHistory* rec, int Mi, int Si)
 {
     if (!Accounts[Mi][Si].SavingsFlag)
         CreateBalanceRecord(rec);
+}
+
+// A field as the dialog's edit of `chars` characters reads it.
+std::string Cut(const std::string& text, size_t chars)
+{
+    return text.substr(0, chars);
+}
+
+bool PayTicked(const bool ticked[kPayers])
+{
+    for (int i = 0; i < kPayers && i < gBudget.NumberOfPayers; ++i)
+        if (ticked[i])
+            return true;
+    return false;
+}
+
+// The slot a row names, or false.
+bool RowSlot(const MultiDepositRow& row, int* Mi, int* Si)
+{
+    const std::string account = Cut(row.Account, 15);
+    const std::string sub = Cut(row.SubAccount, 15);
+    return !account.empty() && FindAccountName(account.c_str(), sub.c_str(), Mi, Si);
 }
 
 }  // namespace
@@ -143,4 +166,100 @@ int ReadDialogDatime(const char* text, char* theDatime)
         return 0;
     }
     return 1;
+}
+
+int CDepositDialogOK(const MultiDepositRow (&rows)[kMultiDepositRows], const bool ticked[kPayers],
+                     MultiDepositFault* fault)
+{
+    auto refuse = [&](int row, MultiDepositField field) {
+        if (fault)
+            *fault = {row, field};
+        return 0;
+    };
+    bool anyAmount = false;
+    for (int r = 0; r < kMultiDepositRows; ++r) {
+        const MultiDepositRow& row = rows[r];
+        const std::string amountText = Cut(row.Amount, 15);
+        if (amountText.empty())
+            continue;
+        int32_t amount = 0;
+        if (S2I(amountText.c_str(), &amount) != kS2IValid) {
+            HandleDollarConversionError(amountText.c_str());
+            return refuse(r, MultiDepositField::Amount);
+        }
+        if (amount < 1 || amount > kMaxMultiDepositRow) {
+            HandleRangeError(amountText.c_str());
+            return refuse(r, MultiDepositField::Amount);
+        }
+        const std::string account = Cut(row.Account, 15);
+        if (account.empty()) {
+            HandleInputError("An Account name must be specified.", "");
+            return refuse(r, MultiDepositField::Account);
+        }
+        int Mi = 0;
+        int Si = 0;
+        if (!RowSlot(row, &Mi, &Si)) {
+            HandleStandardError("Invalid Account Name", account.c_str(), Cut(row.SubAccount, 15).c_str(),
+                                "Please try again");
+            return refuse(r, MultiDepositField::Account);
+        }
+        if (Accounts[Mi][Si].SavingsFlag) {
+            HandleInputError("A savings account may not be specified.", "");
+            return refuse(r, MultiDepositField::Account);
+        }
+        if (Cut(row.From, 63).empty()) {
+            HandleInputError("The From field must be specified.", "");
+            return refuse(r, MultiDepositField::From);
+        }
+        anyAmount = true;
+    }
+    if (PayTicked(ticked) || anyAmount)
+        return 1;
+    HandleInputError("An amount must be specified.", "");
+    return refuse(0, MultiDepositField::Amount);
+}
+
+int32_t RecordMultiDeposit(const MultiDepositRow (&rows)[kMultiDepositRows], const bool ticked[kPayers],
+                           const char* theDatime)
+{
+    const int32_t depositID = ++gBudget.UniqueID;
+    gBudgetFileChanged = 1;
+    int64_t total = 0;
+    for (int i = 0; i < kPayers && i < gBudget.NumberOfPayers; ++i) {
+        if (!ticked[i])
+            continue;
+        char text[128];
+        const int pay = PayEntryText(i, theDatime, text);
+        PayAllAccounts(gBudget.PayAmount[i], i, pay, text, theDatime, "Pay", depositID);
+        total += gBudget.PayAmount[i];
+    }
+    for (const MultiDepositRow& row : rows) {
+        int32_t amount = 0;
+        if (row.Amount.empty() || S2I(Cut(row.Amount, 15).c_str(), &amount) != kS2IValid)
+            continue;
+        total += amount;
+        int Mi = 0;
+        int Si = 0;
+        if (!RowSlot(row, &Mi, &Si))
+            continue;
+        AHistory* rec = CreditAccount(Mi, Si, amount, Cut(row.From, 63).c_str(), theDatime,
+                                      Cut(row.For, 31).c_str());
+        if (!rec)
+            continue;  // over the Checkbook's ceiling: refused and told, the others go on
+        SetSecondLine(rec, Mi, Si);
+        rec->PayID = depositID;
+        BalanceUnlessSavings(rec, Mi, Si);
+    }
+
+    // The summary entry: the whole deposit as one log entry, moving no money.
+    AHistory* log = CreateHistoryRecord(0, 1);
+    log->LogRecord = 1;
+    log->PayFlag = 1;
+    log->MultiDeposit = 1;
+    log->Amt = static_cast<int32_t>(total);
+    log->Balance = Accounts[0][1].Balance;
+    log->PayID = depositID;
+    CopyString("Main Checkbook Deposit", log->PayToFm);
+    CopyString(theDatime, log->Datime);
+    return depositID;
 }

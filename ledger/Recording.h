@@ -6,6 +6,7 @@
 #include "model/Records.h"
 
 #include <cstdint>
+#include <string>
 
 // The fields of a check or debit as the check dialog reads them.
 struct CheckEntry {
@@ -32,6 +33,37 @@ AHistory* RecordTransfer(int fm1, int fm2, int to1, int to2, int32_t amount, con
 // savings flag, allocations, Valid and the sub-account count, then Recalculate.
 void RecordAccountSetup(int Mi, int Si, const char* name, bool savings,
                         const int32_t payAmounts[kPayers][kPaysPerMonth]);
+
+// One row of the Multiple Deposit dialog as typed; a row without an amount is left out.
+struct MultiDepositRow {
+    std::string Amount;
+    std::string From;
+    std::string Account;     // a main account's name, or its sub accounts' category name
+    std::string SubAccount;  // empty: the main account itself
+    std::string For;
+};
+constexpr int kMultiDepositRows = 3;
+// A row amount may be at most this (100,000.00 with two decimal places).
+constexpr int32_t kMaxMultiDepositRow = 10000000;
+
+// The field a refused multiple deposit puts the focus on.
+enum class MultiDepositField { Amount, From, Account };
+struct MultiDepositFault {
+    int Row = 0;
+    MultiDepositField Field = MultiDepositField::Amount;
+};
+
+// Checks the rows in order, each wholly before the next; 1 when the deposit may be recorded
+// (a ticked pay of a source in use, or at least one row with an amount), else 0 after telling
+// the user, with the row and field to focus in *fault.
+int CDepositDialogOK(const MultiDepositRow (&rows)[kMultiDepositRows], const bool ticked[kPayers],
+                     MultiDepositFault* fault = nullptr);
+
+// Records a checked multiple deposit dated theDatime: every ticked pay spread over the
+// accounts, every row credited, all under one new deposit number so balancing sees one bank
+// deposit, and one summary entry of the whole in the Checkbook. Returns the deposit number.
+int32_t RecordMultiDeposit(const MultiDepositRow (&rows)[kMultiDepositRows], const bool ticked[kPayers],
+                           const char* theDatime);
 
 // Reading what the user typed as the dialogs read it, with their messages on bad input.
 // An amount must be a valid amount from 1 to 100000000; a date is completed from today.

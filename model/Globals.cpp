@@ -10,6 +10,10 @@ International gIntRec;
 
 Archive gArchive[kArchiveYears];
 int gArchiveDataAvailable = 0;
+int gExportFlag = 0;
+char gExportStartDate[16] = {};
+char gExportEndDate[16] = {};
+int gExportTransfer = 0;
 
 AHistory* Reminders[kReminderSlots];
 int16_t gRemindListCount = 0;

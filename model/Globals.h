@@ -20,6 +20,13 @@ extern International gIntRec;
 extern Archive gArchive[kArchiveYears];
 extern int gArchiveDataAvailable;
 
+// What an export writes, set by the export dialog: the date range (stored-form dates, both
+// included) when gExportFlag is set, and transfers when gExportTransfer is set.
+extern int gExportFlag;
+extern char gExportStartDate[16];
+extern char gExportEndDate[16];
+extern int gExportTransfer;
+
 // Reminders that are due, packed from the start.
 extern AHistory* Reminders[kReminderSlots];
 extern int16_t gRemindListCount;

@@ -292,3 +292,10 @@ int CountSlash(const char* theText)
     }
     return count;
 }
+
+std::string MoneyText(int32_t amount)
+{
+    char text[kAmountTextSize];
+    I2S(amount, text, 0);
+    return text;
+}

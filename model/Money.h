@@ -5,6 +5,7 @@
 #include <concepts>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 class TextMeasure;
 
@@ -22,6 +23,8 @@ int16_t S2I(const char* inString, int32_t* num);
 
 // Amount to text into a buffer of at least kAmountTextSize bytes; flag 0 adds the currency symbol.
 void I2S(int32_t num, char* thePointer, int flag);
+// The amount as money text with the currency symbol (I2S with flag 0).
+std::string MoneyText(int32_t amount);
 
 // Whole-unit digits (at least 16 bytes) and fraction with its decimal symbol (at least 8 bytes)
 // of the absolute value; returns 1 when num was negative.
@@ -53,6 +56,15 @@ template <typename T>
 void CopyString(const char* in, T out)
 {
     CopyStringUnbounded(in, out);
+}
+// A text field of a record, which need not be terminated within its array.
+template <size_t N>
+std::string RecordText(const char (&field)[N])
+{
+    size_t length = 0;
+    while (length < N && field[length])
+        ++length;
+    return std::string(field, length);
 }
 int CString(const char* aString, const char* bString);
 void CombineString(const char* aString, const char* bString, char* theString, size_t outSize);

@@ -62,13 +62,6 @@ int PaneHeight()
     return kBalancePage * gCYChar;
 }
 
-std::string MoneyText(int32_t amount)
-{
-    char text[kAmountTextSize];
-    I2S(amount, text, 0);
-    return text;
-}
-
 // The magnitude of a difference; the most negative amount is shown as the largest one.
 int32_t Magnitude(int32_t amount)
 {

@@ -1,0 +1,121 @@
+#include "files/TextExport.h"
+
+#include "files/BudgetFile.h"
+#include "model/Dates.h"
+#include "model/Globals.h"
+#include "model/Messages.h"
+#include "model/Money.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+constexpr char kTab = '\t';
+constexpr char kLineEnd = '\r';
+
+// The date part of a record's Datime in the display form.
+std::string DisplayDate(const char (&datime)[16])
+{
+    char date[9] = {};
+    CopyString(RecordText(datime).substr(0, 8).c_str(), date);
+    char out[kDatimeSize] = {};
+    ConvertDateFormat(date, out);
+    return out;
+}
+
+const char* KindText(const AHistory& rec)
+{
+    if (rec.PayFlag)
+        return "Pay";
+    if (rec.TransferFlag)
+        return rec.XferFm ? "Transfered To:" : "Transfered From:";
+    if (!rec.TypeFlag)
+        return "Deposit";
+    switch (rec.ATM) {
+    case 1:
+        return "ATM";
+    case 255:
+        return "Debit";
+    default:
+        return "Check";
+    }
+}
+
+struct ExportSettings {
+    bool range = false;
+    bool transfers = true;
+};
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+int WriteSlotHistory(int Mi, int Si, ExportSettings settings)
+{
+    const std::string offered = RecordText(Accounts[Mi][Si].Name) + std::to_string(Mi) + std::to_string(Si);
+    char fileName[kPathSize] = {};
+    char titleName[kPathSize] = {};
+    if (!BudgetTextFileSaveDlg(offered.c_str(), fileName, titleName))
+        return 0;
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fileName, "wb"));
+    if (!file) {
+        HandleFileError("Unable to create text file.");
+        return 0;
+    }
+    for (const AHistory* rec = MemoryAccounts[Mi][Si].HistoryRec; rec; rec = rec->HistoryFP) {
+        if (settings.range && !CheckExportDates(rec->Datime))
+            continue;
+        if (rec->TransferFlag && !settings.transfers)
+            continue;
+        const std::string line = FormatHistoryTextRecord(*rec);
+        if (std::fwrite(line.data(), 1, line.size(), file.get()) != line.size()) {
+            HandleFileError("Unable to write history data.");
+            return 0;
+        }
+    }
+    if (std::fflush(file.get()) != 0) {
+        HandleFileError("Unable to write history data.");
+        return 0;
+    }
+    return 1;
+}
+
+}  // namespace
+
+std::string FormatHistoryTextRecord(const AHistory& rec)
+{
+    std::string line;
+    if (rec.LogRecord) {
+        line = DisplayDate(rec.Datime) + kTab + " Pay " + kTab + RecordText(rec.PayToFm) + kLineEnd;
+        return line;
+    }
+    const ARecord& slot = Accounts[rec.Mi][rec.Si];
+    line = RecordText(slot.Name) + kTab + DisplayDate(rec.Datime) + kTab + KindText(rec) + kTab;
+    line += rec.TransferFlag ? RecordText(rec.AccountName) : RecordText(rec.PayToFm);
+    line += kTab + MoneyText(rec.Amt) + kTab + RecordText(rec.For);
+    const bool check = rec.TypeFlag && !rec.TransferFlag && !rec.PayFlag && rec.ATM != 1 && rec.ATM != 255;
+    if (check)
+        line += kTab + std::to_string(rec.CheckID) + kTab + RecordText(rec.Memo) + kTab;
+    return line + kLineEnd;
+}
+
+int CheckExportDates(const char* datime)
+{
+    char date[9] = {};
+    for (int i = 0; i < 8 && datime[i]; ++i)
+        date[i] = datime[i];
+    if (CompareCDates(date, gExportStartDate, 0) < 0)
+        return 0;
+    return CompareCDates(date, gExportEndDate, 0) <= 0 ? 1 : 0;
+}
+
+int WriteHistoryToTextFile(int Mi, int Si)
+{
+    return WriteSlotHistory(Mi, Si, {.range = gExportFlag != 0, .transfers = gExportTransfer != 0});
+}
+
+int WriteWholeHistoryToTextFile(int Mi, int Si)
+{
+    return WriteSlotHistory(Mi, Si, {});
+}
