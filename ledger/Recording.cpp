@@ -33,6 +33,8 @@ void BalanceUnlessSavings(AHistory* rec, int Mi, int Si)
         CreateBalanceRecord(rec);
 }
 
+constexpr size_t kNoteChars = 252;
+
 // A field as the dialog's edit of `chars` characters reads it.
 std::string Cut(const std::string& text, size_t chars)
 {
@@ -166,6 +168,12 @@ int ReadDialogDatime(const char* text, char* theDatime)
         return 0;
     }
     return 1;
+}
+
+void RecordNote(int Mi, int Si, const char* text)
+{
+    CopyString(text, Accounts[Mi][Si].Note, kNoteChars + 1);
+    gBudgetFileChanged = 1;
 }
 
 int CDepositDialogOK(const MultiDepositRow (&rows)[kMultiDepositRows], const bool ticked[kPayers],

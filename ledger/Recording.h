@@ -34,6 +34,9 @@ AHistory* RecordTransfer(int fm1, int fm2, int to1, int to2, int32_t amount, con
 void RecordAccountSetup(int Mi, int Si, const char* name, bool savings,
                         const int32_t payAmounts[kPayers][kPaysPerMonth]);
 
+// Notes' OK (up to 252 characters) and Delete (an empty text) for slot (Mi, Si).
+void RecordNote(int Mi, int Si, const char* text);
+
 // One row of the Multiple Deposit dialog as typed; a row without an amount is left out.
 struct MultiDepositRow {
     std::string Amount;
