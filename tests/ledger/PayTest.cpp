@@ -8,6 +8,7 @@
 #include "ledger/Pay.h"
 #include "ledger/Recording.h"
 #include "model/Globals.h"
+#include "model/Money.h"
 
 #include <cstring>
 #include <tuple>
@@ -231,6 +232,83 @@ TEST_F(PayEntryTest, TwoTickedPaysGetTwoDepositNumbersAndSummaries)
     EXPECT_EQ(Deposits(), (std::vector<std::string>{"12/20/26 100000", "12/20/26 40000"}));
     EXPECT_EQ(Accounts[0][1].Balance, 140000);
     EXPECT_EQ(IntegrityCheck3(), 1);
+}
+
+class MultiDepositTest : public PayEntryTest {
+protected:
+    static MultiDepositRow Row(const char* amount, const char* account, const char* sub = "",
+                               const char* from = "Bank")
+    {
+        return {amount, from, account, sub, "Refund"};
+    }
+};
+
+TEST_F(MultiDepositTest, RowsAreCheckedInOrderWithTheirMessages)
+{
+    Account(3, 1, "Tires");
+    CopyString("Car", Accounts[3][0].SubName);
+    const bool none[kPayers] = {};
+    const struct {
+        MultiDepositRow second;  // the first row is always valid
+        const char* message;     // nullptr: accepted
+        MultiDepositField field;
+    } cases[] = {
+        {Row("12.x", "Rent"), "12.x", MultiDepositField::Amount},
+        {Row("100000.01", "Rent"), "100000.01", MultiDepositField::Amount},
+        {Row("0", "Rent"), "0", MultiDepositField::Amount},
+        {Row("5", ""), "An Account name must be specified.", MultiDepositField::Account},
+        {Row("5", "rent"), "Invalid Account Name", MultiDepositField::Account},
+        {Row("5", "Savings"), "A savings account may not be specified.", MultiDepositField::Account},
+        {Row("5", "Rent", "", ""), "The From field must be specified.", MultiDepositField::From},
+        {Row("100000", "Car", "Tires"), nullptr, {}},
+        {Row("", ""), nullptr, {}},
+    };
+    for (const auto& c : cases) {
+        host.Messages.clear();
+        const MultiDepositRow rows[kMultiDepositRows] = {Row("1", "Food"), c.second, Row("", "")};
+        MultiDepositFault fault{-1, MultiDepositField::Amount};
+        EXPECT_EQ(CDepositDialogOK(rows, none, &fault), c.message ? 0 : 1) << c.second.Amount;
+        if (c.message) {
+            EXPECT_NE(host.OnlyMessage().find(c.message), std::string::npos) << host.AllMessages();
+            EXPECT_EQ(fault.Row, 1);
+            EXPECT_EQ(fault.Field, c.field) << c.message;
+        } else {
+            EXPECT_TRUE(host.Messages.empty()) << host.AllMessages();
+        }
+    }
+    // Nothing to deposit at all, and a ticked pay alone.
+    const MultiDepositRow empty[kMultiDepositRows] = {};
+    MultiDepositFault fault{-1, MultiDepositField::From};
+    host.Messages.clear();
+    EXPECT_EQ(CDepositDialogOK(empty, none, &fault), 0);
+    EXPECT_NE(host.OnlyMessage().find("An amount must be specified."), std::string::npos);
+    EXPECT_EQ(fault.Row, 0);
+    EXPECT_EQ(fault.Field, MultiDepositField::Amount);
+    const bool pay[kPayers] = {false, true, false};
+    EXPECT_EQ(CDepositDialogOK(empty, pay, nullptr), 1);
+}
+
+TEST_F(MultiDepositTest, RowsAndAPayAreOneBankDepositWithOneSummary)
+{
+    const int logs = LogCount();
+    const bool ticked[kPayers] = {true, false, false};
+    const MultiDepositRow rows[kMultiDepositRows] = {Row("25", "Food"), Row("", ""), Row("10.50", "Rent")};
+    const int32_t id = RecordMultiDeposit(rows, ticked, "12/10/26");
+
+    EXPECT_EQ(LogCount() - logs, 1);
+    const AHistory* summary = MemoryAccounts[0][1].HistoryRec;
+    EXPECT_STREQ(summary->PayToFm, "Main Checkbook Deposit");
+    EXPECT_EQ(std::tuple(summary->LogRecord, summary->MultiDeposit, summary->PayID, summary->Amt),
+              std::tuple(char{1}, char{1}, id, 100000 + 2500 + 1050));
+    EXPECT_EQ(summary->Balance, Accounts[0][1].Balance);
+    EXPECT_EQ(Accounts[0][1].Balance, 103550) << "the savings allocation stays outside the checkbook";
+    EXPECT_EQ(Balance(3), 2500);
+    EXPECT_EQ(Balance(1), 30000 + 1050);
+    const AHistory* food = MemoryAccounts[3][0].HistoryRec;
+    EXPECT_EQ(std::tuple(food->PayID, food->PayFlag, food->Tri), std::tuple(id, char{0}, char{1}));
+    EXPECT_EQ(Deposits(), (std::vector<std::string>{"12/10/26 103550"}));
+    EXPECT_EQ(IntegrityCheck4(), 1);
+    ExpectCheckbookInStep();
 }
 
 }  // namespace

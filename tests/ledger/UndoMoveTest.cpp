@@ -179,6 +179,7 @@ TEST_F(UndoMoveTest, OnlyAccountsWithoutOpenBusinessMayBeDeleted)
     } cases[] = {
         {4, 0, ""},
         {0, 0, "You can't delete the available account."},
+        {0, 1, ""},  // the Checkbook
         {2, 0, "It has sub accounts."},
         {1, 0, "It has unbalanced transactions."},
         {3, 0, nullptr},
