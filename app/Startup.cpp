@@ -2,6 +2,7 @@
 #include "app/Startup.h"
 
 #include "dialogs/EntryDialogs.h"
+#include "dialogs/PayDialogs.h"
 #include "files/BudgetFile.h"
 #include "history/HistoryWindow.h"
 #include "model/Globals.h"

@@ -1,6 +1,7 @@
 // The commands of budget-cli and their help texts.
 #include "cli/Commands.h"
 
+#include "cli/AccountCommands.h"
 #include "cli/Demo.h"
 #include "cli/Dump.h"
 #include "cli/LedgerCommands.h"
@@ -25,6 +26,7 @@ struct Command {
     size_t Operands;      // FILE and what follows it
     const char* Options;  // "--name=" takes a value, "--name" is a flag
     int (*Run)(const CommandArgs& args, std::ostream& out, ConsoleHost& host);
+    size_t OptionalOperands = 0;  // operands that may follow the required ones
 };
 
 bool PathFits(const std::string& path, ConsoleHost& host)
@@ -174,6 +176,27 @@ const Command kCommands[] = {
      "Available the rest, and each pay gets its own deposit number and a summary entry in the\n"
      "Checkbook.\n\n" AMOUNT_DATE_HELP,
      1, "--payer=+ --date=", RunPay},
+    {"multi-deposit", "multi-deposit FILE [--payer N ...] [--row AMOUNT FROM ACCOUNT [SUB] [FOR] ...] [--date DATE]",
+     "Records one bank deposit as the Multiple Deposit dialog does: the pays of the given sources\n"
+     "(spread as pay entry spreads them) and up to three rows, each AMOUNT (0.01 to 100,000.00)\n"
+     "received FROM someone into ACCOUNT (a main account's name, or its category name with SUB, the\n"
+     "sub account's name; savings accounts are refused) with an optional FOR text. A row takes the\n"
+     "words up to the next option; give \"\" for an empty SUB before a FOR. All pieces share one\n"
+     "deposit number, so balancing shows one deposit, and the Checkbook gets one summary entry.\n\n"
+         AMOUNT_DATE_HELP,
+     1, "--payer=+ --row=3..5+ --date=", RunMultiDeposit},
+    {"note", "note FILE ACCOUNT [TEXT | --delete]",
+     "Without TEXT prints the account's note. With TEXT stores it as the Notes dialog does (cut to\n"
+     "252 characters); --delete empties it. An account with a note shows the note mark.\n\n" ACCOUNT_HELP,
+     2, "--delete", RunNote, 1},
+    {"delete-account", "delete-account FILE ACCOUNT --history-file PATH",
+     "Deletes the account as the Delete Account dialog does, after the same refusals (Available,\n"
+     "the Checkbook, a main account with sub accounts, an account in the checkbook with unbalanced\n"
+     "transactions): its history is written to the text file PATH (an existing file is not\n"
+     "replaced), a positive balance of an account in the checkbook moves to Available\n"
+     "(\"Account Closeout.\"), the Checkbook's history notes the deletion and the box is emptied.\n\n"
+         ACCOUNT_HELP,
+     2, "--history-file=", RunDeleteAccount},
 };
 
 const char kAnswerHelp[] =
@@ -200,10 +223,12 @@ void PrintCommandHelp(const Command& c, std::ostream& out)
 }
 
 // How an option of a command is written: "--name" is a flag, "--name=" takes a value,
-// "--name=N" takes the N words after it, "--name=+" takes a value and may be repeated.
+// "--name=N" takes the N words after it, "--name=+" takes a value and may be repeated,
+// "--name=N..M+" takes N to M words (up to the next option) and may be repeated.
 struct OptionKind {
     int Values = -1;  // -1 when the command has no such option
     bool Repeated = false;
+    int MaxValues = -1;  // above Values when the number of words varies
 };
 
 OptionKind FindOption(const std::string& options, const std::string& name)
@@ -216,8 +241,10 @@ OptionKind FindOption(const std::string& options, const std::string& name)
             continue;
         const std::string count = word.substr(name.size() + 1);
         if (count.empty() || count == "+")
-            return {1, count == "+"};
-        return {std::stoi(count), false};
+            return {1, count == "+", 1};
+        if (const size_t dots = count.find(".."); dots != std::string::npos)
+            return {std::stoi(count), count.back() == '+', std::stoi(count.substr(dots + 2))};
+        return {std::stoi(count), false, std::stoi(count)};
     }
     return {};
 }
@@ -257,15 +284,23 @@ bool ParseCommandArgs(const Command& c, const std::vector<std::string>& args, Co
         if (!why.empty())
             return false;
         std::vector<std::string>& values = parsed.Lists[name];
+        std::vector<std::string> group;
         if (equals != std::string::npos)
-            values.push_back(a.substr(equals + 1));
+            group.push_back(a.substr(equals + 1));
         else
             for (size_t v = 0; v < wanted; ++v)
-                values.push_back(args[++k]);
+                group.push_back(args[++k]);
+        while (static_cast<int>(group.size()) < kind.MaxValues && k + 1 < args.size() &&
+               args[k + 1].compare(0, 2, "--") != 0)
+            group.push_back(args[++k]);
+        values.insert(values.end(), group.begin(), group.end());
+        parsed.Groups[name].push_back(group);
         parsed.Options[name] = values.empty() ? "" : values.front();
     }
-    if (parsed.Operands.size() != c.Operands)
-        why = "expected " + std::to_string(c.Operands) + " operand(s), got " + std::to_string(parsed.Operands.size());
+    if (parsed.Operands.size() < c.Operands || parsed.Operands.size() > c.Operands + c.OptionalOperands)
+        why = "expected " + std::to_string(c.Operands) +
+              (c.OptionalOperands ? " to " + std::to_string(c.Operands + c.OptionalOperands) : std::string()) +
+              " operand(s), got " + std::to_string(parsed.Operands.size());
     else if (parsed.Operands[0].empty() || parsed.Operands[0][0] == '-')
         why = "FILE must be a file name";
     return why.empty();

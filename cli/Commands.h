@@ -23,6 +23,8 @@ struct CommandArgs {
     std::map<std::string, std::string> Options;  // "--to" -> its value; a flag maps to ""
     // Every value of an option that takes several values or may be repeated, in order.
     std::map<std::string, std::vector<std::string>> Lists;
+    // The words of each occurrence of an option that takes a varying number of them.
+    std::map<std::string, std::vector<std::vector<std::string>>> Groups;
 
     bool Has(const std::string& option) const { return Options.count(option) != 0; }
     std::string Value(const std::string& option, const std::string& fallback = "") const

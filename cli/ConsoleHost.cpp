@@ -1,10 +1,13 @@
 // The command line's host.
 #include "cli/ConsoleHost.h"
 
+#include "ledger/Accounts.h"
 #include "ledger/Budget.h"
 #include "model/Dates.h"
 #include "model/Globals.h"
 #include "model/Money.h"
+
+#include <QFileInfo>
 
 int ConsoleHost::MessageBox(const std::string& text, const std::string& title, MessageButtons buttons,
                             MessageIcon)
@@ -30,9 +33,19 @@ bool ConsoleHost::ChooseOpenFile(const FileChoice&, std::string& path)
     return true;
 }
 
-bool ConsoleHost::ChooseSaveFile(const FileChoice&, std::string& path)
+// A file the chooser would ask about replacing is kept: the command line answers No.
+bool ConsoleHost::ChooseSaveFile(const FileChoice& choice, std::string& path)
 {
+    if (choice.PromptOverwrite && !ChosenPath.empty() && QFileInfo::exists(QString::fromStdString(ChosenPath))) {
+        Note(ChosenPath + " exists; it is not replaced.");
+        return false;
+    }
     return ChooseOpenFile(FileChoice{}, path);
+}
+
+int ConsoleHost::RunDeleteAccountDialog(int Mi, int Si)
+{
+    return RecordDeleteAccount(Mi, Si);
 }
 
 // The transfer dialog's three buttons, chosen by --shortfall. The user sees what was decided,

@@ -24,6 +24,8 @@ public:
     bool ChooseOpenFile(const FileChoice& choice, std::string& path) override;
     bool ChooseSaveFile(const FileChoice& choice, std::string& path) override;
     int RunAvailableTransfer(int Mi, int Si, int32_t amount) override;
+    // The deletion confirmed: the command was the user's OK.
+    int RunDeleteAccountDialog(int Mi, int Si) override;
     LocalTime Now() override { return Clock ? *Clock : SystemLocalTime(); }
 
     // A line of the command line's own on standard error; not counted as a message.

@@ -39,6 +39,30 @@ int RefuseUnusedSource(int source)
     return Refuse("There is no pay source #" + std::to_string(source + 1) + ".");
 }
 
+// The pay boxes ticked by --payer.
+int ReadTicks(const CommandArgs& args, bool (&ticked)[kPayers], ConsoleHost& host)
+{
+    for (const std::string& n : args.Values("--payer")) {
+        int source = -1;
+        if (!ReadSourceNumber(n, source))
+            return BadSource(host, "--payer");
+        if (ticked[source])
+            return UsageError(host, "pay source " + n + " is given twice");
+        ticked[source] = true;
+    }
+    return kExitOk;
+}
+
+// Only the boxes of sources in use can be ticked.
+int RefuseUnusedTicks(const bool (&ticked)[kPayers])
+{
+    for (int i = 0; i < kPayers; ++i)
+        if (ticked[i])
+            if (const int code = RefuseUnusedSource(i); code != kExitOk)
+                return code;
+    return kExitOk;
+}
+
 void ListPaySources(std::ostream& out)
 {
     if (gBudget.NumberOfPayers <= 0)
@@ -148,23 +172,39 @@ int RunPay(const CommandArgs& args, std::ostream&, ConsoleHost& host)
     bool ticked[kPayers] = {};
     if (!args.Has("--payer"))
         return UsageError(host, "--payer N is required");
-    for (const std::string& n : args.Values("--payer")) {
-        int source = -1;
-        if (!ReadSourceNumber(n, source))
-            return BadSource(host, "--payer");
-        if (ticked[source])
-            return UsageError(host, "pay source " + n + " is given twice");
-        ticked[source] = true;
-    }
+    if (const int code = ReadTicks(args, ticked, host); code != kExitOk)
+        return code;
     return WithBudget(args, host, [&] {
         char datime[kDatimeSize];
+        if (const int code = RefuseUnusedTicks(ticked); code != kExitOk)
+            return code;
         if (!ReadDate(args, datime))
             return kExitRefused;
-        for (int i = 0; i < kPayers; ++i)
-            if (ticked[i])
-                if (const int code = RefuseUnusedSource(i); code != kExitOk)
-                    return code;
         RecordPayEntry(ticked, datime);
+        return kExitOk;
+    });
+}
+
+int RunMultiDeposit(const CommandArgs& args, std::ostream& out, ConsoleHost& host)
+{
+    bool ticked[kPayers] = {};
+    if (const int code = ReadTicks(args, ticked, host); code != kExitOk)
+        return code;
+    const auto groups = args.Groups.count("--row") ? args.Groups.at("--row") : std::vector<std::vector<std::string>>{};
+    if (groups.size() > kMultiDepositRows)
+        return UsageError(host, "the dialog has three rows; --row is given " + std::to_string(groups.size()) + " times");
+    MultiDepositRow rows[kMultiDepositRows];
+    for (size_t r = 0; r < groups.size(); ++r) {
+        const std::vector<std::string>& g = groups[r];
+        rows[r] = {g[0], g[1], g[2], g.size() > 3 ? g[3] : "", g.size() > 4 ? g[4] : ""};
+    }
+    return WithBudget(args, host, [&] {
+        if (const int code = RefuseUnusedTicks(ticked); code != kExitOk)
+            return code;
+        char datime[kDatimeSize];
+        if (!CDepositDialogOK(rows, ticked) || !ReadDate(args, datime))
+            return kExitRefused;
+        out << "Deposit number " << RecordMultiDeposit(rows, ticked, datime) << "\n";
         return kExitOk;
     });
 }

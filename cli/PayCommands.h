@@ -1,5 +1,6 @@
-// The pay commands of budget-cli: the pay sources, the accounts' allocations and pay entry,
-// through the same functions as the Pay Setup, Account Setup and Pay Entry dialogs.
+// The pay commands of budget-cli: the pay sources, the accounts' allocations,
+// pay entry and multiple deposits, through the same functions as the Pay Setup, Account Setup,
+// Pay Entry and Multiple Deposit dialogs.
 #pragma once
 
 #include "cli/Commands.h"
@@ -9,3 +10,4 @@
 int RunPayers(const CommandArgs& args, std::ostream& out, ConsoleHost& host);
 int RunAllocate(const CommandArgs& args, std::ostream& out, ConsoleHost& host);
 int RunPay(const CommandArgs& args, std::ostream& out, ConsoleHost& host);
+int RunMultiDeposit(const CommandArgs& args, std::ostream& out, ConsoleHost& host);

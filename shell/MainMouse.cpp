@@ -3,6 +3,7 @@
 
 #include "dialogs/AccountDialogs.h"
 #include "dialogs/EntryDialogs.h"
+#include "dialogs/PayDialogs.h"
 #include "files/BudgetFile.h"
 #include "history/HistoryWindow.h"
 #include "ledger/Accounts.h"

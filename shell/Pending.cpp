@@ -4,9 +4,7 @@
 #include "model/Messages.h"
 
 void HandleMultiDeposit() { NotYet(); }
-void HandlePay() { NotYet(); }
 void HandleVPay() { NotYet(); }
-void HandlePaySetup() { NotYet(); }
 void HandleStats(int, int) { NotYet(); }
 void HandleMainStats() { NotYet(); }
 void BudgetNote(int, int, int) { NotYet(); }

@@ -4,9 +4,7 @@
 #pragma once
 
 void HandleMultiDeposit();
-void HandlePay();
 void HandleVPay();
-void HandlePaySetup();
 void HandleStats(int Mi, int Si);
 void HandleMainStats();
 void BudgetNote(int Mi, int Si, int invest);

@@ -72,6 +72,10 @@ TEST_F(PayCliTest, CommandsChangeWhatTheirOperandsSay)
          "Pay source #1: Pension, $400.00, semi-monthly\nNext check number: 1001\n0 0 0 0 0 /0/0/0/0"},
         {{"allocate", "Rent", "--payer=1", "--pay", "3", "25.50"},
          acme + "Next check number: 1001\n30000 0 2550 0 0 /0/0/0/0"},
+        {{"multi-deposit", "--payer", "1", "--row", "25", "Mom", "Rent", "--row", "5", "Bank", "Rent", "", "Fee back",
+          "--date", "12/3"},
+         acme + "Next check number: 1001\n30000 0 0 0 0 /70000/33000/0/103000"},
+        {{"delete-account", "Rent", "--history-file", PathOf("rent.txt")}, acme + "Next check number: 1001\n0 0 0 0 0 /0/0/0/0"},
         {{"pay", "--payer", "1", "--date", "12/3"}, acme + "Next check number: 1001\n30000 0 0 0 0 /70000/30000/0/100000"},
         {{"pay", "--payer", "1", "--date", "12/29"}, acme + "Next check number: 1001\n30000 0 0 0 0 /100000/0/0/100000"},
     };
@@ -106,6 +110,17 @@ TEST_F(PayCliTest, RefusedAndUnreadableCommandsLeaveTheFileAsItWas)
         {{"allocate", "Rent", "--pay", "1", "5"}, 2, "budget-cli"},
         {{"pay"}, 2, "budget-cli"},
         {{"pay", "--payer", "1", "--payer", "1"}, 2, "budget-cli"},
+        {{"multi-deposit", "--row", "25", "Mom", "Savings"}, 1, "Input Error: A savings account may not be specified."},
+        {{"multi-deposit", "--payer", "2"}, 1, "Selection Error: There is no pay source #2."},
+        {{"multi-deposit"}, 1, "Input Error: An amount must be specified."},
+        {{"multi-deposit", "--row", "5", "Mom"}, 2, "budget-cli"},
+        {{"multi-deposit", "--row", "1", "A", "Rent", "--row", "1", "A", "Rent", "--row", "1", "A", "Rent", "--row", "1",
+          "A", "Rent"},
+         2, "budget-cli"},
+        {{"delete-account", "Available", "--history-file", "x.txt"}, 1, "Delete Error"},
+        {{"delete-account", "Rent"}, 2, "budget-cli"},
+        {{"note", "Rent", "x", "--delete"}, 2, "budget-cli"},
+        {{"note", "@5,0", "x"}, 1, "Selection Error: There is no account at position 5,0."},
     };
     for (const auto& c : cases) {
         const CliRun run = RunOn(c.args);
@@ -114,6 +129,31 @@ TEST_F(PayCliTest, RefusedAndUnreadableCommandsLeaveTheFileAsItWas)
         EXPECT_EQ(ReadFileBytes(path), bytes) << c.args[0] << " ... " << c.args.back();
         EXPECT_FALSE(QFile::exists(QString::fromStdString(path + ".bak"))) << c.args[0] << " ... " << c.args.back();
     }
+}
+
+TEST_F(PayCliTest, NotesAreKeptAndADeletedAccountLeavesItsHistoryInAFile)
+{
+    EXPECT_EQ(Run({"note", path, "Rent", "Due on the 1st"}).code, kExitOk);
+    EXPECT_EQ(Run({"note", path, "Rent"}).out, "Due on the 1st\n");
+    EXPECT_EQ(Run({"note", path, "Rent", "--delete"}).code, kExitOk);
+    EXPECT_EQ(Run({"note", path, "Rent"}).out, "");
+
+    ASSERT_EQ(Run({"deposit", path, "Savings", "5", "--from", "Me"}).code, kExitOk);
+    const std::string history = PathOf("savings.txt");
+    WriteFileBytes(history, {'k', 'e', 'e', 'p'});
+    const CliRun kept = Run({"delete-account", path, "Savings", "--history-file", history});
+    EXPECT_EQ(kept.code, kExitRefused);
+    EXPECT_NE(kept.err.find("is not replaced"), std::string::npos) << kept.err;
+    EXPECT_EQ(ReadFileBytes(history), (std::vector<uint8_t>{'k', 'e', 'e', 'p'}));
+
+    QFile::remove(QString::fromStdString(history));
+    ASSERT_EQ(Run({"delete-account", path, "Savings", "--history-file", history}).code, kExitOk);
+    const std::vector<uint8_t> text = ReadFileBytes(history);
+    EXPECT_EQ(std::string(text.begin(), text.end()), "Savings\t12/05/26\tDeposit\tMe\t$5.00\t\r");
+    UnlockAllBudgetFiles();
+    ASSERT_EQ(Open(path), 1);
+    EXPECT_FALSE(Accounts[2][0].Valid);
+    EXPECT_STREQ(MemoryAccounts[0][1].HistoryRec->PayToFm, "Savings account deleted");
 }
 
 }  // namespace
