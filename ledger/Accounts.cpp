@@ -147,11 +147,15 @@ int RecordDeleteAccount(int Mi, int Si)
     ARecord& slot = Accounts[Mi][Si];
     const std::string name = RecordText(slot.Name);
     const int32_t closeout = CloseoutAmount(Mi, Si);
-    if (closeout > 0) {
+    if (closeout != 0) {
+        // "Available" takes the balance, or covers an overdrawn account, so the Checkbook
+        // stays the sum of the accounts left.
         char today[kDatimeSize];
         GetDatime(today);
         today[8] = 0;
-        if (!Transfer(Mi, Si, 0, 0, closeout, today, "Account Closeout."))
+        const AHistory* moved = closeout > 0 ? Transfer(Mi, Si, 0, 0, closeout, today, "Account Closeout.")
+                                             : Transfer(0, 0, Mi, Si, -closeout, today, "Account Closeout.");
+        if (!moved)
             return 0;  // refused and told; the account stays with its money
     }
     CheckbookLogRecord((name + (Si > 0 ? " sub account deleted" : " account deleted")).c_str());

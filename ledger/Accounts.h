@@ -12,13 +12,14 @@ void ResetHistoryIndex(int Mi, int Si);
 // Refuses what may not be deleted; otherwise runs the deletion dialog. Returns its result.
 int DeleteAccount(int Mi, int Si);
 
-// What deleting slot (Mi, Si) would move to "Available": its balance, or 0 for a savings account.
+// What deleting slot (Mi, Si) would move to "Available": its balance (below 0 for an overdrawn
+// account, which "Available" then covers), or 0 for a savings account.
 int32_t CloseoutAmount(int Mi, int Si);
 // The records deleting slot (Mi, Si) writes to its history file: all of its chain.
 int ArchivedRecordCount(int Mi, int Si);
 
-// The deletion itself, once confirmed: the history goes to a text file the user chooses, a
-// positive balance of an account in the checkbook moves to "Available" ("Account Closeout."),
+// The deletion itself, once confirmed: the history goes to a text file the user chooses, the
+// balance of an account in the checkbook moves to "Available" ("Account Closeout."),
 // the Checkbook's history notes the deletion and the slot is emptied. 1 when deleted; 0 when
 // the file was cancelled or failed, or the closeout was refused, with nothing deleted.
 int RecordDeleteAccount(int Mi, int Si);

@@ -142,12 +142,15 @@ TEST_F(AccountFileTest, DeletingAnAccountKeepsItsHistoryAndMovesItsMoneyToAvaila
         Deposit(1, 0, 100);
         Check(1, 0, 100, 200 + i);
     }
+    Account(5, 0, "Fun");
+    host.ShortfallAnswer = ScriptedHost::Shortfall::WithdrawalOnly;
+    Check(5, 0, 2000, 300);
     ReconcileAll();
     const struct {
         int Mi;
         int32_t toAvailable;
         int lines;  // the records in the file: the whole chain
-    } cases[] = {{1, 5000, 19}, {2, 0, 1}};
+    } cases[] = {{1, 5000, 19}, {2, 0, 1}, {5, -2000, 1}};  // Available covers an overdrawn account
     for (const auto& c : cases) {
         const std::string name = Accounts[c.Mi][0].Name;
         const int32_t available = Accounts[0][0].Balance;
