@@ -2,6 +2,7 @@
 #include "app/Startup.h"
 
 #include "dialogs/EntryDialogs.h"
+#include "dialogs/NoteDialogs.h"
 #include "dialogs/PayDialogs.h"
 #include "files/BudgetFile.h"
 #include "history/HistoryWindow.h"
@@ -53,6 +54,7 @@ Program CreateProgram()
     program.Host->OnAvailableTransfer = [](int Mi, int Si, int32_t amount) {
         return HandleTransfer(0, 0, Mi, Si, 1, amount);
     };
+    program.Host->OnDeleteAccount = [](int Mi, int Si) { return DeleteAccountDialog(Mi, Si, 0); };
     gShell.ShowMainWindow = [main](bool place) {
         if (place) {
             main->PlaceAndShow(true);

@@ -25,6 +25,7 @@ public:
     {
         return OnAvailableTransfer ? OnAvailableTransfer(Mi, Si, amount) : 0;
     }
+    int RunDeleteAccountDialog(int Mi, int Si) override { return OnDeleteAccount ? OnDeleteAccount(Mi, Si) : 0; }
     LocalTime Now() override { return SystemLocalTime(); }
 
     // The window the host's boxes and choosers belong to (the program's active window if unset).
@@ -35,4 +36,6 @@ public:
     std::function<void()> OnNewBudgetPaySetup;
     // The transfer dialog offering the shortfall of a withdrawal from "Available" (refused without it).
     std::function<int(int Mi, int Si, int32_t amount)> OnAvailableTransfer;
+    // The confirmation of an account's deletion (nothing is deleted without it).
+    std::function<int(int Mi, int Si)> OnDeleteAccount;
 };

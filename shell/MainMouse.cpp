@@ -3,6 +3,8 @@
 
 #include "dialogs/AccountDialogs.h"
 #include "dialogs/EntryDialogs.h"
+#include "dialogs/MultiDepositDialog.h"
+#include "dialogs/NoteDialogs.h"
 #include "dialogs/PayDialogs.h"
 #include "files/BudgetFile.h"
 #include "history/HistoryWindow.h"

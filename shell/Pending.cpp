@@ -3,11 +3,9 @@
 
 #include "model/Messages.h"
 
-void HandleMultiDeposit() { NotYet(); }
 void HandleVPay() { NotYet(); }
 void HandleStats(int, int) { NotYet(); }
 void HandleMainStats() { NotYet(); }
-void BudgetNote(int, int, int) { NotYet(); }
 void BudgetArchive() { NotYet(); }
 void ExportHistory(int, int) { NotYet(); }
 void PrintSetup() { NotYet(); }

@@ -3,11 +3,9 @@
 // replaced by its real handler as that part of the program arrives.
 #pragma once
 
-void HandleMultiDeposit();
 void HandleVPay();
 void HandleStats(int Mi, int Si);
 void HandleMainStats();
-void BudgetNote(int Mi, int Si, int invest);
 void BudgetArchive();
 void ExportHistory(int Mi, int Si);
 void PrintSetup();

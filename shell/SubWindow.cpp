@@ -4,6 +4,7 @@
 
 #include "dialogs/AccountDialogs.h"
 #include "dialogs/EntryDialogs.h"
+#include "dialogs/NoteDialogs.h"
 #include "history/HistoryWindow.h"
 #include "ledger/Accounts.h"
 #include "ledger/Budget.h"

@@ -1,0 +1,106 @@
+// Multiple Deposit: the dialog reads its rows and ticks; checking and recording them are the
+// ledger's (ledger/Recording.h), and the pay boxes are the ones Pay Entry shows.
+#include "dialogs/MultiDepositDialog.h"
+#include "dialogs/EntryHelpers.h"
+#include "dialogs/PayDialogs.h"
+
+#include "ledger/Recording.h"
+#include "model/Dates.h"
+#include "model/Globals.h"
+#include "model/Host.h"
+#include "model/Selection.h"
+#include "platform/Dialog.h"
+
+namespace {
+
+// The fields of row r = 0, 1, 2.
+constexpr int AmountField(int r) { return 1031 + r; }
+constexpr int FromField(int r) { return 1041 + r; }
+constexpr int ForField(int r) { return 1044 + r; }
+constexpr int AccountField(int r) { return 1051 + r; }
+constexpr int SubAccountField(int r) { return 1054 + r; }
+constexpr size_t kAccountChars = 15;
+
+int FaultField(const MultiDepositFault& fault)
+{
+    switch (fault.Field) {
+    case MultiDepositField::From: return FromField(fault.Row);
+    case MultiDepositField::Account: return AccountField(fault.Row);
+    case MultiDepositField::Amount: break;
+    }
+    return AmountField(fault.Row);
+}
+
+class MulitDialog final : public DialogProcedure {
+public:
+    void Init(Dialog& dialog) override
+    {
+        char today[kDatimeSize];
+        GetDatime(today);
+        today[8] = '\0';
+        DialogPaySetup(dialog, today, true, ticks);
+        char shown[kDatimeSize];
+        GetDisplayToday(shown);
+        dialog.SetText(kDateField, shown);
+    }
+
+    void Command(Dialog& dialog, int id, int notification) override
+    {
+        if (id == kDateField && notification == kTextChanged) {
+            // The pays follow the date as it is typed; a new date starts with nothing ticked.
+            char date[kDatimeSize];
+            if (GetDialogDatime(dialog, date, 0, kDateField))
+                DialogPaySetup(dialog, date, true, ticks);
+            return;
+        }
+        // Anything else the user does shows the Checkbook afresh.
+        dialog.Invalidate(kCheckbookFrame);
+        if (notification != kClicked || ClickPayBox(dialog, id, ticks))
+            return;
+        if (id == IDOK)
+            Record(dialog);
+        else if (id == IDCANCEL)
+            dialog.End(0);
+    }
+
+    void Paint(Dialog&, int id, DrawContext& dc) override
+    {
+        if (id == kCheckbookFrame)
+            DrawDialogAccountBox(dc, 0, 1, 1);
+    }
+
+private:
+    void Record(Dialog& dialog)
+    {
+        MultiDepositRow rows[kMultiDepositRows];
+        for (int r = 0; r < kMultiDepositRows; ++r) {
+            rows[r].Amount = dialog.Text(AmountField(r), kAmountChars);
+            rows[r].From = dialog.Text(FromField(r), kPayeeChars);
+            rows[r].Account = dialog.Text(AccountField(r), kAccountChars);
+            rows[r].SubAccount = dialog.Text(SubAccountField(r), kAccountChars);
+            rows[r].For = dialog.Text(ForField(r), kForChars);
+        }
+        MultiDepositFault fault;
+        if (!CDepositDialogOK(rows, ticks, &fault)) {
+            dialog.FocusAndSelect(FaultField(fault));
+            return;
+        }
+        char date[kDatimeSize];
+        if (!GetDialogDatime(dialog, date, 1, kDateField))
+            return;
+        RecordMultiDeposit(rows, ticks, date);
+        dialog.End(1);
+    }
+
+    bool ticks[kPayers] = {};
+};
+
+}  // namespace
+
+void HandleMultiDeposit()
+{
+    ResetSelect(-1, -1);
+    MulitDialog procedure;
+    RunDialog("MULTI", procedure, DialogOwner());
+    InvalidateAccountRect(0, 1);
+}
