@@ -117,7 +117,9 @@ int DeleteAccount(int Mi, int Si)
     }
     if (!slot.SavingsFlag)
         for (const AHistory* h = MemoryAccounts[Mi][Si].HistoryRec; h; h = h->HistoryFP)
-            if (!h->TransferFlag && !h->UnDone && !h->BalanceFlag) {
+            // A transfer with a savings account moved money out of or into the bank account,
+            // so it waits for the statement like a check or deposit.
+            if ((!h->TransferFlag || h->Savings) && !h->UnDone && !h->BalanceFlag) {
                 HandleDeleteError("It has unbalanced transactions.");
                 return 0;
             }

@@ -1,6 +1,6 @@
 // Long random runs of the ledger (checks, debits, ATM withdrawals, deposits, transfers, pay
-// entries and multiple deposits, undo, edits, moves, balancing, changes of the withdrawal order,
-// saving and opening) with the whole ledger checked after every step. Also: the balancing records
+// entries and multiple deposits, undo, edits, moves, new and deleted accounts, balancing, changes
+// of the withdrawal order, saving and opening) with the whole ledger checked after every step. Also: the balancing records
 // made in bulk when a budget is opened, against the same records inserted one by one.
 #include "support/BudgetFixture.h"
 #include "support/SampleBudget.h"
@@ -12,6 +12,7 @@
 #include "ledger/Budget.h"
 #include "ledger/Edit.h"
 #include "ledger/Integrity.h"
+#include "ledger/Pay.h"
 #include "ledger/Recording.h"
 #include "ledger/Undo.h"
 #include "model/Dates.h"
@@ -21,6 +22,8 @@
 #include "model/RecordStore.h"
 
 #include <gtest/gtest.h>
+
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <array>
@@ -260,12 +263,38 @@ protected:
         gBudget.CheckbookNegativeFlag = GetParam() & 2 ? 1 : 0;
         gBudget.CheckbookWarnFlag = GetParam() & 4 ? 1 : 0;
         // Rows 4 and 5 are savings accounts; rows 1, 3 and 4 have sub accounts.
-        static const Slot slots[] = {{1, 0}, {1, 1}, {1, 2}, {2, 0}, {3, 0}, {3, 1},
+        static const Slot boxes[] = {{1, 0}, {1, 1}, {1, 2}, {2, 0}, {3, 0}, {3, 1},
                                      {3, 4}, {4, 0}, {4, 1}, {5, 0}, {7, 0}};
         const int32_t none[kPayers][kPaysPerMonth] = {};
-        for (const Slot s : slots)
+        for (const Slot s : boxes)
             RecordAccountSetup(s.Mi, s.Si, ("Account " + Name(s)).c_str(), s.Mi == 4 || s.Mi == 5, none);
+        // Two pay sources; allocations at random, at times more than a pay.
+        PaySetupEntry pay = CurrentPaySetup();
+        pay.Sources[0] = {"Job", "1500", PayTypeButton(0, kPayBiWeekly)};
+        pay.Sources[1] = {"Side", "200", PayTypeButton(1, kPayWeekly)};
+        ASSERT_EQ(RecordPaySetup(pay), 1);
+        for (const Slot s : boxes)
+            Allocate(s);
     }
+
+    // Random allocations of both sources for slot s, as Account Setup stores them.
+    void Allocate(Slot s)
+    {
+        int32_t table[kPayers][kPaysPerMonth] = {};
+        for (auto& source : table)
+            for (int32_t& a : source)
+                a = OneIn(dice, 2) ? 0 : 1 + Uniform(dice, 40000);
+        const ARecord& a = Accounts[s.Mi][s.Si];
+        RecordAccountSetup(s.Mi, s.Si, a.Name, a.SavingsFlag != 0, table);
+    }
+
+    // Deleting an account: its history goes to a file of the run's own folder.
+    bool ChooseSaveFile(const FileChoice&, std::string& path) override
+    {
+        path = (folder.path() + "/deleted.txt").toStdString();
+        return true;
+    }
+    int RunDeleteAccountDialog(int Mi, int Si) override { return RecordDeleteAccount(Mi, Si); }
 
     int RunAvailableTransfer(int Mi, int Si, int32_t amount) override
     {
@@ -282,12 +311,12 @@ protected:
 
     Slot AnySlot(bool withAvailable)
     {
-        std::vector<Slot> slots;
+        std::vector<Slot> boxes;
         for (int Mi = withAvailable ? 0 : 1; Mi < kMainAccounts; ++Mi)
             for (int Si = 0; Si < kSlots; ++Si)
                 if (Accounts[Mi][Si].Valid)
-                    slots.push_back({Mi, Si});
-        return slots[Uniform(dice, static_cast<int>(slots.size()))];
+                    boxes.push_back({Mi, Si});
+        return boxes[Uniform(dice, static_cast<int>(boxes.size()))];
     }
 
     // kind 0: check, 1: debit, 2: ATM withdrawal, 3: transfer, 4: deposit into slot s; the amount
@@ -316,42 +345,80 @@ protected:
         money -= kind == 3 ? 0 : out;
     }
 
-    // A pay entry as pay distribution makes it: the remainder in "Available" (below 0 at times),
-    // pieces in some accounts under the pay's deposit number, and the summary in the Checkbook's
-    // log under the same PayID. At times a multiple deposit: some pieces in the checkbook are its
-    // rows, which carry the deposit number but no pay mark.
+    // A pay entry of the ticked sources, or a multiple deposit of them with up to three rows
+    // into accounts in the checkbook. The budget gains each pay plus what it gives savings
+    // accounts (which is paid on top of it), and the rows; the bank, the pays and the rows.
     void Pay()
     {
-        const bool multi = OneIn(dice, 3);
-        const int32_t payID = ++gBudget.UniqueID;
-        int64_t intoBank = 0;
-        int pieces = 0;
-        for (int Mi = 0; Mi < kMainAccounts; ++Mi)
-            for (int Si = 0; Si < kSlots; ++Si) {
-                const bool rest = Slot{Mi, Si} == kAvailable;
-                if (!rest && (Mi == 0 || !Accounts[Mi][Si].Valid || !OneIn(dice, 3)))
+        const bool ticked[kPayers] = {OneIn(dice, 2), OneIn(dice, 2), false};
+        int64_t intoBank = 0, intoSavings = 0;
+        for (int i = 0; i < kPayers; ++i) {
+            if (!ticked[i])
+                continue;
+            intoBank += gBudget.PayAmount[i];
+            const int pay = PayOfTheMonth(i, GetDay(date)) - 1;
+            for (int Mi = 1; Mi < kMainAccounts; ++Mi)
+                for (int Si = 0; Si < kSlots; ++Si)
+                    if (Accounts[Mi][Si].Valid && Accounts[Mi][Si].SavingsFlag)
+                        intoSavings += std::max(0, Accounts[Mi][Si].PayAmount[i][pay]);
+        }
+        const int64_t book = Held(kCheckbook);
+        const int32_t firstID = gBudget.UniqueID + 1;
+        if (OneIn(dice, 2)) {
+            RecordPayEntry(ticked, date);
+        } else {
+            MultiDepositRow rows[kMultiDepositRows];
+            for (MultiDepositRow& row : rows) {
+                const Slot s = AnySlot(true);
+                if (IsSavings(s) || OneIn(dice, 3))
                     continue;
-                const int32_t amount = rest ? Uniform(dice, 40000) - 3000 : 1 + Uniform(dice, 20000);
-                AHistory* rec = CreditAccount(Mi, Si, amount, "Employer's pay", date, "Pay");
-                ASSERT_NE(rec, nullptr) << AllMessages();
-                const bool row = multi && !rest && !IsSavings({Mi, Si}) && OneIn(dice, 2);
-                rec->CheckID = rest || row ? rec->CheckID : payID;
-                rec->PayID = payID;
-                rec->PayFlag = row ? 0 : 1;
-                money += amount;
-                if (!IsSavings({Mi, Si})) {
-                    CreateBalanceRecord(rec);
-                    intoBank += amount;
-                    ++pieces;
-                }
+                const int32_t amount = 1 + Uniform(dice, 20000);
+                const ARecord& main = Accounts[s.Mi][0];
+                row = {MoneyText(amount), "Bank", s.Si ? main.SubName : main.Name, s.Si ? Accounts[s.Mi][s.Si].Name : "",
+                       "Row"};
+                intoBank += amount;
             }
-        AHistory* summary = CheckbookLogRecord("Employer's pay");
-        summary->PayFlag = 1;
-        summary->MultiDeposit = multi ? 1 : 0;
-        summary->PayID = payID;
-        summary->Amt = static_cast<int32_t>(intoBank);
-        const DBalance* d = FindIndicator(payID);
-        EXPECT_TRUE(d && d->BAmount == intoBank && DepositPieceCount(d) == pieces);
+            if (!CDepositDialogOK(rows, ticked))
+                return;
+            RecordMultiDeposit(rows, ticked, date);
+            EXPECT_EQ(MemoryAccounts[0][1].HistoryRec->Amt, intoBank) << "the summary is the whole deposit";
+        }
+        money += intoBank + intoSavings;
+        EXPECT_EQ(Held(kCheckbook) - book, intoBank);
+        int64_t deposits = 0;
+        for (int32_t id = firstID; id <= gBudget.UniqueID; ++id)
+            if (const DBalance* d = FindIndicator(id))
+                deposits += d->BAmount;
+        EXPECT_EQ(deposits, intoBank) << "balancing shows the bank deposits";
+    }
+
+    // A new account in a free box (a sub account at times), or the deletion of one: refused
+    // while it waits for the statement, otherwise its balance goes to "Available" unless it is
+    // a savings account, whose money leaves the budget.
+    void NewOrDeleteAccount()
+    {
+        if (OneIn(dice, 2)) {
+            const Slot s = AnySlot(false);
+            const bool savings = IsSavings(s);
+            const int32_t balance = Held(s);
+            const bool subs = Accounts[s.Mi][0].NumberOfSubAccounts > 0;
+            DeleteAccount(s.Mi, s.Si);
+            if (!Accounts[s.Mi][s.Si].Valid)
+                money -= savings ? balance : 0;
+            else
+                EXPECT_TRUE(!Messages.empty() || (s.Si == 0 && subs)) << "an account kept without a reason";
+            return;
+        }
+        Slot s{1 + Uniform(dice, kMainAccounts - 1), 0};
+        if (Accounts[s.Mi][0].Valid)
+            s.Si = 1 + Uniform(dice, kSlots - 1);
+        if (Accounts[s.Mi][s.Si].Valid)
+            return;
+        const int32_t none[kPayers][kPaysPerMonth] = {};
+        RecordAccountSetup(s.Mi, s.Si, ("New " + std::to_string(++created)).c_str(), OneIn(dice, 4), none);
+        if (s.Si == 1 && !Accounts[s.Mi][0].SubName[0])
+            CopyString(("Group " + std::to_string(created)).c_str(), Accounts[s.Mi][0].SubName);
+        Allocate(s);
     }
 
     // Undoes a record, mostly one still outstanding: only those are taken back (a pay deposit
@@ -506,6 +573,8 @@ protected:
             Reconcile();
         else if (roll < 100)
             ChangeOrder();
+        else if (roll < 104)
+            NewOrDeleteAccount();
         else
             Edit();
         gSelectedItem = nullptr;
@@ -521,6 +590,8 @@ protected:
     int offers = 0;
     int32_t moved = 0;  // from "Available" in this step
     int64_t money = 0;  // what the steps moved in and out of the budget
+    int created = 0;    // accounts made by the run, for their names
+    QTemporaryDir folder;
 };
 
 TEST_P(RandomLedgerRun, EveryStepKeepsAccountsChainsAndBalancingInStep)
@@ -543,7 +614,7 @@ INSTANTIATE_TEST_SUITE_P(Seeds, RandomLedgerRun, ::testing::Range(0u, 8u));
 // pieces, more than one array of pieces holds.
 class BulkBalancingRecords : public BudgetFixture, public ::testing::WithParamInterface<int> {
 protected:
-    // Outstanding records in random slots, rich in equal dates and equal check numbers.
+    // Outstanding records in random boxes, rich in equal dates and equal check numbers.
     void MakeRecords()
     {
         for (int Mi = 1; Mi <= 4; ++Mi)

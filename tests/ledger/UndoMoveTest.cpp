@@ -173,6 +173,9 @@ TEST_F(UndoMoveTest, OnlyAccountsWithoutOpenBusinessMayBeDeleted)
     AHistory* undone = Check(2, 1, 100, 1001);
     Undo(undone);
     RecordTransfer(0, 0, 2, 1, 100, "12/01/26", "");
+    Account(5, 0, "Trips");
+    RecordTransfer(0, 0, 5, 0, 500, "12/01/26", "");
+    RecordTransfer(5, 0, 3, 0, 500, "12/01/26", "");  // left the bank account: waits for the statement
     const struct {
         int Mi, Si;
         const char* why;  // nullptr: the dialog runs
@@ -182,6 +185,7 @@ TEST_F(UndoMoveTest, OnlyAccountsWithoutOpenBusinessMayBeDeleted)
         {0, 1, ""},  // the Checkbook
         {2, 0, "It has sub accounts."},
         {1, 0, "It has unbalanced transactions."},
+        {5, 0, "It has unbalanced transactions."},
         {3, 0, nullptr},
         {2, 1, nullptr},
     };
