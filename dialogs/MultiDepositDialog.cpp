@@ -31,46 +31,9 @@ int FaultField(const MultiDepositFault& fault)
     return AmountField(fault.Row);
 }
 
-class MulitDialog final : public DialogProcedure {
-public:
-    void Init(Dialog& dialog) override
-    {
-        char today[kDatimeSize];
-        GetDatime(today);
-        today[8] = '\0';
-        DialogPaySetup(dialog, today, true, ticks);
-        char shown[kDatimeSize];
-        GetDisplayToday(shown);
-        dialog.SetText(kDateField, shown);
-    }
-
-    void Command(Dialog& dialog, int id, int notification) override
-    {
-        if (id == kDateField && notification == kTextChanged) {
-            // The pays follow the date as it is typed; a new date starts with nothing ticked.
-            char date[kDatimeSize];
-            if (GetDialogDatime(dialog, date, 0, kDateField))
-                DialogPaySetup(dialog, date, true, ticks);
-            return;
-        }
-        // Anything else the user does shows the Checkbook afresh.
-        dialog.Invalidate(kCheckbookFrame);
-        if (notification != kClicked || ClickPayBox(dialog, id, ticks))
-            return;
-        if (id == IDOK)
-            Record(dialog);
-        else if (id == IDCANCEL)
-            dialog.End(0);
-    }
-
-    void Paint(Dialog&, int id, DrawContext& dc) override
-    {
-        if (id == kCheckbookFrame)
-            DrawDialogAccountBox(dc, 0, 1, 1);
-    }
-
+class MulitDialog final : public PayListDialog {
 private:
-    void Record(Dialog& dialog)
+    void Record(Dialog& dialog) override
     {
         MultiDepositRow rows[kMultiDepositRows];
         for (int r = 0; r < kMultiDepositRows; ++r) {
@@ -91,8 +54,6 @@ private:
         RecordMultiDeposit(rows, ticks, date);
         dialog.End(1);
     }
-
-    bool ticks[kPayers] = {};
 };
 
 }  // namespace

@@ -87,45 +87,10 @@ private:
     int16_t holdNew[kPayers] = {};
 };
 
-class PayDialog final : public DialogProcedure {
-public:
-    void Init(Dialog& dialog) override
-    {
-        char today[kDatimeSize];
-        GetDatime(today);
-        today[8] = '\0';
-        DialogPaySetup(dialog, today, true, ticks);
-        char shown[kDatimeSize];
-        GetDisplayToday(shown);
-        dialog.SetText(kDateField, shown);
-    }
-
-    void Command(Dialog& dialog, int id, int notification) override
-    {
-        if (id == kDateField && notification == kTextChanged) {
-            // The pays follow the date as it is typed; a new date starts with nothing ticked.
-            char date[kDatimeSize];
-            if (GetDialogDatime(dialog, date, 0, kDateField))
-                DialogPaySetup(dialog, date, true, ticks);
-            return;
-        }
-        if (notification != kClicked || ClickPayBox(dialog, id, ticks))
-            return;
-        if (id == IDOK)
-            Record(dialog);
-        else if (id == IDCANCEL)
-            dialog.End(0);
-    }
-
-    void Paint(Dialog&, int id, DrawContext& dc) override
-    {
-        if (id == kCheckbookFrame)
-            DrawDialogAccountBox(dc, 0, 1, 1);
-    }
-
+class PayDialog final : public PayListDialog {
 private:
     // OK with nothing ticked closes all the same.
-    void Record(Dialog& dialog)
+    void Record(Dialog& dialog) override
     {
         char date[kDatimeSize];
         if (!GetDialogDatime(dialog, date, 1, kDateField))
@@ -134,8 +99,6 @@ private:
         RecordPayEntry(ticks, date);
         dialog.End(1);
     }
-
-    bool ticks[kPayers] = {};
 };
 
 }  // namespace
@@ -187,4 +150,39 @@ bool ClickPayBox(Dialog& dialog, int id, bool ticks[kPayers])
     ticks[i] = !ticks[i];
     dialog.SetChecked(id, ticks[i]);
     return true;
+}
+
+void PayListDialog::Init(Dialog& dialog)
+{
+    char today[kDatimeSize];
+    GetDatime(today);
+    today[8] = '\0';
+    DialogPaySetup(dialog, today, true, ticks);
+    char shown[kDatimeSize];
+    GetDisplayToday(shown);
+    dialog.SetText(kDateField, shown);
+}
+
+void PayListDialog::Command(Dialog& dialog, int id, int notification)
+{
+    if (id == kDateField && notification == kTextChanged) {
+        char date[kDatimeSize];
+        if (GetDialogDatime(dialog, date, 0, kDateField))
+            DialogPaySetup(dialog, date, true, ticks);
+        return;
+    }
+    // Anything else the user does shows the Checkbook afresh.
+    dialog.Invalidate(kCheckbookFrame);
+    if (notification != kClicked || ClickPayBox(dialog, id, ticks))
+        return;
+    if (id == IDOK)
+        Record(dialog);
+    else if (id == IDCANCEL)
+        dialog.End(0);
+}
+
+void PayListDialog::Paint(Dialog&, int id, DrawContext& dc)
+{
+    if (id == kCheckbookFrame)
+        DrawDialogAccountBox(dc, 0, 1, 1);
 }

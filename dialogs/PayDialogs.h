@@ -3,8 +3,7 @@
 #pragma once
 
 #include "model/Records.h"
-
-class Dialog;
+#include "platform/Dialog.h"
 
 // The pay boxes of Pay Entry and Multiple Deposit: box kFirstPayBox + i is pay source i.
 constexpr int kFirstPayBox = 1001;
@@ -27,3 +26,18 @@ void DialogPaySetup(Dialog& dialog, const char* theDatime, bool initFlag, bool t
 // A click on control id: when it is a pay box, its tick is toggled in ticks[] and on screen and
 // true is returned; any other control gives false.
 bool ClickPayBox(Dialog& dialog, int id, bool ticks[kPayers]);
+
+// What Pay Entry and Multiple Deposit share: the date field opening on today, the pay list that
+// follows the date as it is typed (a new date starts with nothing ticked), the pay boxes, the
+// Checkbook in its frame, and Cancel. OK goes to Record.
+class PayListDialog : public DialogProcedure {
+public:
+    void Init(Dialog& dialog) override;
+    void Command(Dialog& dialog, int id, int notification) override;
+    void Paint(Dialog& dialog, int id, DrawContext& dc) override;
+
+protected:
+    virtual void Record(Dialog& dialog) = 0;
+
+    bool ticks[kPayers] = {};
+};
