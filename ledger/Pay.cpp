@@ -231,6 +231,19 @@ void PayAllAccounts(int32_t amt, int payeeIndex, int amountIndex, const char* xf
     gBudgetFileChanged = 1;
 }
 
+AHistory* CreateDepositSummary(const char* text, int32_t DepositID, int32_t amount, const char* theDatime)
+{
+    AHistory* log = CreateHistoryRecord(0, 1);
+    log->LogRecord = 1;
+    log->PayFlag = 1;
+    log->PayID = DepositID;
+    log->Amt = amount;
+    log->Balance = Accounts[0][1].Balance;
+    CopyString(text, log->PayToFm);
+    CopyString(theDatime, log->Datime);
+    return log;
+}
+
 int RecordPayEntry(const bool ticked[kPayers], const char* theDatime)
 {
     int entered = 0;
@@ -242,15 +255,7 @@ int RecordPayEntry(const bool ticked[kPayers], const char* theDatime)
         const int32_t depositID = ++gBudget.UniqueID;
         PayAllAccounts(gBudget.PayAmount[i], i, pay, text, theDatime, "Pay", depositID);
 
-        // The summary entry: a log entry of the whole pay, moving no money.
-        AHistory* log = CreateHistoryRecord(0, 1);
-        log->LogRecord = 1;
-        log->PayFlag = 1;
-        log->PayID = depositID;
-        log->Amt = gBudget.PayAmount[i];
-        log->Balance = Accounts[0][1].Balance;
-        CopyString(text, log->PayToFm);
-        CopyString(theDatime, log->Datime);
+        CreateDepositSummary(text, depositID, gBudget.PayAmount[i], theDatime);
         ++entered;
     }
     gBudgetFileChanged = 1;

@@ -76,6 +76,10 @@ int PayEntryText(int i, const char* theDatime, char (&text)[128]);
 void PayAllAccounts(int32_t amt, int payeeIndex, int amountIndex, const char* xfrom, const char* xdatime,
                     const char* xfor, int32_t DepositID);
 
+// The Checkbook's summary entry of a bank deposit under DepositID: a log entry of its whole
+// amount with the Checkbook's balance, moving no money.
+AHistory* CreateDepositSummary(const char* text, int32_t DepositID, int32_t amount, const char* theDatime);
+
 // Pay Entry's OK for the date: each ticked source in use, in order, gets a new deposit number,
 // is spread by PayAllAccounts and gets its summary entry in the Checkbook. Returns the number
 // of pays entered.

@@ -259,15 +259,6 @@ int32_t RecordMultiDeposit(const MultiDepositRow (&rows)[kMultiDepositRows], con
         BalanceUnlessSavings(rec, Mi, Si);
     }
 
-    // The summary entry: the whole deposit as one log entry, moving no money.
-    AHistory* log = CreateHistoryRecord(0, 1);
-    log->LogRecord = 1;
-    log->PayFlag = 1;
-    log->MultiDeposit = 1;
-    log->Amt = static_cast<int32_t>(total);
-    log->Balance = Accounts[0][1].Balance;
-    log->PayID = depositID;
-    CopyString("Main Checkbook Deposit", log->PayToFm);
-    CopyString(theDatime, log->Datime);
+    CreateDepositSummary("Main Checkbook Deposit", depositID, static_cast<int32_t>(total), theDatime)->MultiDeposit = 1;
     return depositID;
 }
