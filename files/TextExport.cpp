@@ -6,8 +6,7 @@
 #include "model/Messages.h"
 #include "model/Money.h"
 
-#include <cstdio>
-#include <memory>
+#include <QFile>
 
 namespace {
 
@@ -47,10 +46,6 @@ struct ExportSettings {
     bool transfers = true;
 };
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
 int WriteSlotHistory(int Mi, int Si, ExportSettings settings)
 {
     const std::string offered = RecordText(Accounts[Mi][Si].Name) + std::to_string(Mi) + std::to_string(Si);
@@ -58,8 +53,8 @@ int WriteSlotHistory(int Mi, int Si, ExportSettings settings)
     char titleName[kPathSize] = {};
     if (!BudgetTextFileSaveDlg(offered.c_str(), fileName, titleName))
         return 0;
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fileName, "wb"));
-    if (!file) {
+    QFile file(QString::fromLocal8Bit(fileName));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         HandleFileError("Unable to create text file.");
         return 0;
     }
@@ -69,12 +64,12 @@ int WriteSlotHistory(int Mi, int Si, ExportSettings settings)
         if (rec->TransferFlag && !settings.transfers)
             continue;
         const std::string line = FormatHistoryTextRecord(*rec);
-        if (std::fwrite(line.data(), 1, line.size(), file.get()) != line.size()) {
+        if (file.write(line.data(), static_cast<qint64>(line.size())) != static_cast<qint64>(line.size())) {
             HandleFileError("Unable to write history data.");
             return 0;
         }
     }
-    if (std::fflush(file.get()) != 0) {
+    if (!file.flush()) {
         HandleFileError("Unable to write history data.");
         return 0;
     }
@@ -85,13 +80,10 @@ int WriteSlotHistory(int Mi, int Si, ExportSettings settings)
 
 std::string FormatHistoryTextRecord(const AHistory& rec)
 {
-    std::string line;
-    if (rec.LogRecord) {
-        line = DisplayDate(rec.Datime) + kTab + " Pay " + kTab + RecordText(rec.PayToFm) + kLineEnd;
-        return line;
-    }
+    if (rec.LogRecord)
+        return DisplayDate(rec.Datime) + kTab + " Pay " + kTab + RecordText(rec.PayToFm) + kLineEnd;
     const ARecord& slot = Accounts[rec.Mi][rec.Si];
-    line = RecordText(slot.Name) + kTab + DisplayDate(rec.Datime) + kTab + KindText(rec) + kTab;
+    std::string line = RecordText(slot.Name) + kTab + DisplayDate(rec.Datime) + kTab + KindText(rec) + kTab;
     line += rec.TransferFlag ? RecordText(rec.AccountName) : RecordText(rec.PayToFm);
     line += kTab + MoneyText(rec.Amt) + kTab + RecordText(rec.For);
     const bool check = rec.TypeFlag && !rec.TransferFlag && !rec.PayFlag && rec.ATM != 1 && rec.ATM != 255;
