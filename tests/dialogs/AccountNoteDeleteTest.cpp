@@ -1,70 +1,39 @@
 // Notes and Delete Account driven by scripts: what each button of Notes leaves, and a deletion
 // that waits for its history file and then puts the account's windows away.
-#include "support/BudgetFixture.h"
+#include "support/WindowFixture.h"
 
-#include "app/Startup.h"
 #include "dialogs/NoteDialogs.h"
 #include "history/HistoryWindow.h"
-#include "ledger/Recording.h"
 #include "model/Globals.h"
-#include "model/Initialize.h"
 #include "model/Money.h"
-#include "platform/Dialog.h"
 #include "shell/SubWindow.h"
 
 #include <QFile>
 #include <QPointer>
 #include <QTemporaryDir>
 
-#include <functional>
-#include <optional>
-#include <string>
-#include <utility>
-
 namespace {
 
-using Script = std::function<void(ScriptedDialog&)>;
-
 // Car with the sub accounts Gas (50.00 in three deposits) and Tires.
-class AccountNoteDeleteTest : public BudgetFixture {
+class AccountNoteDeleteTest : public ProgramFixture {
 protected:
     void SetUp() override
     {
-        BudgetFixture::SetUp();
-        program.emplace(CreateProgram());
-        SetHost(&host);
-        NewBudget();
-        const int32_t none[kPayers][kPaysPerMonth] = {};
+        ProgramFixture::SetUp();
         for (const auto& [Si, name] : {std::pair{0, "Car"}, {1, "Gas"}, {2, "Tires"}})
-            RecordAccountSetup(1, Si, name, false, none);
+            RecordTestAccount(1, Si, name);
         for (const int32_t amount : {2000, 2000, 1000})
             RecordDeposit(1, 1, amount, "Job", "11/01/26", "", false);
     }
-    void TearDown() override
-    {
-        program.reset();
-        BudgetFixture::TearDown();
-    }
 
-    std::optional<Program> program;
-    Script script;
-    ScopedDialogRunner runner{[this](const std::string& name, DialogProcedure& procedure) {
-        ScriptedDialog dialog;
-        dialog.Run(name, procedure);
-        script(dialog);
-        EXPECT_TRUE(dialog.IsEnded()) << name << " left open";
-        return dialog.Result();
-    }};
+    DialogScripts dialogs;
 };
 
 TEST_F(AccountNoteDeleteTest, NotesKeepTheTypedTextCutDeleteEmptiesCancelKeeps)
 {
     const std::string longNote(300, 'n');
-    const struct {
-        std::string typed;
-        int button;  // OK 1001, Delete 1002, Cancel 2
-        std::string note;
-    } cases[] = {
+    // The buttons: OK 1001, Delete 1002, Cancel 2.
+    const struct { std::string typed; int button; std::string note; } cases[] = {
         {"Call the bank\nabout fees", 1001, "Call the bank\r\nabout fees"},
         {longNote, 1001, longNote.substr(0, 252)},
         {"typed", 1002, ""},
@@ -72,12 +41,12 @@ TEST_F(AccountNoteDeleteTest, NotesKeepTheTypedTextCutDeleteEmptiesCancelKeeps)
     };
     for (const auto& c : cases) {
         CopyString("Old note", Accounts[1][1].Note);
-        script = [&](ScriptedDialog& d) {
+        dialogs.Scripts.push_back([&](ScriptedDialog& d) {
             EXPECT_EQ(d.Text(1003), "Old note");
             d.Type(1003, c.typed);
             d.PressEnter();  // a new line in the note, not OK
             d.Click(c.button);
-        };
+        });
         BudgetNote(1, 1, 0);
         EXPECT_EQ(RecordText(Accounts[1][1].Note), c.note) << c.typed;
     }
@@ -91,22 +60,22 @@ TEST_F(AccountNoteDeleteTest, DeletionWaitsForItsHistoryFileAndPutsTheWindowsAwa
     const QPointer<QWidget> history = static_cast<QWidget*>(MemoryAccounts[1][1].HistoryWindow);
     ASSERT_TRUE(subWindow && history);
 
-    // Tires has no records, so no file; Gas is still there, and so is the window.
-    script = [](ScriptedDialog& d) { d.Click(IDOK); };
-    ASSERT_EQ(DeleteAccountDialog(1, 2, 0), 1);
-    EXPECT_TRUE(subWindow->isVisible());
-
     QTemporaryDir dir;
     const std::string file = dir.filePath("gas.txt").toStdString();
     const int32_t available = Accounts[0][0].Balance;
-    script = [&](ScriptedDialog& d) {
-        EXPECT_EQ(d.Text(1011) + " " + d.Text(1003) + " " + d.Text(1006), "Gas $50.00 3");
-        d.Click(IDOK);  // the file chooser is cancelled
-        ASSERT_FALSE(d.IsEnded());
-        EXPECT_TRUE(Accounts[1][1].Valid);
-        host.SavePaths.push_back(file);
-        d.Click(IDOK);
-    };
+    dialogs.Scripts = {[](ScriptedDialog& d) { d.Click(IDOK); },
+                       [&](ScriptedDialog& d) {
+                           EXPECT_EQ(d.Text(1011) + " " + d.Text(1003) + " " + d.Text(1006), "Gas $50.00 3");
+                           d.Click(IDOK);  // the file chooser is cancelled
+                           ASSERT_FALSE(d.IsEnded());
+                           EXPECT_TRUE(Accounts[1][1].Valid);
+                           windows.SavePaths.push_back(file);
+                           d.Click(IDOK);
+                       }};
+    // Tires has no records, so no file; Gas is still there, and so is the window.
+    ASSERT_EQ(DeleteAccountDialog(1, 2, 0), 1);
+    EXPECT_TRUE(subWindow->isVisible());
+
     EXPECT_EQ(DeleteAccountDialog(1, 1, 0), 1);
     EXPECT_FALSE(Accounts[1][1].Valid);
     EXPECT_EQ(Accounts[0][0].Balance, available + 5000);

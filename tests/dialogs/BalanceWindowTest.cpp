@@ -1,66 +1,34 @@
 // The balance window: the statement field, ticking lines, the indicator, ticks kept through
 // closing and saving, the panes after an undo, the keyboard, and a picture of the window.
-#include "support/BudgetFixture.h"
+#include "support/WindowFixture.h"
 
-#include "app/Startup.h"
 #include "files/BudgetImage.h"
 #include "history/HistoryList.h"
 #include "history/HistoryWindow.h"
 #include "ledger/Balance.h"
 #include "ledger/Budget.h"
-#include "ledger/Recording.h"
 #include "model/Globals.h"
-#include "model/Initialize.h"
-#include "platform/Dialog.h"
-#include "platform/DrawContext.h"
 #include "platform/Pictures.h"
 #include "shell/BalanceWindow.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
-
-#include <optional>
 
 namespace {
 
-using Drawn = std::vector<DrawContext::DrawnText>;
 using Texts = std::vector<std::string>;
 
-// Passes the engine's repaint requests on to the program's windows, as the desktop host does.
-class WindowHost : public ScriptedHost {
-public:
-    void InvalidateAccount(int Mi, int Si) override
-    {
-        ScriptedHost::InvalidateAccount(Mi, Si);
-        Windows->InvalidateAccount(Mi, Si);
-    }
-    QtHost* Windows = nullptr;
-};
-
-class BalanceWindowTest : public BudgetFixture {
+class BalanceWindowTest : public ProgramFixture {
 protected:
     void SetUp() override
     {
-        BudgetFixture::SetUp();
-        program.emplace(CreateProgram());
-        windows.Windows = program->Host.get();
-        SetHost(&windows);
-        NewBudget();
-        const int32_t none[kPayers][kPaysPerMonth] = {};
-        RecordAccountSetup(1, 0, "Groceries", false, none);
+        ProgramFixture::SetUp();
+        RecordTestAccount(1, 0, "Groceries");
         // A deposit of 1,000.00 and a check of 30.00 outstanding, the Checkbook at 970.00: while
         // nothing is ticked the difference is the statement balance itself.
         RecordDeposit(1, 0, 100000, "Main Job", "11/01/26", "Pay", false);
         Check(3000, 1001);
-        windows.Messages.clear();
-    }
-    void TearDown() override
-    {
-        program.reset();
-        BudgetFixture::TearDown();
     }
 
     static void Check(int32_t amount, uint32_t number, const char* date = "11/05/26", bool debit = false)
@@ -78,13 +46,7 @@ protected:
     ListPane* CheckPane() const { return program->Others.CheckList; }
     ListPane* DepositPane() const { return program->Others.DepositList; }
 
-    static void Press(QWidget* widget, int x, int y, Qt::MouseButton button = Qt::LeftButton,
-                      Qt::KeyboardModifiers keys = {}, QEvent::Type type = QEvent::MouseButtonPress)
-    {
-        QMouseEvent event(type, QPointF(x, y), widget->mapToGlobal(QPointF(x, y)), button, button, keys);
-        QCoreApplication::sendEvent(widget, &event);
-    }
-    static void PressLine(QWidget* pane, int line) { Press(pane, 100, line * gCYChar + gCYChar / 2); }
+    static void PressLine(QWidget* pane, int line) { Press(pane, {100, line * gCYChar + gCYChar / 2}); }
     static void Key(QWidget* widget, int key, const QString& text = {})
     {
         QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
@@ -99,22 +61,16 @@ protected:
             Key(Statement(), 0, QString(QChar(c)));
     }
 
-    // Paints into an image, recording the texts.
-    template <typename Paint>
-    static QImage Render(Drawn& texts, Paint paint)
+    // Paints the window into an image, recording the texts.
+    static QImage PaintWindow(Drawn& texts)
     {
-        QImage image(400, 416, QImage::Format_RGB32);
-        QPainter painter(&image);
-        DrawContext dc(painter);
-        dc.Record(&texts);
-        paint(dc);
-        return image;
+        return Render(QSize(400, 416), texts, [](DrawContext& dc) { PaintBalanceWindow(dc); });
     }
     // The texts the window shows with their top at y.
     static Texts WindowTextsAt(int y)
     {
         Drawn drawn;
-        Render(drawn, [](DrawContext& dc) { PaintBalanceWindow(dc); });
+        PaintWindow(drawn);
         Texts out;
         for (const auto& t : drawn)
             if (t.Y == y)
@@ -122,8 +78,6 @@ protected:
         return out;
     }
 
-    std::optional<Program> program;
-    WindowHost windows;
 };
 
 TEST_F(BalanceWindowTest, OpeningFocusesTheStatementAndTypingReadsItKeyByKey)
@@ -132,7 +86,6 @@ TEST_F(BalanceWindowTest, OpeningFocusesTheStatementAndTypingReadsItKeyByKey)
     gBudget.StatementBalance = 123456;
     gBudgetFileChanged = 0;
     HandleBalanceWindow();
-    EXPECT_TRUE(Window()->isVisible());
     EXPECT_EQ(Statement()->selectedText(), "$1,234.56");
     EXPECT_EQ(gBudget.StatementBalance, 123456);
     EXPECT_EQ(gBudgetFileChanged, 1);
@@ -140,12 +93,9 @@ TEST_F(BalanceWindowTest, OpeningFocusesTheStatementAndTypingReadsItKeyByKey)
     EXPECT_EQ(DepositPane()->ScrollBar()->maximum(), 0);  // one line: the bar stays, disabled
     EXPECT_FALSE(DepositPane()->ScrollBar()->isEnabled());
 
-    // A key that makes the text invalid, or negative, changes nothing; a valid text counts at once.
-    const struct {
-        const char* typed;
-        bool negativeAllowed;
-        int32_t statement;  // from 50.00
-    } cases[] = {
+    // From 50.00, a key that makes the text invalid, or negative, changes nothing; a valid text
+    // counts at once.
+    const struct { const char* typed; bool negativeAllowed; int32_t statement; } cases[] = {
         {"1,234.50", false, 123450}, {"$7", false, 700},      {"abc", false, 5000},
         {"12a", false, 1200},        {"-12.00", false, 5000}, {"-12.00", true, 5000},
         {"1.234", false, 123},       {"", false, 5000},       {"0", false, 0},
@@ -184,7 +134,7 @@ TEST_F(BalanceWindowTest, ClicksTickLinesOfTheShownPageAndTheTotalsFollow)
     gBudgetFileChanged = 0;
     PressLine(CheckPane(), 0);  // the fifth check, 1005
     PressLine(DepositPane(), 0);
-    Press(DepositPane(), 100, 2, Qt::LeftButton, {}, QEvent::MouseButtonDblClick);  // does nothing
+    Press(DepositPane(), {100, 2}, Qt::LeftButton, {}, QEvent::MouseButtonDblClick);  // does nothing
     PressLine(DepositPane(), 1);                                                   // no line there
     EXPECT_EQ(gBudgetFileChanged, 1);
     std::vector<int32_t> ticked;
@@ -213,7 +163,7 @@ TEST_F(BalanceWindowTest, ARightClickShowsTheTransactionOrForAPayDepositItsLogEn
     }};
     HandleBalanceWindow();
     for (int line : {0, 1})
-        Press(DepositPane(), 100, line * gCYChar + 2, Qt::RightButton);
+        Press(DepositPane(), {100, line * gCYChar + 2}, Qt::RightButton);
     EXPECT_EQ(shown, (std::vector<AHistory*>{gBalanceDAnchor->HistoryRec, log}));
     EXPECT_EQ(gBalanceDAnchor->BChecked, 0);
 }
@@ -222,15 +172,9 @@ TEST_F(BalanceWindowTest, TheIndicatorBalancesWithoutADifferenceOrWhenForced)
 {
     const Qt::KeyboardModifiers both = Qt::ControlModifier | Qt::ShiftModifier;
     const std::string under = "Your checkbook is under by: $5.00\r\rCheck for entry errors.";
-    const struct {
-        int32_t difference;  // = the statement balance
-        Qt::MouseButton button;
-        Qt::KeyboardModifiers keys;
-        int x;
-        bool balanced;
-        int picture;
-        std::string message;
-    } cases[] = {
+    // The difference is the statement balance.
+    const struct { int32_t difference; Qt::MouseButton button; Qt::KeyboardModifiers keys; int x; bool balanced;
+                   int picture; std::string message; } cases[] = {
         {0, Qt::LeftButton, {}, 190, true, kBlevel, ""},
         {0, Qt::RightButton, {}, 190, true, kBlevel, ""},
         {0, Qt::LeftButton, {}, 175, false, kBlevel, ""},  // beside the indicator
@@ -248,12 +192,12 @@ TEST_F(BalanceWindowTest, TheIndicatorBalancesWithoutADifferenceOrWhenForced)
         HandleBalanceWindow();
         gBudget.StatementBalance = c.difference;
         Drawn texts;
-        const QImage image = Render(texts, [](DrawContext& dc) { PaintBalanceWindow(dc); });
+        const QImage image = PaintWindow(texts);
         EXPECT_EQ(image.copy(kIndicatorArea.left, kIndicatorArea.top, 32, 32),
                   Picture(c.picture).toImage().convertToFormat(QImage::Format_RGB32));
         const int32_t available = Accounts[0][0].Balance;
 
-        Press(Window(), c.x, 20, c.button, c.keys);
+        Press(Window(), {c.x, 20}, c.button, c.keys);
         EXPECT_EQ(Window()->isVisible(), !c.balanced);
         EXPECT_EQ(windows.Messages.empty() ? "" : windows.Messages[0].Text + " / " + windows.Messages[0].Title,
                   c.message.empty() ? "" : c.message + " / Balance Error");
@@ -272,7 +216,6 @@ TEST_F(BalanceWindowTest, TicksStayWhenTheWindowClosesAndAreSavedWithTheBudget)
     PressLine(CheckPane(), 1);
     PressLine(DepositPane(), 0);
     Window()->close();
-    EXPECT_FALSE(Window()->isVisible());
     HandleBalanceWindow();
 
     MemoryWriter file;
@@ -292,13 +235,13 @@ TEST_F(BalanceWindowTest, AnUndoneCheckLeavesTheCheckPane)
     EXPECT_EQ(CheckPane()->ScrollBar()->maximum(), 1);
     // The newest check, 1017, selected in the history window and undone from its toolbar.
     DisplayHistory(1, 0);
-    Press(static_cast<QWidget*>(MemoryAccounts[1][0].HistoryListWindow), 200, gCYListChar / 2);
-    Press(static_cast<QWidget*>(MemoryAccounts[1][0].HistoryWindow), kHistoryButtons[5].X + 4,
-          kHistoryButtons[5].Y + 4);
+    Press(static_cast<QWidget*>(MemoryAccounts[1][0].HistoryListWindow), {200, gCYListChar / 2});
+    Press(static_cast<QWidget*>(MemoryAccounts[1][0].HistoryWindow),
+          {kHistoryButtons[5].X + 4, kHistoryButtons[5].Y + 4});
     ASSERT_TRUE(MemoryAccounts[1][0].HistoryRec->UnDone) << windows.AllMessages();
     EXPECT_EQ(CheckPane()->ScrollBar()->maximum(), 0);
     Drawn texts;
-    Render(texts, [](DrawContext& dc) { PaintCheckWindow(dc, 0, kBalancePage); });
+    Render(QSize(400, 416), texts, [](DrawContext& dc) { PaintCheckWindow(dc, 0, kBalancePage); });
     ASSERT_EQ(texts.size(), 16u * 3);  // date, number and amount of checks 1001 to 1016
     EXPECT_EQ(texts[46].Text, "1016");
 }
@@ -314,9 +257,7 @@ TEST_F(BalanceWindowTest, ScreenshotWithOutstandingItems)
     for (int line : {0, 3})
         PressLine(CheckPane(), line);
     PressLine(DepositPane(), 0);
-    const QString shots = QCoreApplication::applicationDirPath() + "/screenshots";
-    QDir().mkpath(shots);
-    EXPECT_TRUE(Window()->grab().save(shots + "/balance-window.png"));
+    EXPECT_TRUE(SaveScreenshot(*Window(), "balance-window.png"));
     EXPECT_TRUE(windows.Messages.empty()) << windows.AllMessages();
 }
 

@@ -1,18 +1,12 @@
 // Transaction Details and the Editor driven by scripts: what they show and offer for each kind of
 // record, and what the editor stores.
-#include "support/BudgetFixture.h"
+#include "support/WindowFixture.h"
 
 #include "dialogs/TransactionDialogs.h"
 #include "ledger/Balance.h"
 #include "ledger/Budget.h"
-#include "ledger/Recording.h"
 #include "ledger/Undo.h"
 #include "model/Globals.h"
-#include "platform/Dialog.h"
-
-#include <QWidget>
-
-#include <functional>
 
 namespace {
 
@@ -23,32 +17,22 @@ AHistory* WriteCheck(int Mi, const char* payee, bool debit = false)
 }
 
 // Rent 800.00, Gas 50.00 and the savings account Savings 1,000.00; the next check number is 1001.
-// Every dialog that opens runs `script`, which must end it.
 class EditorTest : public BudgetFixture {
 protected:
     void SetUp() override
     {
         BudgetFixture::SetUp();
-        const int32_t none[kPayers][kPaysPerMonth] = {};
         const char* names[] = {"", "Rent", "Gas", "Savings"};
         const int32_t amounts[] = {0, 80000, 5000, 100000};
         for (int Mi = 1; Mi <= 3; ++Mi) {
-            RecordAccountSetup(Mi, 0, names[Mi], Mi == 3, none);
+            RecordTestAccount(Mi, 0, names[Mi], Mi == 3);
             RecordDeposit(Mi, 0, amounts[Mi], "Employer", "11/01/26", "", false);
         }
         gBudget.HighestIdent = 1001;
-        host.Messages.clear();
     }
 
     QWidget window;  // the history window the editor belongs to
-    std::function<void(ScriptedDialog&)> script;
-    ScopedDialogRunner runner{[this](const std::string& name, DialogProcedure& procedure) {
-        ScriptedDialog dialog;
-        dialog.Run(name, procedure);
-        script(dialog);
-        EXPECT_TRUE(dialog.IsEnded()) << name << " left open";
-        return dialog.Result();
-    }};
+    DialogScripts dialogs;
 };
 
 TEST_F(EditorTest, DetailsAndTheEditorShowWhatKindOfTransactionARecordIs)
@@ -87,23 +71,24 @@ TEST_F(EditorTest, DetailsAndTheEditorShowWhatKindOfTransactionARecordIs)
     for (const auto& c : cases) {
         AHistory* h = c.make();
         std::string details, offered;
-        script = [&](ScriptedDialog& d) {
-            details = d.Text(1003) + " " + d.Text(1004) + " " + d.Text(1010) + " " + d.Text(1007) +
-                      (d.Text(1007).empty() ? "" : " ") + d.Text(1008) + " ";
-            for (int id = 1012; id <= 1019; ++id) {
-                d.Click(id);  // shown only: a click changes nothing
-                details += d.Checked(id) ? std::string(1, "CDTXAPBU"[id - 1012]) : "";
-            }
-            d.Click(IDOK);
-        };
+        dialogs.Scripts = {[&](ScriptedDialog& d) {
+                               details = d.Text(1003) + " " + d.Text(1004) + " " + d.Text(1010) + " " +
+                                         d.Text(1007) + (d.Text(1007).empty() ? "" : " ") + d.Text(1008) + " ";
+                               for (int id = 1012; id <= 1019; ++id) {
+                                   d.Click(id);  // shown only: a click changes nothing
+                                   details += d.Checked(id) ? std::string(1, "CDTXAPBU"[id - 1012]) : "";
+                               }
+                               d.Click(IDOK);
+                           },
+                           [&](ScriptedDialog& d) {
+                               for (const auto& [id, letter] :
+                                    {std::pair{1001, 'P'}, {1004, 'F'}, {1005, 'M'}, {1006, 'N'}, {1008, 'T'}})
+                                   offered += d.Visible(id) ? std::string(1, letter) : "";
+                               d.Click(IDCANCEL);
+                           }};
+        host.Messages.clear();
         HandleTransactionDisplay(h);
         EXPECT_EQ(details, c.details);
-        host.Messages.clear();
-        script = [&](ScriptedDialog& d) {
-            for (const auto& [id, letter] : {std::pair{1001, 'P'}, {1004, 'F'}, {1005, 'M'}, {1006, 'N'}, {1008, 'T'}})
-                offered += d.Visible(id) ? std::string(1, letter) : "";
-            d.Click(IDCANCEL);
-        };
         BudgetEdit(h, &window);
         EXPECT_EQ(host.Messages.empty() ? offered : "refused", c.offered) << c.details;
         EXPECT_EQ(gHPtr, nullptr);
@@ -121,7 +106,7 @@ TEST_F(EditorTest, OkStoresTheEditWithTheBalancesFollowingOrNothingOnAFault)
     const auto shown = [check] {
         return std::string(check->Datime, 8) + " " + check->PayToFm + " " + std::to_string(check->Amt);
     };
-    script = [&](ScriptedDialog& d) {
+    dialogs.Scripts.push_back([&](ScriptedDialog& d) {
         EXPECT_EQ(d.Text(1007) + " " + d.Text(1003) + " " + d.Text(1006), "11/05/26 $50.00 1001");
         for (const auto& [id, text] : {std::pair{1003, "80"}, {1007, "11/9"}, {1001, "Owner"}, {1006, "12x"}})
             d.Type(id, text);
@@ -132,7 +117,7 @@ TEST_F(EditorTest, OkStoresTheEditWithTheBalancesFollowingOrNothingOnAFault)
         d.Type(1006, "1500");
         d.Click(1008);
         d.Click(IDOK);
-    };
+    });
     BudgetEdit(check, &window);
     EXPECT_EQ(shown(), "11/09/26 Owner 8000");
     EXPECT_EQ(std::vector({Accounts[1][0].Balance, Accounts[0][1].Balance, later->Balance}),

@@ -2,20 +2,14 @@
 // Check, the Available Transfer a check may need, deposits, transfers, and that a dialog leaves
 // the same records as the command line.
 #include "cli/CliFixture.h"
-#include "support/BudgetFixture.h"
 #include "support/SampleBudget.h"
+#include "support/WindowFixture.h"
 
-#include "app/Startup.h"
 #include "dialogs/EntryDialogs.h"
 #include "files/BudgetFile.h"
-#include "ledger/Recording.h"
 #include "model/Globals.h"
-#include "platform/Dialog.h"
 
 #include <QFile>
-
-#include <deque>
-#include <functional>
 
 namespace {
 
@@ -27,31 +21,6 @@ public:
         OfferedTransfers.push_back(amount);
         return HandleTransfer(0, 0, Mi, Si, 1, amount);
     }
-};
-
-using Script = std::function<void(ScriptedDialog&)>;
-
-// Runs each dialog that opens with the next script in line; a script must end its dialog.
-class DialogScripts {
-public:
-    std::deque<Script> Scripts;
-    std::vector<std::string> Opened;
-
-private:
-    ScopedDialogRunner runner{[this](const std::string& name, DialogProcedure& procedure) {
-        Opened.push_back(name);
-        if (Scripts.empty()) {
-            ADD_FAILURE() << name << " opened without a script";
-            return 0;
-        }
-        const Script script = Scripts.front();
-        Scripts.pop_front();
-        ScriptedDialog dialog;
-        dialog.Run(name, procedure);
-        script(dialog);
-        EXPECT_TRUE(dialog.IsEnded()) << name << " left open";
-        return dialog.Result();
-    }};
 };
 
 // Types the fields, clicks the boxes, then OK.
@@ -104,27 +73,17 @@ protected:
 
 TEST_F(EntryDialogTest, DatesAreCompletedAndAmountsCheckedAsTyped)
 {
-    const struct {
-        int order;  // gIntRec.Flag1
-        char separator;
-        const char* amount;
-        const char* date;    // null: the date the dialog shows
-        const char* result;  // the stored date recorded, or the title of the message
-        int focus;           // the faulty field, or 0 when recorded
-    } cases[] = {
+    // The date order and separator, the amount and the date typed (null: the date the dialog
+    // shows), and the stored date recorded or the message's title with the faulty field.
+    const struct { int order; char separator; const char *amount, *date, *result; int focus; } cases[] = {
         {0, '/', "12.34", "7", "12/07/26", 0},
-        {0, '/', "1", "123", "12/12/26", 0},
-        {0, '/', "1", "1/5/25", "01/05/25", 0},
-        {kIntDayMonthYear, '/', "1", "5/4", "04/05/26", 0},
-        {kIntYearMonthDay, '/', "1", "01/12/25", "12/25/01", 0},
-        {0, '.', "1", nullptr, "12/05/26", 0},
-        {0, '.', "1", "3.7", "03/07/26", 0},
         {0, '/', "1000000.00", nullptr, "12/05/26", 0},
+        {0, '.', "1", nullptr, "12/05/26", 0},  // the shown date reads back in every form
+        {kIntDayMonthYear, '/', "1", nullptr, "12/05/26", 0},
+        {kIntYearMonthDay, '/', "1", nullptr, "12/05/26", 0},
         {0, '/', "1", "2/30", "Date Conversion Error", 1007},
-        {0, '/', "1", "1/5/2025", "Date Conversion Error", 1007},
         {0, '/', "1000000.01", nullptr, "Range Error", 1003},
         {0, '/', "0", nullptr, "Range Error", 1003},
-        {0, '/', "", nullptr, "Range Error", 1003},
         {0, '/', "-5.00", "2/30", "Money Conversion Error", 1003},  // the amount is read first
     };
     for (const auto& c : cases) {
@@ -153,16 +112,12 @@ TEST_F(EntryDialogTest, DatesAreCompletedAndAmountsCheckedAsTyped)
             EXPECT_EQ(std::string(rec->Datime, 8), c.result) << row;
         }
     }
-    EXPECT_EQ(Newest(1, 0), nullptr);
 }
 
 // A 50.00 check on Rent holding 30.00 asks for 20.00 from Available.
 TEST_F(EntryDialogTest, ACheckLackingMoneyOffersTheAvailableTransfer)
 {
-    const struct {
-        Script answer;
-        int32_t rent, available;
-    } cases[] = {
+    const struct { Script answer; int32_t rent, available; } cases[] = {
         {[](ScriptedDialog& d) { d.Click(IDOK); }, 0, 8000},
         {[](ScriptedDialog& d) { d.Type(1003, "10.00"); d.Click(IDOK); }, -1000, 9000},
         {[](ScriptedDialog& d) { d.Click(1031); }, -2000, 10000},  // Cancel Available Transfer Only
@@ -199,14 +154,9 @@ TEST_F(EntryDialogTest, WriteCheckShowsItsFaceAndRepeatsTheNewestMatchingRecord)
     RecordTransfer(1, 0, 2, 1, 100, "11/23/26", "Fuel");
     RecordCheck(3, 0, CheckEntry{300, "11/24/26", "Bank", "", "", 0});
     gBudget.HighestIdent = -2;  // shown as the unsigned number it is stored as
+    // The number is null where it is hidden.
     const struct {
-        bool debit;
-        int Mi;
-        AHistory* repeat;
-        const char* payee;
-        const char* amount;
-        const char* number;  // null: hidden
-        bool taxAndRemind;
+        bool debit; int Mi; AHistory* repeat; const char *payee, *amount, *number; bool taxAndRemind;
     } cases[] = {
         {false, 1, nullptr, "Landlord", "$12.00", "4294967294", true},
         {true, 1, nullptr, "Card shop", "$5.00", nullptr, false},
@@ -264,7 +214,6 @@ TEST_F(EntryDialogTest, OkTellsTheFirstFaultAndRecordsOnlyWhenAllIsValid)
     EXPECT_EQ(std::string(Newest(1, 0)->PayToFm), std::string(63, 'p'));
     EXPECT_EQ(dialogs.Messages.size(), 6u) << dialogs.AllMessages();
     EXPECT_EQ(gBudget.HighestIdent, 1001);
-
 }
 
 TEST_F(EntryDialogTest, DepositsAndUserTransfersRepeatTheirLastRecords)
@@ -339,11 +288,7 @@ protected:
 TEST_F(EntryDialogCliTest, DialogsAndTheCommandLineLeaveTheSameRecords)
 {
     const std::string payee(70, 'p');
-    const struct {
-        std::vector<std::string> args;
-        std::function<void()> open;
-        std::vector<Script> scripts;
-    } cases[] = {
+    const struct { std::vector<std::string> args; std::function<void()> open; std::vector<Script> scripts; } cases[] = {
         {{"check", "Rent", "125.50", "--to", payee, "--for", "Dec", "--memo", "Flat 4", "--tax", "--date", "12/1"},
          [] { HandleCheck(1, 0, nullptr); },
          {Fill({{1002, payee}, {1003, "125.50"}, {1004, "Dec"}, {1005, "Flat 4"}, {1007, "12/1"}}, {1008})}},

@@ -1,82 +1,42 @@
 // The sub-account window: what its boxes show, clicks and drags on them, and its place kept
 // between openings.
-#include "support/BudgetFixture.h"
+#include "support/WindowFixture.h"
 
-#include "app/Startup.h"
 #include "ledger/Budget.h"
-#include "ledger/Recording.h"
-#include "model/Initialize.h"
-#include "model/Money.h"
 #include "model/Globals.h"
-#include "platform/Dialog.h"
-#include "platform/DrawContext.h"
+#include "model/Money.h"
 #include "shell/MainPaint.h"
 #include "shell/MainWindow.h"
 #include "shell/SubWindow.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QMouseEvent>
-
-#include <optional>
 #include <tuple>
 
 namespace {
 
-class WindowHost : public ScriptedHost {
-public:
-    void InvalidateAccount(int Mi, int Si) override
-    {
-        ScriptedHost::InvalidateAccount(Mi, Si);
-        Windows->InvalidateAccount(Mi, Si);
-    }
-    QtHost* Windows = nullptr;
-};
-
-constexpr Qt::KeyboardModifiers kBoth = Qt::ControlModifier | Qt::ShiftModifier;
-
-class SubWindowTest : public BudgetFixture {
+class SubWindowTest : public ProgramFixture {
 protected:
     void SetUp() override
     {
-        BudgetFixture::SetUp();
-        program.emplace(CreateProgram());
-        windows.Windows = program->Host.get();
-        SetHost(&windows);
-        NewBudget();
-        const int32_t none[kPayers][kPaysPerMonth] = {};
-        RecordAccountSetup(1, 0, "Groceries", false, none);
+        ProgramFixture::SetUp();
+        RecordTestAccount(1, 0, "Groceries");
         // "Home": Household with Rent and Power below it.
         for (const auto& [Si, name, amount] : {std::tuple{0, "Household", 1500}, {1, "Rent", 90000}, {2, "Power", 4250}}) {
-            RecordAccountSetup(2, Si, name, false, none);
+            RecordTestAccount(2, Si, name);
             RecordDeposit(2, Si, amount, "Job", "11/01/26", "", false);
         }
         CopyString("Home", Accounts[2][0].SubName);
-        windows.Messages.clear();
-    }
-    void TearDown() override
-    {
-        program.reset();
-        BudgetFixture::TearDown();
     }
 
     static QWidget* Window(int Mi) { return static_cast<QWidget*>(MemoryAccounts[Mi][0].SubAccountWindow); }
     // The middle of box Si of the window.
     static QPoint Box(int Si) { return {FindSubAccountHCoordinate(Si) + 62, FindSubAccountVCoordinate(Si) + 20}; }
 
-    static void Send(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton,
-                     Qt::KeyboardModifiers keys = {})
-    {
-        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-        QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)), button, held, keys);
-        QCoreApplication::sendEvent(widget, &event);
-    }
     // Press on `from` in `source`, move over `to` and let go there, as seen by `source`.
     static void Drag(QWidget* source, QPoint from, QPoint to, Qt::KeyboardModifiers keys = {})
     {
-        Send(source, QEvent::MouseButtonPress, from, Qt::LeftButton, keys);
-        Send(source, QEvent::MouseMove, from + QPoint(3, 3), Qt::LeftButton, keys);
-        Send(source, QEvent::MouseButtonRelease, to, Qt::LeftButton, keys);
+        Press(source, from, Qt::LeftButton, keys);
+        Press(source, from + QPoint(3, 3), Qt::LeftButton, keys, QEvent::MouseMove);
+        Press(source, to, Qt::LeftButton, keys, QEvent::MouseButtonRelease);
     }
 
     // Every dialog run, by template and the slots it works on; each is cancelled.
@@ -88,24 +48,15 @@ protected:
         dialogs.push_back(run);
         return 0;
     }};
-    std::optional<Program> program;
-    WindowHost windows;
 };
 
 TEST_F(SubWindowTest, EveryBoxShowsItsOwnSlot)
 {
-    QImage image(kSubWindowWidth, kSubWindowHeight, QImage::Format_RGB32);
-    QPainter painter(&image);
-    DrawContext dc(painter);
-    std::vector<DrawContext::DrawnText> drawn;
-    dc.Record(&drawn);
-    PaintSubWindow(dc, 2);
+    Drawn drawn;
+    Render(QSize(kSubWindowWidth, kSubWindowHeight), drawn, [](DrawContext& dc) { PaintSubWindow(dc, 2); });
     // The main slot shows its own name and balance, not the category and the row's sum.
-    const struct {
-        int Si;
-        const char* name;
-        const char* amount;
-    } boxes[] = {{0, "Household", "$15.00"}, {1, "Rent", "$900.00"}, {2, "Power", "$42.50"}};
+    const struct { int Si; const char* name; const char* amount; } boxes[] = {
+        {0, "Household", "$15.00"}, {1, "Rent", "$900.00"}, {2, "Power", "$42.50"}};
     ASSERT_EQ(drawn.size(), 2 * std::size(boxes));
     for (const auto& box : boxes) {
         const int x = FindSubAccountHCoordinate(box.Si), y = FindSubAccountVCoordinate(box.Si);
@@ -129,14 +80,9 @@ TEST_F(SubWindowTest, ClicksSelectAndReachTheirCommands)
 
     const QPoint checkButton(kSubButtons[kSubCheck].X + 4, kSubButtons[kSubCheck].Y + 4);
     const QEvent::Type press = QEvent::MouseButtonPress, twice = QEvent::MouseButtonDblClick;
-    const struct {
-        QEvent::Type type;
-        Qt::MouseButton button;
-        Qt::KeyboardModifiers keys;
-        QPoint at;
-        int first, second;  // slots selected afterwards (-1 none)
-        std::string dialog;
-    } cases[] = {
+    // A press or double click, and the slots selected afterwards (-1 none) and the dialog opened.
+    const struct { QEvent::Type type; Qt::MouseButton button; Qt::KeyboardModifiers keys; QPoint at;
+                   int first, second; std::string dialog; } cases[] = {
         {press, Qt::LeftButton, {}, Box(1), 1, -1, ""},
         {press, Qt::LeftButton, Qt::ShiftModifier, Box(2), 1, 2, ""},
         {press, Qt::LeftButton, {}, QPoint(300, 30), -1, -1, ""},  // beside boxes and buttons
@@ -150,7 +96,7 @@ TEST_F(SubWindowTest, ClicksSelectAndReachTheirCommands)
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "at " << c.at.x() << "," << c.at.y() << " expecting " << c.dialog);
         dialogs.clear();
-        Send(w, c.type, c.at, c.button, c.keys);
+        Press(w, c.at, c.button, c.keys, c.type);
         EXPECT_EQ(gFirstSelected[0], c.first < 0 ? -1 : 2);
         EXPECT_EQ(gFirstSelected[1], c.first);
         EXPECT_EQ(gSecondSelected[1], c.second);
@@ -178,7 +124,7 @@ TEST_F(SubWindowTest, DragsTransferBetweenBoxesAndWindowsAndCtrlShiftMovesAnAcco
     EXPECT_EQ(Accounts[2][1].Balance, 90000);  // cancelled
 
     // Ctrl+Shift: Power goes to the empty position 5 and its old place is empty.
-    Drag(w, Box(2), Box(5), kBoth);
+    Drag(w, Box(2), Box(5), Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_STREQ(Accounts[2][5].Name, "Power");
     EXPECT_EQ(Accounts[2][5].Balance, 4250);
     EXPECT_FALSE(Accounts[2][2].Valid);
@@ -199,16 +145,13 @@ TEST_F(SubWindowTest, TheWindowComesBackWhereItWasLastMovedToAndAScreenshotIsWri
     first->move(210, 130);
     QCoreApplication::processEvents();
     first->close();
-    EXPECT_FALSE(first->isVisible());
     DisplaySubAccounts(2);
     EXPECT_EQ(Window(2), first);
     EXPECT_EQ(first->pos(), QPoint(210, 130));
     EXPECT_TRUE(first->isVisible());
 
-    Send(first, QEvent::MouseButtonPress, Box(1));
-    const QString shots = QCoreApplication::applicationDirPath() + "/screenshots";
-    QDir().mkpath(shots);
-    EXPECT_TRUE(first->grab().save(shots + "/sub-account-window.png"));
+    Press(first, Box(1));
+    EXPECT_TRUE(SaveScreenshot(*first, "sub-account-window.png"));
 }
 
 }  // namespace

@@ -1,30 +1,19 @@
 // The history window and its list: pages, expanding, pictures, line texts, selection, transfer
 // marks, the window's place, the toolbar, repainting after the engine, and a picture of a window.
-#include "support/BudgetFixture.h"
 #include "support/SampleBudget.h"
+#include "support/WindowFixture.h"
 
-#include "app/Startup.h"
 #include "history/HistoryList.h"
 #include "history/HistoryWindow.h"
 #include "ledger/Budget.h"
-#include "ledger/Recording.h"
 #include "ledger/Undo.h"
 #include "model/Globals.h"
-#include "model/Initialize.h"
 #include "model/Money.h"
-#include "platform/Dialog.h"
-#include "platform/DrawContext.h"
 #include "platform/Pictures.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QImage>
-#include <QMouseEvent>
 
 namespace {
 
 using Texts = std::vector<std::string>;
-using Drawn = std::vector<DrawContext::DrawnText>;
 
 class HistoryTest : public BudgetFixture {
 protected:
@@ -41,10 +30,9 @@ protected:
     }
     static void AddAccounts()
     {
-        const int32_t none[kPayers][kPaysPerMonth] = {};
-        RecordAccountSetup(1, 0, "Groceries", false, none);
-        RecordAccountSetup(2, 0, "Rent", false, none);
-        RecordAccountSetup(3, 0, "Savings", true, none);
+        RecordTestAccount(1, 0, "Groceries");
+        RecordTestAccount(2, 0, "Rent");
+        RecordTestAccount(3, 0, "Savings", true);
     }
 
     // Transactions of "Groceries".
@@ -63,30 +51,20 @@ protected:
     static QWidget* List() { return static_cast<QWidget*>(MemoryAccounts[1][0].HistoryListWindow); }
     static QScrollBar* Bar() { return static_cast<ListPane*>(List())->ScrollBar(); }
 
-    // A mouse event as the window system delivers it.
-    static void Press(QWidget* widget, int x, int y, Qt::MouseButton button = Qt::LeftButton,
-                      Qt::KeyboardModifiers keys = {}, QEvent::Type type = QEvent::MouseButtonPress)
-    {
-        QMouseEvent event(type, QPointF(x, y), widget->mapToGlobal(QPointF(x, y)), button, button, keys);
-        QCoreApplication::sendEvent(widget, &event);
-    }
     // A press on line `line` of the Groceries list.
     static void PressLine(int line, int x = 200, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers keys = {})
     {
-        Press(List(), x, line * gCYListChar + gCYListChar / 2, button, keys);
+        Press(List(), {x, line * gCYListChar + gCYListChar / 2}, button, keys);
     }
 
     // Paints a page of slot (Mi, 0)'s list into an image, recording the texts.
     static QImage PaintList(int Mi, int pageStart, Drawn& texts)
     {
-        QImage image(kHistoryPaneWidth, kHistoryPage * gCYListChar, QImage::Format_RGB32);
-        image.fill(QColor(240, 240, 240));
-        QPainter painter(&image);
-        DrawContext dc(painter);
-        dc.SetTransparent(true);
-        dc.Record(&texts);
-        PaintHistoryListWindow(dc, Mi, 0, pageStart, kHistoryPage);
-        return image;
+        const auto paint = [=](DrawContext& dc) {
+            dc.SetTransparent(true);
+            PaintHistoryListWindow(dc, Mi, 0, pageStart, kHistoryPage);
+        };
+        return Render(QSize(kHistoryPaneWidth, kHistoryPage * gCYListChar), texts, paint, QColor(240, 240, 240));
     }
     static Texts LineTexts(const Drawn& texts, int line)
     {
@@ -112,12 +90,9 @@ TEST_F(HistoryTest, APageMayBeginWithTheSecondLineOfAnExpandedRecord)
     AHistory* deposit = Deposit(50000);
     AHistory* check = Check(1234, "Green Market", "Weekly shop", "Card 12");
     AHistory* atm = RecordATM(1, 0, 2000, "11/08/26");
-    const struct {
-        int pageStart;
-        AHistory* record;
-        bool second;
-    } starts[] = {{0, atm, false}, {1, check, false}, {2, check, true}, {3, deposit, false}, {4, deposit, true},
-                  {5, nullptr, false}};
+    const struct { int pageStart; AHistory* record; bool second; } starts[] = {
+        {0, atm, false}, {1, check, false}, {2, check, true},
+        {3, deposit, false}, {4, deposit, true}, {5, nullptr, false}};
     for (const auto& s : starts) {
         const HistoryPageStart start = FindHistoryPageStart(1, 0, s.pageStart);
         EXPECT_EQ(start.Record, s.record) << s.pageStart;
@@ -146,7 +121,7 @@ TEST_F(HistoryTest, TheExpandArrowShowsOrHidesEverySecondLineAndSetsTheScrollRan
     EXPECT_TRUE(Bar()->isEnabled());
 
     gBudgetFileChanged = 0;
-    Press(Window(1), 15, 98);
+    Press(Window(1), {15, 98});
     EXPECT_EQ(Accounts[1][0].HFlag, 0);
     EXPECT_EQ(MemoryAccounts[1][0].DisplayLines, 16);
     EXPECT_EQ(gBudgetFileChanged, 1);
@@ -158,19 +133,16 @@ TEST_F(HistoryTest, TheExpandArrowShowsOrHidesEverySecondLineAndSetsTheScrollRan
     PressLine(5, 5);
     EXPECT_EQ(MemoryAccounts[1][0].DisplayLines, 17);
     EXPECT_EQ(Bar()->maximum(), 1);
-    Press(Window(1), 15, 98);
+    Press(Window(1), {15, 98});
     EXPECT_EQ(MemoryAccounts[1][0].DisplayLines, 28);
-    Press(Window(1), 23, 98);  // just beside the arrow
+    Press(Window(1), {23, 98});  // just beside the arrow
     EXPECT_EQ(MemoryAccounts[1][0].DisplayLines, 28);
 }
 
 TEST_F(HistoryTest, ThePictureOfARecordFollowsTheLastRuleThatApplies)
 {
     enum { Out = 1, Atm = 2, Debit = 4, Xfer = 8, Marked = 16, Pay = 32, Reconciled = 64, Undone = 128, Savings = 256 };
-    const struct {
-        int flags;
-        int picture;
-    } cases[] = {
+    const struct { int flags; int picture; } cases[] = {
         {Out, kCheck}, {0, kDeposit}, {Out | Atm, kATM}, {Out | Debit, kCheck}, {Atm, kDeposit},
         {Out | Xfer, kTransfer}, {Xfer | Marked, kX}, {Pay, kPay}, {Pay | Reconciled, kBalance},
         {Out | Atm | Reconciled, kBalance}, {Out | Xfer | Reconciled | Undone, kUndo},
@@ -217,7 +189,7 @@ TEST_F(HistoryTest, AClickSelectsOneRecordAndASecondClickDeselectsIt)
     PressLine(1);
     EXPECT_TRUE(check->Selected);
     EXPECT_EQ(gSelectedItem, check);
-    Press(List(), 200, gCYListChar + 2, Qt::LeftButton, {}, QEvent::MouseButtonDblClick);  // does nothing
+    Press(List(), {200, gCYListChar + 2}, Qt::LeftButton, {}, QEvent::MouseButtonDblClick);  // does nothing
     EXPECT_TRUE(check->Selected);
     PressLine(4);  // the deposit's second line
     EXPECT_FALSE(check->Selected);
@@ -248,7 +220,7 @@ TEST_F(HistoryTest, AClickSelectsOneRecordAndASecondClickDeselectsIt)
     EXPECT_EQ(image.pixel(300, gCYListChar + gCYListChar / 2), qRgb(240, 240, 240));
 
     // A click in the window outside the list ends the selection but keeps the selected item.
-    Press(Window(1), 400, 80);
+    Press(Window(1), {400, 80});
     EXPECT_FALSE(atm->Selected);
     EXPECT_EQ(gSelectedItem, atm);
 }
@@ -275,10 +247,8 @@ TEST_F(HistoryTest, TheWindowOpensWhereItWasLastMovedAndComesBackOnTheScreen)
     EXPECT_EQ(window->pos(), QPoint(25, 50));
     window->move(123, 77);
     QCoreApplication::processEvents();
-    EXPECT_EQ(Accounts[1][0].HwPt.x, 123);
-    EXPECT_EQ(Accounts[1][0].HwPt.y, 77);
+    EXPECT_EQ(std::pair(Accounts[1][0].HwPt.x, Accounts[1][0].HwPt.y), std::pair(123, 77));
     window->close();
-    EXPECT_FALSE(window->isVisible());
     DisplayHistory(1, 0);
     EXPECT_EQ(Window(1), window);
     EXPECT_TRUE(window->isVisible());
@@ -298,12 +268,12 @@ TEST_F(HistoryTest, UndoOnTheToolbarUndoesTheSelectedRecord)
     AHistory* check = Check(1500, "Green Market");
     DisplayHistory(1, 0);
     const int x = kHistoryButtons[5].X + 4, y = kHistoryButtons[5].Y + 4;
-    Press(Window(1), x, y);
+    Press(Window(1), {x, y});
     EXPECT_NE(host.OnlyMessage().find("You must select a transaction to undo."), std::string::npos);
     EXPECT_FALSE(check->UnDone);
 
     PressLine(0);
-    Press(Window(1), x, y);
+    Press(Window(1), {x, y});
     EXPECT_TRUE(check->UnDone);
     EXPECT_FALSE(check->Selected);
     EXPECT_EQ(Accounts[1][0].Balance, 20000);
@@ -350,9 +320,7 @@ TEST_F(HistoryTest, ScreenshotOfAHistoryWindowWithEveryKindOfRecord)
     DisplayHistory(1, 0);
     PressLine(7);  // the transfer to "Rent", marked
     PressLine(6);  // the transfer from "Available", marked and selected
-    const QString shots = QCoreApplication::applicationDirPath() + "/screenshots";
-    QDir().mkpath(shots);
-    EXPECT_TRUE(Window(1)->grab().save(shots + "/history-window.png"));
+    EXPECT_TRUE(SaveScreenshot(*Window(1), "history-window.png"));
     EXPECT_TRUE(host.Messages.empty()) << host.AllMessages();
 }
 

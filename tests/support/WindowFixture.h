@@ -1,0 +1,118 @@
+// What the tests of the windows and dialogs share: dialogs run by scripts, the program's windows
+// made around a new budget, mouse events as the window system sends them, painting into an
+// image, and the folder the pictures of the windows are written to.
+#pragma once
+
+#include "support/BudgetFixture.h"
+
+#include "app/Startup.h"
+#include "ledger/Recording.h"
+#include "model/Initialize.h"
+#include "platform/Dialog.h"
+#include "platform/DrawContext.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
+#include <QMouseEvent>
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+using Script = std::function<void(ScriptedDialog&)>;
+using Drawn = std::vector<DrawContext::DrawnText>;
+
+// Runs each dialog that opens with the next script in line; a script must end its dialog.
+class DialogScripts {
+public:
+    std::deque<Script> Scripts;
+    std::vector<std::string> Opened;
+
+private:
+    ScopedDialogRunner runner{[this](const std::string& name, DialogProcedure& procedure) {
+        Opened.push_back(name);
+        if (Scripts.empty()) {
+            ADD_FAILURE() << name << " opened without a script";
+            return 0;
+        }
+        const Script script = std::move(Scripts.front());
+        Scripts.pop_front();
+        ScriptedDialog dialog;
+        dialog.Run(name, procedure);
+        script(dialog);
+        EXPECT_TRUE(dialog.IsEnded()) << name << " left open";
+        return dialog.Result();
+    }};
+};
+
+// An account set up as Account Setup records it, with no allocations.
+inline void RecordTestAccount(int Mi, int Si, const char* name, bool savings = false)
+{
+    const int32_t none[kPayers][kPaysPerMonth] = {};
+    RecordAccountSetup(Mi, Si, name, savings, none);
+}
+
+// Passes the engine's repaint requests on to the program's windows, as the desktop host does.
+class WindowHost : public ScriptedHost {
+public:
+    void InvalidateAccount(int Mi, int Si) override
+    {
+        ScriptedHost::InvalidateAccount(Mi, Si);
+        Windows->InvalidateAccount(Mi, Si);
+    }
+    QtHost* Windows = nullptr;
+};
+
+// The program's windows, hidden, around a new budget; messages go to `windows`.
+class ProgramFixture : public BudgetFixture {
+protected:
+    void SetUp() override
+    {
+        BudgetFixture::SetUp();
+        program.emplace(CreateProgram());
+        windows.Windows = program->Host.get();
+        SetHost(&windows);
+        NewBudget();
+    }
+    void TearDown() override
+    {
+        program.reset();
+        BudgetFixture::TearDown();
+    }
+
+    std::optional<Program> program;
+    WindowHost windows;
+};
+
+// A mouse event as the window system delivers it.
+inline void Press(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers keys = {},
+                  QEvent::Type type = QEvent::MouseButtonPress)
+{
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)), button, held, keys);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+// Paints into an image filled with `background`, recording the texts drawn.
+template <typename Paint>
+QImage Render(QSize size, Drawn& texts, Paint paint, QColor background = Qt::black)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(background);
+    QPainter painter(&image);
+    DrawContext dc(painter);
+    dc.Record(&texts);
+    paint(dc);
+    return image;
+}
+
+// Writes a picture of the window to build/tests/screenshots/NAME for anyone to look at.
+inline bool SaveScreenshot(QWidget& window, const char* name)
+{
+    const QString folder = QCoreApplication::applicationDirPath() + "/screenshots";
+    QDir().mkpath(folder);
+    return window.grab().save(folder + "/" + name);
+}
