@@ -2,10 +2,13 @@
 #pragma once
 
 #include "support/FileFixture.h"
+#include "support/SampleBudget.h"
 
 #include "cli/Commands.h"
+#include "files/BudgetFile.h"
 #include "files/BudgetLock.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -41,4 +44,44 @@ protected:
         EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
         return doc.object();
     }
+};
+
+// Commands run on one budget file, `path`, put back before each run as first saved.
+class SavedBudgetCliFixture : public CliFixture {
+protected:
+    // Saves the budget in memory to `path` and closes it, so the command line may open it;
+    // `bytes` keeps the file as saved.
+    void SaveAndClose()
+    {
+        ASSERT_EQ(SaveAs(path), 1) << host.AllMessages();
+        ASSERT_EQ(BudgetClose(), 1);
+        bytes = ReadFileBytes(path);
+    }
+
+    // Puts the file back to `bytes`, with no backup beside it, and runs the command on it: the
+    // file goes after the command's name.
+    CliRun RunOn(std::vector<std::string> args)
+    {
+        WriteFileBytes(path, bytes);
+        QFile::remove(QString::fromStdString(path + ".bak"));
+        args.insert(args.begin() + 1, path);
+        return Run(args);
+    }
+
+    // The file is as it was put back, and no save was made.
+    void ExpectUnsaved(const std::string& what)
+    {
+        EXPECT_EQ(ReadFileBytes(path), bytes) << what;
+        EXPECT_FALSE(QFile::exists(QString::fromStdString(path + ".bak"))) << what << ": saved all the same";
+    }
+
+    // Opens the file as the program does, to look at what a command left.
+    void Reopen()
+    {
+        UnlockAllBudgetFiles();
+        EXPECT_EQ(Open(path), 1) << host.AllMessages();
+    }
+
+    std::string path = PathOf("budget.bgt");
+    std::vector<uint8_t> bytes;
 };

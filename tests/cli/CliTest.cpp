@@ -1,8 +1,6 @@
 // budget-cli run in-process: exit codes, messages on standard error, the JSON of dump.
 #include "CliFixture.h"
-#include "support/SampleBudget.h"
 
-#include "files/BudgetFile.h"
 #include "model/Globals.h"
 #include "model/Money.h"
 
@@ -10,18 +8,7 @@
 
 namespace {
 
-class CliTest : public CliFixture {
-protected:
-    // Saves the rich sample budget and closes it, so the command line may open it.
-    std::string SaveRichBudget(const char* name)
-    {
-        BuildRichTestBudget();
-        const std::string path = PathOf(name);
-        EXPECT_EQ(SaveAs(path), 1);
-        EXPECT_EQ(BudgetClose(), 1);
-        return path;
-    }
-};
+class CliTest : public SavedBudgetCliFixture {};
 
 TEST_F(CliTest, UsageErrorsAndHelp)
 {
@@ -32,18 +19,23 @@ TEST_F(CliTest, UsageErrorsAndHelp)
         {{"dump", "a.bgt", "b.bgt"}, kExitUsage},
         {{"dump", "--bogus"}, kExitUsage},
         {{"--help"}, kExitOk},
-        {{"verify", "--help"}, kExitOk},
     };
     for (const auto& [args, code] : cases) {
         const CliRun run = Run(args);
         EXPECT_EQ(run.code, code) << (args.empty() ? "" : args[0]);
         EXPECT_NE(run.out.find("Usage: budget-cli"), std::string::npos);
     }
+    for (const std::string command : {"verify", "dump", "new", "demo", "edit", "add-account", "check", "debit", "atm",
+                                      "deposit", "transfer", "undo", "move", "balance", "payers", "allocate", "pay",
+                                      "multi-deposit", "note", "delete-account"}) {
+        const CliRun run = Run({command, "--help"});
+        EXPECT_EQ(run.code, kExitOk) << command;
+        EXPECT_EQ(run.out.rfind("Usage: budget-cli " + command + " FILE", 0), 0u) << command;
+    }
 }
 
 TEST_F(CliTest, NewMakesAnEmptyBudgetAndNeverReplacesAFile)
 {
-    const std::string path = PathOf("new.bgt");
     CliRun run = Run({"new", path});
     EXPECT_EQ(run.code, kExitOk) << run.err;
     EXPECT_EQ(ReadFileBytes(path).size(), 87388u);
@@ -58,7 +50,8 @@ TEST_F(CliTest, NewMakesAnEmptyBudgetAndNeverReplacesAFile)
 // the memo bytes, an optional reminder; padding and links are left out.
 TEST_F(CliTest, DumpPrintsEveryRecordByItsFieldNamesTheSameEveryTime)
 {
-    const std::string path = SaveRichBudget("rich.bgt");
+    BuildRichTestBudget();
+    SaveAndClose();
     EXPECT_EQ(Run({"dump", path}).out, Run({"dump", path}).out);
 
     const QJsonObject dump = Dump(path);
@@ -91,21 +84,19 @@ TEST_F(CliTest, DumpPrintsEveryRecordByItsFieldNamesTheSameEveryTime)
 TEST_F(CliTest, TextBytesBecomeTheCodePointsOfTheirValues)
 {
     AddTestAccount(1, 0, "Caf\xe9 \"x\"\t");
-    const std::string path = PathOf("bytes.bgt");
-    ASSERT_EQ(SaveAs(path), 1);
-    ASSERT_EQ(BudgetClose(), 1);
+    SaveAndClose();
     const QJsonObject account = Dump(path)["accounts"].toArray()[2].toObject();
     EXPECT_EQ(account["Name"].toString(), QString::fromUtf8("Caf\u00e9 \"x\"\t"));
 }
 
 TEST_F(CliTest, VerifyReportsTheMessagesOfADamagedFileAndFails)
 {
-    const std::string path = SaveRichBudget("verify.bgt");
+    BuildRichTestBudget();
+    SaveAndClose();
     CliRun run = Run({"verify", path});
     EXPECT_EQ(run.code, kExitOk) << run.err;
     EXPECT_TRUE(run.err.empty());
 
-    std::vector<uint8_t> bytes = ReadFileBytes(path);
     bytes[4 * 228 + 26] = 1;  // the Repairs record (after the log, Rent x2, Gas) claims to be Gas's
     WriteFileBytes(path, bytes);
     run = Run({"verify", path});
@@ -116,7 +107,6 @@ TEST_F(CliTest, VerifyReportsTheMessagesOfADamagedFileAndFails)
 
 TEST_F(CliTest, DemoIsARealisticBudgetThatOpensCleanly)
 {
-    const std::string path = PathOf("demo.bgt");
     const CliRun run = Run({"demo", path});
     ASSERT_EQ(run.code, kExitOk) << run.err;
     EXPECT_EQ(Run({"verify", path}).code, kExitOk);

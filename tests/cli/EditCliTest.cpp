@@ -1,18 +1,14 @@
 // budget-cli edit: which record it edits, what its options change, what the editor would not offer
 // for the kind of transaction, and refusals that leave the file as it was.
 #include "CliFixture.h"
-#include "support/SampleBudget.h"
 
-#include "files/BudgetFile.h"
 #include "ledger/Balance.h"
 #include "ledger/Recording.h"
 #include "model/Globals.h"
 
-#include <QFile>
-
 namespace {
 
-class EditCliTest : public CliFixture {};
+class EditCliTest : public SavedBudgetCliFixture {};
 
 // Exit 0 with the edit saved; exit 1 with the program's message, exit 2 for what the editor would
 // not take at all, and then the file stays as it was.
@@ -35,10 +31,7 @@ TEST_F(EditCliTest, EditsRecordNOfTheAccountOrLeavesTheFileAsItWas)
         ->BChecked = 1;
     BalanceCheckbook();
     RecordCheck(3, 0, CheckEntry{700, "12/03/26", "Bank", "", "", 0});
-    const std::string path = PathOf("budget.bgt");
-    ASSERT_EQ(SaveAs(path), 1) << host.AllMessages();
-    ASSERT_EQ(BudgetClose(), 1);
-    const std::vector<uint8_t> bytes = ReadFileBytes(path);
+    SaveAndClose();
 
     const struct {
         std::vector<std::string> args;
@@ -60,24 +53,21 @@ TEST_F(EditCliTest, EditsRecordNOfTheAccountOrLeavesTheFileAsItWas)
         {{"Rent", "4"}, 2, "budget-cli: Rent has no record 4"},
     };
     for (const auto& c : cases) {
-        WriteFileBytes(path, bytes);
-        QFile::remove(QString::fromStdString(path + ".bak"));
-        std::vector<std::string> args = {"edit", path};
+        std::vector<std::string> args = {"edit"};
         args.insert(args.end(), c.args.begin(), c.args.end());
-        const CliRun run = Run(args);
+        const CliRun run = RunOn(args);
         const std::string row = c.args[0] + " " + c.args[1] + " " + c.args.back();
         EXPECT_EQ(run.code, c.code) << row << ": " << run.err;
         if (c.code != kExitOk) {
             EXPECT_EQ(run.err.substr(0, c.result.size()), c.result) << row;
-            EXPECT_EQ(ReadFileBytes(path), bytes) << row;
-            EXPECT_FALSE(QFile::exists(QString::fromStdString(path + ".bak"))) << row << ": saved all the same";
+            ExpectUnsaved(row);
             continue;
         }
-        UnlockAllBudgetFiles();
-        ASSERT_EQ(Open(path), 1) << host.AllMessages();
+        Reopen();
         const AHistory* h = c.args[0] == "Rent" ? MemoryAccounts[1][0].HistoryRec : MemoryAccounts[2][1].HistoryRec;
-        for (int n = std::stoi(c.args[1]); n > 0; --n)
+        for (int n = std::stoi(c.args[1]); n > 0 && h; --n)
             h = h->HistoryFP;
+        ASSERT_NE(h, nullptr) << row;
         EXPECT_EQ(std::to_string(Accounts[1][0].Balance) + " " + std::to_string(Accounts[2][1].Balance) + ": " +
                       h->PayToFm + " " + std::to_string(h->Amt) + " " + std::string(h->Datime, 8) + " #" +
                       std::to_string(h->CheckID) + " " + h->For + (h->TaxFlag ? " tax " : "") +
@@ -85,7 +75,6 @@ TEST_F(EditCliTest, EditsRecordNOfTheAccountOrLeavesTheFileAsItWas)
                   c.result)
             << row;
     }
-    EXPECT_EQ(Run({"edit", "--help"}).out.rfind("Usage: budget-cli edit FILE ACCOUNT N", 0), 0u);
 }
 
 }  // namespace

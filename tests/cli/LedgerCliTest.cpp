@@ -1,26 +1,22 @@
 // The budget-changing commands of budget-cli: how they read their operands, what they record,
 // read back from the saved file, and that a refused or idle command leaves the file as it was.
 #include "CliFixture.h"
-#include "support/SampleBudget.h"
 
-#include "files/BudgetFile.h"
 #include "model/Globals.h"
 #include "model/Money.h"
-
-#include <QFile>
 
 using namespace std::string_literals;
 
 namespace {
 
-class LedgerCliTest : public CliFixture {
+class LedgerCliTest : public SavedBudgetCliFixture {
 protected:
     // Available 100.00, Rent 800.00, Car with Gas 50.00 (category "Car Expenses") and the
     // savings account Savings 1,000.00; the Checkbook holds 950.00 and may go negative after
-    // a warning. Saved and closed; `bytes` keeps the file as saved.
+    // a warning.
     void SetUp() override
     {
-        CliFixture::SetUp();
+        SavedBudgetCliFixture::SetUp();
         AddTestAccount(1, 0, "Rent");
         AddTestAccount(2, 0, "Car");
         AddTestAccount(2, 1, "Gas");
@@ -34,26 +30,14 @@ protected:
         gBudget.HighestIdent = 1001;
         gBudget.CheckbookNegativeFlag = 1;
         gBudget.CheckbookWarnFlag = 1;
-        ASSERT_EQ(SaveAs(path), 1) << host.AllMessages();
-        ASSERT_EQ(BudgetClose(), 1);
-        bytes = ReadFileBytes(path);
-    }
-
-    // Puts the file back to `bytes`, with no backup beside it, and runs the command on it.
-    CliRun RunOn(std::vector<std::string> args)
-    {
-        WriteFileBytes(path, bytes);
-        QFile::remove(QString::fromStdString(path + ".bak"));
-        args.insert(args.begin() + 1, path);
-        return Run(args);
+        SaveAndClose();
     }
 
     // The account at (Mi, Si) as the program reads the file back: name, balance and newest
     // record (payee, date, check number, ATM flag).
     std::string Look(int Mi, int Si)
     {
-        UnlockAllBudgetFiles();
-        EXPECT_EQ(Open(path), 1) << host.AllMessages();
+        Reopen();
         const ARecord& a = Accounts[Mi][Si];
         std::string s = std::string(a.Name) + (a.SavingsFlag ? " (savings) " : " ") + std::to_string(a.Balance);
         if (const AHistory* h = MemoryAccounts[Mi][Si].HistoryRec)
@@ -61,15 +45,6 @@ protected:
                  " atm " + std::to_string(static_cast<unsigned char>(h->ATM));
         return s;
     }
-
-    void ExpectUnsaved(const std::string& what)
-    {
-        EXPECT_EQ(ReadFileBytes(path), bytes) << what;
-        EXPECT_FALSE(QFile::exists(QString::fromStdString(path + ".bak"))) << what << ": saved all the same";
-    }
-
-    std::string path = PathOf("budget.bgt");
-    std::vector<uint8_t> bytes;
 };
 
 TEST_F(LedgerCliTest, CommandsRecordWhatTheirOperandsAndOptionsSay)
@@ -146,8 +121,6 @@ TEST_F(LedgerCliTest, RefusedUnreadableAndIdleCommandsLeaveTheFileAsItWas)
         EXPECT_EQ(run.err.substr(0, c.message.size()), c.message);
         ExpectUnsaved(c.args[0] + " ... " + c.args.back());
     }
-    for (const char* command : {"add-account", "check", "debit", "atm", "deposit", "transfer", "undo", "move", "balance"})
-        EXPECT_EQ(Run({command, "--help"}).out.rfind("Usage: budget-cli "s + command, 0), 0u) << command;
 }
 
 TEST_F(LedgerCliTest, UndoCountsTheAccountsRecordsFromTheNewestAndRefusesASecondTime)

@@ -1,24 +1,20 @@
 // The pay commands of budget-cli: what they change, read back from the saved file, and that a
 // refused or unreadable command leaves the file as it was.
 #include "CliFixture.h"
-#include "support/SampleBudget.h"
 
-#include "files/BudgetFile.h"
 #include "ledger/Pay.h"
 #include "model/Globals.h"
 #include "model/Money.h"
 
-#include <QFile>
-
 namespace {
 
-class PayCliTest : public CliFixture {
+class PayCliTest : public SavedBudgetCliFixture {
 protected:
     // Acme pays 1,000.00 bi-weekly and gives Rent 300.00 of its first pay; Savings is a savings
-    // account. Saved and closed; `bytes` keeps the file as saved.
+    // account.
     void SetUp() override
     {
-        CliFixture::SetUp();
+        SavedBudgetCliFixture::SetUp();
         AddTestAccount(1, 0, "Rent");
         AddTestAccount(2, 0, "Savings", true);
         PaySetupEntry entry = CurrentPaySetup();
@@ -26,17 +22,7 @@ protected:
         entry.NextCheck = "1001";
         ASSERT_EQ(RecordPaySetup(entry), 1);
         Accounts[1][0].PayAmount[0][0] = 30000;
-        ASSERT_EQ(SaveAs(path), 1) << host.AllMessages();
-        ASSERT_EQ(BudgetClose(), 1);
-        bytes = ReadFileBytes(path);
-    }
-
-    CliRun RunOn(std::vector<std::string> args)
-    {
-        WriteFileBytes(path, bytes);
-        QFile::remove(QString::fromStdString(path + ".bak"));
-        args.insert(args.begin() + 1, path);
-        return Run(args);
+        SaveAndClose();
     }
 
     // The pay sources as `payers` lists them, then Rent's allocations of the first source and the
@@ -44,17 +30,13 @@ protected:
     std::string Look()
     {
         std::string s = Run({"payers", path}).out;
-        UnlockAllBudgetFiles();
-        EXPECT_EQ(Open(path), 1) << host.AllMessages();
+        Reopen();
         for (int32_t a : Accounts[1][0].PayAmount[0])
             s += std::to_string(a) + " ";
         for (auto [Mi, Si] : {std::pair{0, 0}, {1, 0}, {2, 0}, {0, 1}})
             s += "/" + std::to_string(Accounts[Mi][Si].Balance);
         return s;
     }
-
-    std::string path = PathOf("pay.bgt");
-    std::vector<uint8_t> bytes;
 };
 
 TEST_F(PayCliTest, CommandsChangeWhatTheirOperandsSay)
@@ -126,8 +108,7 @@ TEST_F(PayCliTest, RefusedAndUnreadableCommandsLeaveTheFileAsItWas)
         const CliRun run = RunOn(c.args);
         EXPECT_EQ(run.code, c.code) << c.args[0] << " ... " << c.args.back();
         EXPECT_EQ(run.err.substr(0, c.message.size()), c.message) << c.args[0] << " ... " << c.args.back();
-        EXPECT_EQ(ReadFileBytes(path), bytes) << c.args[0] << " ... " << c.args.back();
-        EXPECT_FALSE(QFile::exists(QString::fromStdString(path + ".bak"))) << c.args[0] << " ... " << c.args.back();
+        ExpectUnsaved(c.args[0] + " ... " + c.args.back());
     }
 }
 
@@ -150,8 +131,7 @@ TEST_F(PayCliTest, NotesAreKeptAndADeletedAccountLeavesItsHistoryInAFile)
     ASSERT_EQ(Run({"delete-account", path, "Savings", "--history-file", history}).code, kExitOk);
     const std::vector<uint8_t> text = ReadFileBytes(history);
     EXPECT_EQ(std::string(text.begin(), text.end()), "Savings\t12/05/26\tDeposit\tMe\t$5.00\t\r");
-    UnlockAllBudgetFiles();
-    ASSERT_EQ(Open(path), 1);
+    Reopen();
     EXPECT_FALSE(Accounts[2][0].Valid);
     EXPECT_STREQ(MemoryAccounts[0][1].HistoryRec->PayToFm, "Savings account deleted");
 }

@@ -1,6 +1,6 @@
 // Damaged budget files: the reader either refuses them with its message, leaving the open budget
 // as it was, or reads a budget that is safe to use and can be saved and read again.
-#include "support/BudgetFixture.h"
+#include "support/FileFixture.h"
 #include "support/SampleBudget.h"
 
 #include "files/BudgetImage.h"
@@ -46,11 +46,11 @@ enum class Outcome { Refused, Read, ReadButNotSaved };
 
 constexpr int kMaxChain = 100000;  // far more than any test file holds: stops a looping chain
 
-class DamagedFileTest : public BudgetFixture {
+class DamagedFileTest : public FileFixture {
 protected:
     void SetUp() override
     {
-        BudgetFixture::SetUp();
+        FileFixture::SetUp();
         BuildRichTestBudget();
         good = Image();
         ASSERT_TRUE(host.Messages.empty()) << host.AllMessages();
@@ -62,13 +62,6 @@ protected:
 
     static int Read(const std::vector<uint8_t>& bytes) { return ReadBudgetImage(bytes.data(), bytes.size()); }
     size_t TailOf(const std::vector<uint8_t>& bytes) const { return bytes.size() - kTailSize; }
-
-    std::vector<uint8_t> Image()
-    {
-        MemoryWriter writer;
-        EXPECT_EQ(WriteDataFile(writer), 1) << host.AllMessages();
-        return writer.Bytes;
-    }
 
     // What must hold of any budget the reader accepted: positions inside the grid, every chain
     // as long as its count, settings the amount and pay code can work with.

@@ -42,18 +42,16 @@ protected:
     }
 };
 
-struct ShortWriteCase {
-    int64_t limit;  // bytes the disk takes before it is full
-    const char* message;
-};
-
 TEST_F(SaveSafetyTest, ADiskThatFillsUpAnywhereLeavesTheOldFileAsItWas)
 {
     const std::string path = PathOf("full.bgt");
     const std::vector<uint8_t> before = SaveThenChange(path);
     const int64_t history = 7 * 228;
     const int64_t sections = history + 4 * 60 + 2 * 100;
-    const ShortWriteCase cases[] = {
+    const struct {
+        int64_t limit;  // bytes the disk takes before it is full
+        const char* message;
+    } cases[] = {
         {0, "Error. 28 Unable to write history data."},
         {history + 10, "Error. 28 Unable to write history data."},
         {history + 4 * 60 + 150, "Error. 28 Unable to write ToDo data."},
@@ -61,7 +59,7 @@ TEST_F(SaveSafetyTest, ADiskThatFillsUpAnywhereLeavesTheOldFileAsItWas)
         {sections + kAccountsBytes + 1, "Error. 28 Unable to write Budget data."},
         {sections + kTailSize - 1, "Error. 28 Unable to write Investment data."},
     };
-    for (const ShortWriteCase& c : cases) {
+    for (const auto& c : cases) {
         host.Messages.clear();
         SetSaveByteLimitForTesting(c.limit);
         EXPECT_EQ(BudgetSave(), 0) << c.limit;

@@ -4,9 +4,7 @@
 
 #include "files/TextExport.h"
 #include "ledger/Accounts.h"
-#include "ledger/Balance.h"
 #include "ledger/Budget.h"
-#include "ledger/Integrity.h"
 #include "ledger/Recording.h"
 #include "model/Globals.h"
 #include "model/Initialize.h"
@@ -39,15 +37,6 @@ protected:
         std::stringstream s;
         s << in.rdbuf();
         return s.str();
-    }
-    // Ticks every outstanding item and completes the balancing.
-    static void ReconcileAll()
-    {
-        for (CBalance* c = gBalanceCAnchor; c; c = c->BalanceCFP)
-            c->BChecked = 1;
-        for (DBalance* d = gBalanceDAnchor; d; d = d->BalanceDFP)
-            d->BChecked = 1;
-        BalanceCheckbook();
     }
 
     QTemporaryDir dir;
@@ -173,9 +162,6 @@ TEST_F(AccountFileTest, DeletingAnAccountKeepsItsHistoryAndMovesItsMoneyToAvaila
         EXPECT_EQ(Accounts[c.Mi][0].Note[0], 0);
         EXPECT_EQ(MemoryAccounts[c.Mi][0].HistoryRec, nullptr);
     }
-    EXPECT_EQ(IntegrityCheck3(), 1);
-    EXPECT_EQ(IntegrityCheck4(), 1);
-    ExpectCheckbookInStep();
 }
 
 TEST_F(AccountFileTest, ASubAccountLeavesItsRowAndACancelledFileDeletesNothing)
@@ -191,7 +177,6 @@ TEST_F(AccountFileTest, ASubAccountLeavesItsRowAndACancelledFileDeletesNothing)
     ASSERT_EQ(RecordDeleteAccount(3, 1), 1);
     EXPECT_STREQ(MemoryAccounts[0][1].HistoryRec->PayToFm, "Gas sub account deleted");
     EXPECT_EQ(Accounts[3][0].NumberOfSubAccounts, 0);
-    ExpectCheckbookInStep();
 }
 
 }  // namespace

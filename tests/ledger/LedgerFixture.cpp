@@ -1,10 +1,10 @@
 // The ledger test fixture.
 #include "LedgerFixture.h"
 
+#include "ledger/Balance.h"
 #include "ledger/Recording.h"
 #include "model/Globals.h"
 
-#include <gtest/gtest.h>
 
 void LedgerFixture::Account(int Mi, int Si, const char* name, bool savings)
 {
@@ -19,27 +19,26 @@ AHistory* LedgerFixture::Deposit(int Mi, int Si, int32_t amount, const char* dat
 
 AHistory* LedgerFixture::Check(int Mi, int Si, int32_t amount, uint32_t number, const char* date)
 {
-    CheckEntry entry;
-    entry.Amount = amount;
-    entry.Datime = date;
-    entry.PayTo = "Payee";
-    entry.Number = number;
-    return RecordCheck(Mi, Si, entry);
+    return RecordCheck(Mi, Si, {.Amount = amount, .Datime = date, .PayTo = "Payee", .Number = number});
 }
 
 AHistory* LedgerFixture::Debit(int Mi, int Si, int32_t amount, const char* date)
 {
-    CheckEntry entry;
-    entry.Amount = amount;
-    entry.Datime = date;
-    entry.PayTo = "Card";
-    entry.Debit = true;
-    return RecordCheck(Mi, Si, entry);
+    return RecordCheck(Mi, Si, {.Amount = amount, .Datime = date, .PayTo = "Card", .Debit = true});
 }
 
 AHistory* LedgerFixture::ATM(int Mi, int Si, int32_t amount, const char* date)
 {
     return RecordATM(Mi, Si, amount, date);
+}
+
+void LedgerFixture::ReconcileAll()
+{
+    for (CBalance* c = gBalanceCAnchor; c; c = c->BalanceCFP)
+        c->BChecked = 1;
+    for (DBalance* d = gBalanceDAnchor; d; d = d->BalanceDFP)
+        d->BChecked = 1;
+    BalanceCheckbook();
 }
 
 std::vector<std::string> LedgerFixture::Withdrawals()
@@ -58,14 +57,4 @@ std::vector<std::string> LedgerFixture::Deposits()
     for (const DBalance* d = gBalanceDAnchor; d; d = d->BalanceDFP)
         lines.push_back(std::string(d->BDatime) + " " + std::to_string(d->BAmount));
     return lines;
-}
-
-void LedgerFixture::ExpectCheckbookInStep()
-{
-    int64_t sum = 0;
-    for (int Mi = 0; Mi < kMainAccounts; ++Mi)
-        for (int Si = 0; Si < kSlots; ++Si)
-            if (Accounts[Mi][Si].Valid && !Accounts[Mi][Si].SavingsFlag)
-                sum += Accounts[Mi][Si].Balance;
-    EXPECT_EQ(Accounts[0][1].Balance, sum);
 }

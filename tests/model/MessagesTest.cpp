@@ -46,6 +46,15 @@ TEST_F(MessagesTest, EachFunctionBuildsItsTextAndTitle)
         {"memory", [] { HandleMemoryError(4); }, "Memory Error 4", "Memory Error"},
         {"print", [] { HandlePrintError(7, "No printer."); }, "Error. 7 No printer.", "Print Error"},
         {"not yet", [] { NotYet(); }, "Budget\rThis function is not avilable.\rCheck the next release.\r", ""},
+        {"international",
+         [] {
+             CopyString("DM", gIntRec.DollarSymbol);
+             gIntRec.Flag1 = kIntSymbolAfter | kIntSymbolSpace;
+             gIntRec.DecimalSymbol = ',';
+             gIntRec.GroupSymbol = '.';
+             HandleBalanceError(123456);
+         },
+         "Your checkbook is under by: 1.234,56 DM\r\rCheck for entry errors.", "Balance Error"},
     };
     for (const MessageCase& c : cases) {
         host.Messages.clear();
@@ -56,16 +65,6 @@ TEST_F(MessagesTest, EachFunctionBuildsItsTextAndTitle)
         EXPECT_EQ(host.Messages[0].Buttons, MessageButtons::Ok) << c.name;
         EXPECT_EQ(host.Messages[0].Icon, MessageIcon::Error) << c.name;
     }
-}
-
-TEST_F(MessagesTest, BalanceErrorFollowsTheInternationalSettings)
-{
-    CopyString("DM", gIntRec.DollarSymbol);
-    gIntRec.Flag1 = kIntSymbolAfter | kIntSymbolSpace;
-    gIntRec.DecimalSymbol = ',';
-    gIntRec.GroupSymbol = '.';
-    HandleBalanceError(123456);
-    EXPECT_EQ(host.OnlyMessage(), "Your checkbook is under by: 1.234,56 DM\r\rCheck for entry errors.");
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include "model/Money.h"
 
 #include <cstring>
+#include <string>
+#include <tuple>
 
 namespace {
 
@@ -18,24 +20,15 @@ TEST_F(ModelTest, NewBudgetHasOnlyAvailableAndTheCheckbook)
     for (const auto& row : Accounts)
         for (const auto& slot : row)
             valid += slot.Valid ? 1 : 0;
-    EXPECT_EQ(valid, 1);
-    EXPECT_STREQ(Accounts[0][0].Name, "Available");
-    EXPECT_TRUE(Accounts[0][0].Valid);
-    EXPECT_EQ(Accounts[0][0].Balance, 0);
-    EXPECT_STREQ(Accounts[0][1].Name, "Checkbook");
-    EXPECT_TRUE(Accounts[0][1].CheckbookRecord);
-    EXPECT_FALSE(Accounts[0][1].Valid);
-    EXPECT_STREQ(Accounts[0][5].Name, "Found Items");
-    EXPECT_STREQ(Invest[0].Name, "Portfolio");
-    EXPECT_EQ(gBudget.HighestIdent, 1000);
-    EXPECT_EQ(gBudget.UniqueID, 1);
-    EXPECT_EQ(gBudget.YearLastUsed, 26);
-    EXPECT_EQ(gBudget.PayType[2], 1021);
-    EXPECT_EQ(gBudget.Flag1, kBudgetHasInternational);
-    EXPECT_EQ(gNewBudgetFile, 1);
-    EXPECT_EQ(gStartUpFlag, 1);
-    EXPECT_EQ(gFirstSelected[0], -1);
-    EXPECT_EQ(host.PaySetupRuns, 1);
+    EXPECT_TRUE(valid == 1 && Accounts[0][0].Valid && Accounts[0][0].Balance == 0);
+    EXPECT_TRUE(Accounts[0][1].CheckbookRecord && !Accounts[0][1].Valid);
+    EXPECT_EQ(std::string(Accounts[0][0].Name) + "/" + Accounts[0][1].Name + "/" + Accounts[0][5].Name + "/" +
+                  Invest[0].Name,
+              "Available/Checkbook/Found Items/Portfolio");
+    EXPECT_EQ((std::tuple<int, int, int, int, int>(gBudget.HighestIdent, gBudget.UniqueID, gBudget.YearLastUsed,
+                                                   gBudget.PayType[2], gBudget.Flag1)),
+              std::tuple(1000, 1, 26, 1021, int{kBudgetHasInternational}));
+    EXPECT_EQ(std::tuple(gNewBudgetFile, gStartUpFlag, gFirstSelected[0], host.PaySetupRuns), std::tuple(1, 1, -1, 1));
     for (const auto& row : MemoryAccounts)
         for (const auto& slot : row)
             EXPECT_EQ(slot.HistoryRec, nullptr);
@@ -61,13 +54,10 @@ TEST_F(ModelTest, LogEntryGoesToTheHeadOfTheCheckbookDatedToday)
     EXPECT_EQ(MemoryAccounts[0][1].HistoryRec, rec);
     EXPECT_STREQ(rec->HistoryFP->PayToFm, "first");
     EXPECT_EQ(std::strlen(rec->PayToFm), 62u);
-    EXPECT_EQ(rec->LogRecord, 1);
-    EXPECT_EQ(rec->Amt, 0);
-    EXPECT_STREQ(rec->Datime, "12/05/26");
-    EXPECT_STREQ(rec->RDatime, "12/05/26 18:35p");
-    EXPECT_EQ(Accounts[0][1].NumberOfHistoryRecords, 2);
-    EXPECT_EQ(MemoryAccounts[0][1].DisplayLines, 2);
-    EXPECT_EQ(gBudgetFileChanged, 1);
+    EXPECT_EQ(std::tuple(rec->LogRecord, rec->Amt, std::string(rec->Datime), std::string(rec->RDatime)),
+              std::tuple(char{1}, 0, "12/05/26", "12/05/26 18:35p"));
+    EXPECT_EQ(std::tuple(Accounts[0][1].NumberOfHistoryRecords, MemoryAccounts[0][1].DisplayLines, gBudgetFileChanged),
+              std::tuple(2, 2, 1));
 }
 
 TEST_F(ModelTest, ANewBudgetReleasesTheRecordsOfTheOldOne)

@@ -1,5 +1,5 @@
 // Amount text in both directions under the default and international settings, hostile settings
-// read from a file, and the string helpers.
+// read from a file, and the counts of digits and slashes in typed text.
 #include "model/Globals.h"
 #include "model/Money.h"
 #include "model/TextMeasure.h"
@@ -137,7 +137,7 @@ TEST_F(MoneyTest, AmountStringDropsTheSymbolWhenTooWide)
     EXPECT_STREQ(out, "1,234.56");
 }
 
-TEST_F(MoneyTest, StringHelpers)
+TEST_F(MoneyTest, NumberAndSlashCounts)
 {
     const struct { const char* text; int numbers; int slashes; } cases[] = {
         {"", 1, 0}, {"0123456789", 1, 0}, {"12a", 0, 0}, {"1/2/03", 0, 2}, {"1/2", 0, 1}, {"1234567/9/", 0, 1},
@@ -146,17 +146,4 @@ TEST_F(MoneyTest, StringHelpers)
         EXPECT_EQ(CheckNumbers(c.text), c.numbers) << c.text;
         EXPECT_EQ(CountSlash(c.text), c.slashes) << c.text;
     }
-
-    char buffer[8] = "abc";
-    CombineString(buffer, "def", buffer);
-    CombineString("x", buffer, buffer);
-    EXPECT_STREQ(buffer, "xabcdef");
-    CombineString(buffer, "tail", buffer);  // cut to the buffer
-    EXPECT_STREQ(buffer, "xabcdef");
-    CopyString("longer than eight", buffer, sizeof buffer);
-    EXPECT_STREQ(buffer, "longer ");
-
-    char upper[16];
-    LowerToUpper("az AZ-09{}`\xe9", upper);
-    EXPECT_STREQ(upper, "AZ AZ-09{}`\xe9");
 }

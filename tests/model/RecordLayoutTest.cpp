@@ -29,13 +29,6 @@ TEST(RecordLayoutTest, FieldsFollowEachOtherWithoutGapsOrOverlapsUpToTheRecordSi
     }
 }
 
-TEST(RecordLayoutTest, TablesOfRecordsHaveTheirFileSizes)
-{
-    EXPECT_EQ(26 * 7 * kAccountLayout.FileSize, 78624);
-    EXPECT_EQ(26 * kInvestLayout.FileSize, 8320);
-    EXPECT_EQ(kBudgetLayout.FileSize, 444);
-}
-
 // Random file images decode and encode back to the same bytes, except where the file carries
 // nothing in memory (pointers and padding, written as 0) and the last byte of terminated texts.
 TEST(RecordLayoutTest, DecodingThenEncodingKeepsEveryStoredByte)
