@@ -6,16 +6,15 @@
 // and the .bak copy of the previous one), which CPU time would not show.
 #include "files/BudgetFile.h"
 #include "files/BudgetImage.h"
-#include "files/BudgetLock.h"
 #include "model/Globals.h"
 #include "model/Host.h"
 #include "model/Initialize.h"
 #include "model/Money.h"
-#include "model/RecordStore.h"
 #include "support/SampleBudget.h"
 
+#include "BenchSupport.h"
+
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -28,38 +27,12 @@
 
 namespace {
 
-// Answers every question with No, counts messages and pins the clock, so a run never waits for
-// anyone and a message (an open or save that went wrong) can fail the benchmark.
-class QuietHost : public Host {
-public:
-    int MessageBox(const std::string& text, const std::string&, MessageButtons buttons, MessageIcon) override
-    {
-        ++Messages;
-        LastMessage = text;
-        return buttons == MessageButtons::Ok ? IDOK : IDNO;
-    }
-    bool ChooseOpenFile(const FileChoice&, std::string&) override { return false; }
-    bool ChooseSaveFile(const FileChoice&, std::string&) override { return false; }
-    LocalTime Now() override { return LocalTime{2026, 12, 5, 18, 35, 0}; }
-
-    int Messages = 0;
-    std::string LastMessage;
-};
-
-QuietHost gQuietHost;
-QTemporaryDir* gDir = nullptr;
-
 // One generated budget file per record count, saved once and reused by every benchmark.
 struct BudgetOnDisk {
     std::string Path;
     int64_t Size = 0;
 };
 std::map<int, BudgetOnDisk> gFiles;
-
-std::string PathInDir(const std::string& name)
-{
-    return (gDir->path() + "/").toStdString() + name;
-}
 
 // Builds the budget with `records` history records in memory and saves it through the program's
 // own save. The file stays the open budget's file.
@@ -73,26 +46,11 @@ const BudgetOnDisk* LargeBudgetFile(int records, benchmark::State& state)
     NewBudget();  // frees whatever budget the previous benchmark left
     BuildLargeTestBudget(records);
     BudgetOnDisk file;
-    file.Path = PathInDir("large-" + std::to_string(records) + ".bgt");
-    CopyString(file.Path.c_str(), gBudgetFileName);
-    gQuietHost.Messages = 0;
-    if (!BudgetSwapFiles() || gQuietHost.Messages) {
-        state.SkipWithError(("saving the generated budget failed: " + gQuietHost.LastMessage).c_str());
+    file.Path = SaveBudgetAs("large-" + std::to_string(records) + ".bgt", state);
+    if (file.Path.empty())
         return nullptr;
-    }
     file.Size = QFile(QString::fromStdString(file.Path)).size();
     return &(gFiles[records] = file);
-}
-
-// Opens the file named in gBudgetFileName, as the command line does; false after a message.
-bool OpenQuietly(benchmark::State& state)
-{
-    gQuietHost.Messages = 0;
-    if (!OpenBudget(0) || gQuietHost.Messages) {
-        state.SkipWithError(("opening failed: " + gQuietHost.LastMessage).c_str());
-        return false;
-    }
-    return true;
 }
 
 void SetBytes(benchmark::State& state, int64_t bytes)
@@ -307,26 +265,3 @@ BENCHMARK(BM_PlainWriteSync)->Apply(RecordCounts);
 BENCHMARK(BM_PlainSaveWithBackup)->Apply(RecordCounts);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    SetHost(&gQuietHost);
-    InitApp();
-    QTemporaryDir dir;
-    if (!dir.isValid()) {
-        std::fprintf(stderr, "cannot create a temporary folder\n");
-        return 1;
-    }
-    gDir = &dir;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    // Everything is freed and unlocked before the folder goes away.
-    UnlockAllBudgetFiles();
-    ReleaseBudgetRecords();
-    gDir = nullptr;
-    SetHost(nullptr);
-    return 0;
-}

@@ -6,17 +6,16 @@
 // Each budget is built in memory and saved once through the program's own save; the benchmarks
 // then time OpenBudget(0) of that file (wall-clock, as the user waits for it).
 #include "files/BudgetFile.h"
-#include "files/BudgetLock.h"
 #include "ledger/Balance.h"
 #include "model/Globals.h"
 #include "model/Host.h"
 #include "model/Initialize.h"
 #include "model/Money.h"
-#include "model/RecordStore.h"
 #include "support/SampleBudget.h"
 
+#include "BenchSupport.h"
+
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -26,43 +25,9 @@
 
 namespace {
 
-// Answers every question with No, counts messages and pins the clock, so a message (an open or
-// save that went wrong, an integrity report) fails the benchmark.
-class QuietHost : public Host {
-public:
-    int MessageBox(const std::string& text, const std::string&, MessageButtons buttons, MessageIcon) override
-    {
-        ++Messages;
-        LastMessage = text;
-        return buttons == MessageButtons::Ok ? IDOK : IDNO;
-    }
-    bool ChooseOpenFile(const FileChoice&, std::string&) override { return false; }
-    bool ChooseSaveFile(const FileChoice&, std::string&) override { return false; }
-    LocalTime Now() override { return LocalTime{2026, 12, 5, 18, 35, 0}; }
-
-    int Messages = 0;
-    std::string LastMessage;
-};
-
-QuietHost gQuietHost;
-QTemporaryDir* gDir = nullptr;
-
 constexpr int kCheckAccounts = 25;
 constexpr int kOutstandingChecks = 50000;
 constexpr int kMixedRecords = 100000;
-
-// Saves the budget in memory as `name` in the temporary folder; the path, or "" after a message.
-std::string SaveAs(const char* name, benchmark::State& state)
-{
-    const std::string path = (gDir->path() + "/").toStdString() + name;
-    CopyString(path.c_str(), gBudgetFileName);
-    gQuietHost.Messages = 0;
-    if (!BudgetSwapFiles() || gQuietHost.Messages) {
-        state.SkipWithError(("saving the generated budget failed: " + gQuietHost.LastMessage).c_str());
-        return "";
-    }
-    return path;
-}
 
 // 50,000 outstanding checks over 25 accounts, account k holding numbers k, k + 25, k + 50, ...,
 // so the file lists them in 25 interleaved descending runs; withdrawals ordered by type.
@@ -85,7 +50,7 @@ std::string OutstandingChecksFile(benchmark::State& state)
             book -= h->Amt;
         }
     Accounts[0][1].Balance = static_cast<int32_t>(book);
-    path = SaveAs("outstanding-checks.bgt", state);
+    path = SaveBudgetAs("outstanding-checks.bgt", state);
     return path;
 }
 
@@ -180,19 +145,14 @@ std::string MixedLedgerFile(benchmark::State& state)
             records += 2;
         }
     }
-    path = SaveAs("mixed-ledger.bgt", state);
+    path = SaveBudgetAs("mixed-ledger.bgt", state);
     return path;
 }
 
 bool OpenQuietly(const std::string& path, benchmark::State& state)
 {
     CopyString(path.c_str(), gBudgetFileName);
-    gQuietHost.Messages = 0;
-    if (!OpenBudget(0) || gQuietHost.Messages) {
-        state.SkipWithError(("opening failed: " + gQuietHost.LastMessage).c_str());
-        return false;
-    }
-    return true;
+    return ::OpenQuietly(state);
 }
 
 // The open budget's records and its outstanding withdrawals and deposits, for the report.
@@ -266,26 +226,3 @@ BENCHMARK(BM_OpenMixedLedger)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ChangeWithdrawalOrder)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    SetHost(&gQuietHost);
-    InitApp();
-    QTemporaryDir dir;
-    if (!dir.isValid()) {
-        std::fprintf(stderr, "cannot create a temporary folder\n");
-        return 1;
-    }
-    gDir = &dir;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    // Everything is freed and unlocked before the folder goes away.
-    UnlockAllBudgetFiles();
-    ReleaseBudgetRecords();
-    gDir = nullptr;
-    SetHost(nullptr);
-    return 0;
-}
