@@ -7,6 +7,7 @@
 #include "cli/Commands.h"
 #include "files/BudgetFile.h"
 #include "files/BudgetLock.h"
+#include "model/Globals.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -14,7 +15,21 @@
 
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
+
+// Available 100.00, Rent 800.00, Car with Gas 50.00 and the savings account Savings 1,000.00;
+// the Checkbook holds 950.00.
+inline void AddSampleAccounts()
+{
+    for (const auto& [Mi, Si, name, balance] :
+         {std::tuple{1, 0, "Rent", 80000}, {2, 0, "Car", 0}, {2, 1, "Gas", 5000}, {3, 0, "Savings", 100000}}) {
+        AddTestAccount(Mi, Si, name, Mi == 3);
+        Accounts[Mi][Si].Balance = balance;
+    }
+    Accounts[0][0].Balance = 10000;
+    Accounts[0][1].Balance = 95000;
+}
 
 struct CliRun {
     int code;
@@ -44,13 +59,9 @@ protected:
         EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
         return doc.object();
     }
-};
 
-// Commands run on one budget file, `path`, put back before each run as first saved.
-class SavedBudgetCliFixture : public CliFixture {
-protected:
-    // Saves the budget in memory to `path` and closes it, so the command line may open it;
-    // `bytes` keeps the file as saved.
+    // Saves the budget in memory to `path`, the file commands run on, and closes it, so the command
+    // line may open it; `bytes` keeps the file as saved.
     void SaveAndClose()
     {
         ASSERT_EQ(SaveAs(path), 1) << host.AllMessages();
@@ -58,12 +69,17 @@ protected:
         bytes = ReadFileBytes(path);
     }
 
-    // Puts the file back to `bytes`, with no backup beside it, and runs the command on it: the
-    // file goes after the command's name.
-    CliRun RunOn(std::vector<std::string> args)
+    // Puts the file back to `bytes`, with no backup beside it.
+    void PutBack()
     {
         WriteFileBytes(path, bytes);
         QFile::remove(QString::fromStdString(path + ".bak"));
+    }
+
+    // Puts the file back and runs the command on it: the file goes after the command's name.
+    CliRun RunOn(std::vector<std::string> args)
+    {
+        PutBack();
         args.insert(args.begin() + 1, path);
         return Run(args);
     }

@@ -8,7 +8,7 @@
 
 namespace {
 
-class CliTest : public SavedBudgetCliFixture {};
+class CliTest : public CliFixture {};
 
 TEST_F(CliTest, UsageErrorsAndHelp)
 {
@@ -72,8 +72,7 @@ TEST_F(CliTest, DumpPrintsEveryRecordByItsFieldNamesTheSameEveryTime)
     const QJsonArray history = rent["history"].toArray();
     ASSERT_EQ(history.size(), 2);
     EXPECT_EQ(history[0].toObject()["Reminder"].toObject()["JDate"].toString(), "26350");
-    EXPECT_FALSE(history[1].toObject().contains("Reminder"));
-    EXPECT_FALSE(history[1].toObject().contains("HistoryFP"));
+    EXPECT_FALSE(history[1].toObject().contains("Reminder") || history[1].toObject().contains("HistoryFP"));
     const QJsonObject gas = accounts[4].toObject()["history"].toArray()[0].toObject();
     EXPECT_EQ(gas["MemoBytes"].toArray(), QJsonArray({7, 2, 6, 0}));
     EXPECT_EQ(accounts[5].toObject()["history"].toArray()[0].toObject()["ATM"].toInt(), 255);
@@ -116,8 +115,7 @@ TEST_F(CliTest, DemoIsARealisticBudgetThatOpensCleanly)
         savings += value.toObject()["SavingsFlag"].toInt();
         subAccounts += value.toObject()["Si"].toInt() > 0 ? 1 : 0;
     }
-    EXPECT_GE(savings, 1);
-    EXPECT_GE(subAccounts, 2);
+    EXPECT_TRUE(savings >= 1 && subAccounts >= 2) << savings << " savings accounts, " << subAccounts << " sub accounts";
     // A month balanced against its statement, and this month's transactions still outstanding.
     const QJsonObject checkbook = dump["accounts"].toArray()[1].toObject();
     EXPECT_EQ(checkbook["history"].toArray()[0].toObject()["PayToFm"].toString(), "Checkbook balanced");

@@ -8,7 +8,7 @@
 
 namespace {
 
-class EditCliTest : public SavedBudgetCliFixture {};
+class EditCliTest : public CliFixture {};
 
 // Exit 0 with the edit saved; exit 1 with the program's message, exit 2 for what the editor would
 // not take at all, and then the file stays as it was.
@@ -33,11 +33,8 @@ TEST_F(EditCliTest, EditsRecordNOfTheAccountOrLeavesTheFileAsItWas)
     RecordCheck(3, 0, CheckEntry{700, "12/03/26", "Bank", "", "", 0});
     SaveAndClose();
 
-    const struct {
-        std::vector<std::string> args;
-        int code;
-        std::string result;  // Rent's and Gas's balances and the record as read back, or the message
-    } cases[] = {
+    // result: Rent's and Gas's balances and the record as read back, or the message.
+    const struct { std::vector<std::string> args; int code; std::string result; } cases[] = {
         {{"Rent", "3", "--amount", "150", "--to", "Landlord", "--number", "1010", "--memo", "", "--tax", "on"}, 0,
          "59000 2500: Landlord 15000 12/01/26 #1010 Rent tax "},
         {{"Rent", "2", "--amount", "5", "--date", "11/30", "--for", "Part back"}, 0,

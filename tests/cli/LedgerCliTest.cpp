@@ -9,24 +9,16 @@ using namespace std::string_literals;
 
 namespace {
 
-class LedgerCliTest : public SavedBudgetCliFixture {
+class LedgerCliTest : public CliFixture {
 protected:
     // Available 100.00, Rent 800.00, Car with Gas 50.00 (category "Car Expenses") and the
     // savings account Savings 1,000.00; the Checkbook holds 950.00 and may go negative after
     // a warning.
     void SetUp() override
     {
-        SavedBudgetCliFixture::SetUp();
-        AddTestAccount(1, 0, "Rent");
-        AddTestAccount(2, 0, "Car");
-        AddTestAccount(2, 1, "Gas");
+        CliFixture::SetUp();
+        AddSampleAccounts();
         CopyString("Car Expenses", Accounts[2][0].SubName);
-        AddTestAccount(3, 0, "Savings", true);
-        Accounts[0][0].Balance = 10000;
-        Accounts[1][0].Balance = 80000;
-        Accounts[2][1].Balance = 5000;
-        Accounts[3][0].Balance = 100000;
-        Accounts[0][1].Balance = 95000;
         gBudget.HighestIdent = 1001;
         gBudget.CheckbookNegativeFlag = 1;
         gBudget.CheckbookWarnFlag = 1;
@@ -50,11 +42,7 @@ protected:
 TEST_F(LedgerCliTest, CommandsRecordWhatTheirOperandsAndOptionsSay)
 {
     const std::string cut(63, 'p');  // the payee field's length
-    const struct {
-        std::vector<std::string> args;
-        int Mi, Si;
-        std::string look;
-    } cases[] = {
+    const struct { std::vector<std::string> args; int Mi, Si; std::string look; } cases[] = {
         {{"check", "Rent", "125.50", "--to", "Owner", "--date", "12/1"}, 1, 0, "Rent 67450: Owner 12/01/26 #1001 atm 0"},
         {{"check", "@1,0", "1", "--number=2000", "--to", "X"}, 1, 0, "Rent 79900: X 12/05/26 #2000 atm 0"},
         {{"check", "Savings", "100", "--to", "Bank"}, 3, 0, "Savings (savings) 90000: Bank 12/05/26 #0 atm 0"},
@@ -86,11 +74,8 @@ TEST_F(LedgerCliTest, CommandsRecordWhatTheirOperandsAndOptionsSay)
 // for a command that changes nothing: none of them saves.
 TEST_F(LedgerCliTest, RefusedUnreadableAndIdleCommandsLeaveTheFileAsItWas)
 {
-    const struct {
-        std::vector<std::string> args;
-        int code;
-        std::string message;  // the start of what is shown
-    } cases[] = {
+    // message: the start of what is shown.
+    const struct { std::vector<std::string> args; int code; std::string message; } cases[] = {
         {{"atm", "Available", "1000"}, 1, "Warning: Your checkbook is about to go negative\n\nDo you want to"},
         {{"check", "Car/Gas", "80", "--to", "S"}, 1, "Transfer Funds: Gas lacks $30.00; nothing recorded (--shortfall"},
         {{"check", "Car/Gas", "80", "--to", "S", "--shortfall", "refuse"}, 1, "Transfer Funds: Gas lacks $30.00;"},

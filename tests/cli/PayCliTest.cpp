@@ -8,13 +8,13 @@
 
 namespace {
 
-class PayCliTest : public SavedBudgetCliFixture {
+class PayCliTest : public CliFixture {
 protected:
     // Acme pays 1,000.00 bi-weekly and gives Rent 300.00 of its first pay; Savings is a savings
     // account.
     void SetUp() override
     {
-        SavedBudgetCliFixture::SetUp();
+        CliFixture::SetUp();
         AddTestAccount(1, 0, "Rent");
         AddTestAccount(2, 0, "Savings", true);
         PaySetupEntry entry = CurrentPaySetup();
@@ -43,10 +43,7 @@ TEST_F(PayCliTest, CommandsChangeWhatTheirOperandsSay)
 {
     const std::string acme = "Pay source #1: Acme, $1,000.00, bi-weekly\n";
     const std::string unchanged = "30000 0 0 0 0 /0/0/0/0";
-    const struct {
-        std::vector<std::string> args;
-        std::string look;
-    } cases[] = {
+    const struct { std::vector<std::string> args; std::string look; } cases[] = {
         {{"payers"}, acme + "Next check number: 1001\n" + unchanged},
         {{"payers", "--set", "3", "Pension", "$400", "monthly", "--next-check", "0"},
          acme + "Pay source #2: Pension, $400.00, monthly\nNext check number: 0\n" + unchanged},
@@ -72,11 +69,8 @@ TEST_F(PayCliTest, CommandsChangeWhatTheirOperandsSay)
 
 TEST_F(PayCliTest, RefusedAndUnreadableCommandsLeaveTheFileAsItWas)
 {
-    const struct {
-        std::vector<std::string> args;
-        int code;
-        std::string message;  // the start of what is shown
-    } cases[] = {
+    // message: the start of what is shown.
+    const struct { std::vector<std::string> args; int code; std::string message; } cases[] = {
         {{"payers", "--set", "1", "Acme", "100,000.01", "weekly"}, 1, "Range Error"},
         {{"payers", "--set", "2", "Pension", "12x", "weekly"}, 1, "Money Conversion Error: The dollar amount:     12x"},
         {{"payers", "--remove", "1"}, 1, "Pay Setup: at least one pay source needs a name."},

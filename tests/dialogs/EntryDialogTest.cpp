@@ -9,8 +9,6 @@
 #include "files/BudgetFile.h"
 #include "model/Globals.h"
 
-#include <QFile>
-
 namespace {
 
 // The engine's offer of a transfer from "Available" opens the transfer dialog, as on the desktop.
@@ -35,28 +33,13 @@ Script Fill(std::vector<std::pair<int, std::string>> fields, std::vector<int> cl
     };
 }
 
-// Available 100.00, Rent 800.00, Car/Gas 50.00, the savings account Savings 1,000.00; the
-// Checkbook holds 950.00; the next check number is 1000.
-void AddAccounts()
-{
-    AddTestAccount(1, 0, "Rent");
-    AddTestAccount(2, 0, "Car");
-    AddTestAccount(2, 1, "Gas");
-    AddTestAccount(3, 0, "Savings", true);
-    Accounts[0][0].Balance = 10000;
-    Accounts[1][0].Balance = 80000;
-    Accounts[2][1].Balance = 5000;
-    Accounts[3][0].Balance = 100000;
-    Accounts[0][1].Balance = 95000;
-}
-
 class EntryDialogTest : public BudgetFixture {
 protected:
     void SetUp() override
     {
         BudgetFixture::SetUp();
         SetHost(&dialogs);
-        AddAccounts();
+        AddSampleAccounts();  // the next check number is 1000
     }
     // A fresh budget for the next row of a table.
     void Restart()
@@ -135,14 +118,12 @@ TEST_F(EntryDialogTest, ACheckLackingMoneyOffersTheAvailableTransfer)
         HandleCheck(1, 0, nullptr);
         const std::string row = std::to_string(c.rent);
         EXPECT_EQ(dialogs.OfferedTransfers, std::vector<int32_t>{2000}) << row;
-        EXPECT_EQ(Accounts[1][0].Balance, c.rent);
-        EXPECT_EQ(Accounts[0][0].Balance, c.available) << row;
+        EXPECT_EQ(std::pair(Accounts[1][0].Balance, Accounts[0][0].Balance), std::pair(c.rent, c.available)) << row;
         EXPECT_EQ(Newest(1, 0) != nullptr, c.rent != 3000) << "the check is recorded unless cancelled";
         if (c.available != 10000) {
             EXPECT_STREQ(Newest(0, 0)->For, "Available Transfer") << row;
         }
-        EXPECT_EQ(gDflag1, 0);
-        EXPECT_EQ(gMi, 1) << "the check dialog's account is put back";
+        EXPECT_TRUE(gDflag1 == 0 && gMi == 1) << "the check dialog's state and account are put back";
     }
 }
 
@@ -254,10 +235,7 @@ TEST_F(EntryDialogStartupTest, TheDesktopHostOffersTheShortfallInTheTransferDial
     AddTestAccount(1, 0, "Rent");
     DialogScripts script;
     for (int button : {1031, IDCANCEL})
-        script.Scripts.push_back([button](ScriptedDialog& d) {
-            EXPECT_EQ(d.Text(1003), "$20.00");
-            d.Click(button);
-        });
+        script.Scripts.push_back([button](ScriptedDialog& d) { EXPECT_EQ(d.Text(1003), "$20.00"); d.Click(button); });
     EXPECT_EQ(GetHost().RunAvailableTransfer(1, 0, 2000), 1);
     EXPECT_EQ(GetHost().RunAvailableTransfer(1, 0, 2000), 0);
 }
@@ -268,20 +246,10 @@ protected:
     void SetUp() override
     {
         CliFixture::SetUp();
-        AddAccounts();
-        ASSERT_EQ(SaveAs(path), 1) << host.AllMessages();
-        ASSERT_EQ(BudgetClose(), 1);
-        bytes = ReadFileBytes(path);
-    }
-    void Restore()
-    {
-        UnlockAllBudgetFiles();
-        WriteFileBytes(path, bytes);
-        QFile::remove(QString::fromStdString(path + ".bak"));
+        AddSampleAccounts();
+        SaveAndClose();
     }
 
-    std::string path = PathOf("budget.bgt");
-    std::vector<uint8_t> bytes;
     DialogHost dialogs;
 };
 
@@ -307,15 +275,13 @@ TEST_F(EntryDialogCliTest, DialogsAndTheCommandLineLeaveTheSameRecords)
     };
     const QJsonObject before = Dump(path);
     for (const auto& c : cases) {
-        Restore();
-        std::vector<std::string> args = c.args;
-        args.insert(args.begin() + 1, path);
-        const CliRun run = Run(args);
+        const CliRun run = RunOn(c.args);
         ASSERT_EQ(run.code, 0) << run.err;
         const QJsonObject byCommand = Dump(path);
         EXPECT_FALSE(byCommand == before) << c.args[0];
 
-        Restore();
+        PutBack();
+        UnlockAllBudgetFiles();
         SetHost(&dialogs);
         dialogs.Messages.clear();
         ASSERT_EQ(Open(path), 1) << dialogs.AllMessages();

@@ -26,9 +26,7 @@ protected:
         AddTestAccount(2, 0, "Car");
         AddTestAccount(2, 1, "Gas");
         CopyString("Car Costs", Accounts[2][0].SubName);
-        PaySetupEntry entry = CurrentPaySetup();
-        entry.Sources[0] = {"Acme", "1,000.00", PayTypeButton(0, kPaySemiMonthly)};
-        ASSERT_EQ(RecordPaySetup(entry), 1);
+        ASSERT_EQ(SetPaySource(0, "Acme", "1,000.00", kPaySemiMonthly), 1);
     }
     static const AHistory* Newest(int Mi, int Si) { return MemoryAccounts[Mi][Si].HistoryRec; }
 
@@ -76,12 +74,10 @@ TEST_F(MultiDepositDialogTest, TwoRowsAndAPayMakeOneSummaryEntry)
     HandleMultiDeposit();
     EXPECT_TRUE(host.Messages.empty()) << host.AllMessages();
     const AHistory* summary = Newest(0, 1);
-    EXPECT_TRUE(summary->MultiDeposit && summary->LogRecord && !summary->HistoryFP->MultiDeposit);
-    EXPECT_EQ(summary->Amt, 112500);
-    EXPECT_STREQ(summary->Datime, "12/10/26");
-    EXPECT_EQ(Accounts[0][1].Balance, checkbook + 112500);
-    EXPECT_EQ(Newest(1, 0)->PayID, summary->PayID);
-    EXPECT_EQ(Newest(2, 1)->PayID, summary->PayID);
+    EXPECT_TRUE(summary->MultiDeposit && !summary->HistoryFP->MultiDeposit);
+    EXPECT_EQ(std::tuple(summary->Amt, std::string(summary->Datime), Accounts[0][1].Balance - checkbook),
+              std::tuple(112500, "12/10/26", 112500));
+    EXPECT_TRUE(Newest(1, 0)->PayID == summary->PayID && Newest(2, 1)->PayID == summary->PayID);
 }
 
 }  // namespace

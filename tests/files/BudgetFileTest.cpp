@@ -20,16 +20,30 @@ constexpr size_t kTailFlag1Offset = kAccountsBytes + 442;
 
 class BudgetFileTest : public FileFixture {};
 
-TEST_F(BudgetFileTest, NewBudgetSavedAtOnceIsJustTheTailAndOpensEmpty)
+// Saving a budget never saved asks first, and No writes nothing; a new budget's file is just the
+// tail and opens empty.
+TEST_F(BudgetFileTest, ANewBudgetIsSavedAfterAQuestionAsJustTheTailAndOpensEmpty)
 {
+    gBudgetFileChanged = 1;
+    host.Answers = {IDNO};
+    EXPECT_EQ(BudgetSave(), 0);
+    ASSERT_EQ(host.Messages.size(), 1u);
+    const CapturedMessage& m = host.Messages[0];
+    EXPECT_EQ(std::tuple(m.Text, m.Title, m.Buttons == MessageButtons::YesNoCancel, m.Icon == MessageIcon::Question),
+              std::tuple("Save current changes in Untitled", "Save", true, true));
+    EXPECT_TRUE(host.Choices.empty());
+
     const std::string path = PathOf("new.bgt");
-    ASSERT_EQ(SaveAs(path), 1) << host.AllMessages();
+    host.Answers = {IDYES};
+    host.SavePaths.push_back(path);
+    ASSERT_EQ(BudgetSave(), 1) << host.AllMessages();
     const std::vector<uint8_t> saved = ReadFileBytes(path);
     EXPECT_EQ(saved.size(), 87388u);
     EXPECT_EQ(std::tuple(gNewBudgetFile, gBudgetFileChanged, std::string(gBudgetTitleName), std::string(gInfoBox)),
               std::tuple(0, 0, "new.bgt", "File Saved"));
 
     NewBudget();
+    host.Messages.clear();
     ASSERT_EQ(Open(path), 1) << host.AllMessages();
     EXPECT_TRUE(host.Messages.empty()) << host.AllMessages();
     EXPECT_EQ(Image(), saved);
@@ -111,10 +125,7 @@ TEST_F(BudgetFileTest, VersionTwoPricesAreUpgradedTenfoldAndSavedAsVersionThree)
 
 TEST_F(BudgetFileTest, OtherVersionsAreRefusedWithTheirMessage)
 {
-    const struct {
-        signed char ident;
-        const char* message;
-    } cases[] = {
+    const struct { signed char ident; const char* message; } cases[] = {
         {4, "System Error 2.\rThis file is from a newer version.\rData\r"},
         {-1, "System Error 1.\rThis file is from an older version.\rData\r"},
         {1, "System Error 1.\rThis file is from an older version.\rData\r"},
@@ -144,9 +155,8 @@ TEST_F(BudgetFileTest, FileWithoutInternationalSettingsTakesTheDefaultsAndStores
     NewBudget();
     CopyString("X", gIntRec.DollarSymbol);
     ASSERT_EQ(Open(path), 1);
-    EXPECT_STREQ(gIntRec.DollarSymbol, "$");
-    EXPECT_EQ(gIntRec.DecimalPlaces, 2);
-    EXPECT_EQ(gIntRec.GroupSize, 3);
+    EXPECT_EQ(std::tuple(std::string(gIntRec.DollarSymbol), int{gIntRec.DecimalPlaces}, int{gIntRec.GroupSize}),
+              std::tuple("$", 2, 3));
     EXPECT_TRUE(gBudget.Flag1 & kBudgetHasInternational);
     ASSERT_EQ(BudgetSave(), 1);
     bytes = ReadFileBytes(path);
@@ -211,21 +221,21 @@ TEST_F(BudgetFileTest, MisplacedRecordStopsTheSave)
     EXPECT_EQ(gBudgetFileChanged, 1);
 }
 
-TEST_F(BudgetFileTest, OpeningReplacesTheBudgetAndFreesTheOldOne)
+// A new budget and opening a file each leave nothing of the budget before (what NewBudget left
+// is saved as the empty budget).
+TEST_F(BudgetFileTest, NewAndOpenReplaceTheBudgetAndFreeTheOldOne)
 {
     BuildRichTestBudget();
-    const std::string rich = PathOf("rich.bgt");
-    ASSERT_EQ(SaveAs(rich), 1);
+    ASSERT_EQ(SaveAs(PathOf("rich.bgt")), 1);
     NewBudget();
-    const std::string empty = PathOf("empty.bgt");
-    ASSERT_EQ(SaveAs(empty), 1);
-    ASSERT_EQ(Open(rich), 1);
-    ASSERT_EQ(Open(empty), 1);
+    ASSERT_EQ(SaveAs(PathOf("empty.bgt")), 1);
+    ASSERT_EQ(Open(PathOf("rich.bgt")), 1);
+    ASSERT_EQ(Open(PathOf("empty.bgt")), 1);
     for (const auto& row : MemoryAccounts)
         for (const auto& slot : row)
             EXPECT_EQ(slot.HistoryRec, nullptr);
-    EXPECT_EQ(gToDoAnchor, nullptr);
-    EXPECT_FALSE(Accounts[1][0].Valid);
+    EXPECT_TRUE(!gToDoAnchor && !MemoryInvest[1].HistoryRec && !Accounts[1][0].Valid);
+    EXPECT_STREQ(gIntRec.DollarSymbol, "$");
 }
 
 TEST_F(BudgetFileTest, SaveAsOffersBudgetAndTheYearOrTheFilesTitle)
@@ -240,46 +250,23 @@ TEST_F(BudgetFileTest, SaveAsOffersBudgetAndTheYearOrTheFilesTitle)
     host.SavePaths.push_back(PathOf("Other.bgt"));
     ASSERT_EQ(BudgetSaveAs(), 1);
     const FileChoice& choice = host.Choices.back();
-    EXPECT_EQ(choice.OfferedName, "Home.bgt");
-    EXPECT_EQ(choice.DefaultExtension, "bgt");
-    EXPECT_TRUE(choice.PromptOverwrite);
+    EXPECT_EQ(std::tuple(choice.OfferedName, choice.DefaultExtension, choice.PromptOverwrite),
+              std::tuple("Home.bgt", "bgt", true));
     std::vector<std::string> filters;
     for (const auto& f : choice.Filters)
         filters.push_back(f.Description);
     EXPECT_EQ(filters, (std::vector<std::string>{"Budget Files (*.bgt)", "Text Files (*.TXT)", "All Files (*.*)"}));
 }
 
-TEST_F(BudgetFileTest, SavingANeverSavedBudgetFirstAsksAndNoWritesNothing)
-{
-    gBudgetFileChanged = 1;
-    host.Answers = {IDNO};
-    EXPECT_EQ(BudgetSave(), 0);
-    ASSERT_EQ(host.Messages.size(), 1u);
-    EXPECT_EQ(host.Messages[0].Text, "Save current changes in Untitled");
-    EXPECT_EQ(host.Messages[0].Title, "Save");
-    EXPECT_EQ(host.Messages[0].Buttons, MessageButtons::YesNoCancel);
-    EXPECT_EQ(host.Messages[0].Icon, MessageIcon::Question);
-    EXPECT_TRUE(host.Choices.empty());
-
-    host.Answers = {IDYES};
-    host.SavePaths.push_back(PathOf("yes.bgt"));
-    EXPECT_EQ(BudgetSave(), 1);
-    EXPECT_EQ(ReadFileBytes(PathOf("yes.bgt")).size(), 87388u);
-}
-
 TEST_F(BudgetFileTest, ClosingAsksAboutUnsavedChanges)
 {
-    const struct {
-        bool changed;
-        int answer;
-        int result;
-        bool stillOpen;
-        bool written;
-    } cases[] = {
+    // The last: the save fails on a full disk, and the budget with its changes stays open.
+    const struct { bool changed; int answer; int result; bool stillOpen; bool written; bool full = false; } cases[] = {
         {false, IDCANCEL, 1, false, false},
         {true, IDCANCEL, 0, true, false},
         {true, IDNO, 1, false, false},
         {true, IDYES, 1, false, true},
+        {true, IDYES, 0, true, false, true},
     };
     for (const auto& c : cases) {
         NewBudget();
@@ -289,8 +276,10 @@ TEST_F(BudgetFileTest, ClosingAsksAboutUnsavedChanges)
         gBudgetFileChanged = c.changed;
         host.Messages.clear();
         host.Answers = {c.answer};
+        SetSaveByteLimitForTesting(c.full ? 100 : -1);
         EXPECT_EQ(BudgetClose(), c.result);
         EXPECT_EQ(gStartUpFlag, c.stillOpen ? 1 : 0);
+        EXPECT_EQ(gBudgetFileChanged, c.changed && c.stillOpen) << c.answer;
         EXPECT_EQ(ReadFileBytes(path).size() > 87388u, c.written);
         if (c.changed) {
             ASSERT_FALSE(host.Messages.empty());
@@ -299,18 +288,6 @@ TEST_F(BudgetFileTest, ClosingAsksAboutUnsavedChanges)
             EXPECT_TRUE(host.Messages.empty());
         }
     }
-}
-
-TEST_F(BudgetFileTest, ClosingKeepsTheBudgetOpenWhenItsSaveFails)
-{
-    const std::string path = PathOf("fail.bgt");
-    ASSERT_EQ(SaveAs(path), 1);
-    CheckbookLogRecord("changed");
-    SetSaveByteLimitForTesting(100);
-    host.Answers = {IDYES};
-    EXPECT_EQ(BudgetClose(), 0);
-    EXPECT_EQ(gStartUpFlag, 1);
-    EXPECT_EQ(gBudgetFileChanged, 1);
 }
 
 }  // namespace

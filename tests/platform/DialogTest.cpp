@@ -47,12 +47,6 @@ struct AmountProcedure : DialogProcedure {
     std::string amount;
     bool tax = false;
 
-    static bool ValidAmount(const std::string& text)
-    {
-        return text.find_first_not_of("0123456789.") == std::string::npos &&
-               text.find_first_of("123456789") != std::string::npos;
-    }
-
     void Init(Dialog& dialog) override
     {
         dialog.SetText(1003, "0.00");
@@ -73,7 +67,7 @@ struct AmountProcedure : DialogProcedure {
         if (id != 1)
             return;
         const std::string text = dialog.Text(1003, 15);
-        if (!ValidAmount(text)) {
+        if (text.find_first_not_of("0123456789.") != text.npos || text.find_first_of("123456789") == text.npos) {
             ++faults;
             dialog.FocusAndSelect(1003);
             return;
@@ -130,6 +124,8 @@ TEST(DialogTemplateLoad, DamagedTemplatesAreRefusedWithTheFault)
     std::string error;
     EXPECT_FALSE(LoadDialogTemplate("NOSUCHDIALOG", error));
     EXPECT_NE(error.find("NOSUCHDIALOG"), std::string::npos);
+    AmountProcedure procedure;
+    EXPECT_EQ(RunDialog("NOSUCHDIALOG", procedure, nullptr), -1) << "a missing template opens nothing";
 }
 
 TEST(QtDialogTest, BuildsNamedWidgetsAtTheirScaledPlaces)
@@ -159,6 +155,16 @@ TEST(QtDialogTest, RoutesInputToTheProcedureAndClosesOnlyOnEnd)
     AmountProcedure procedure;
     QtDialog dialog(TestTemplate(), procedure, nullptr);
     dialog.Open();
+    // Frames are painted by the procedure; multi-line texts have the line ends of the budget.
+    const QImage image = dialog.Window().grab().toImage();
+    EXPECT_NE(std::find(procedure.painted.begin(), procedure.painted.end(), 1021), procedure.painted.end());
+    const QRect frame = dialog.Widget(1021)->geometry();
+    EXPECT_EQ(image.pixelColor(frame.topLeft() + QPoint(2, 2)), QColor(255, 0, 0));
+    EXPECT_NE(image.pixelColor(frame.topLeft() + QPoint(12, 12)), QColor(255, 0, 0));
+    dialog.SetText(1010, "first\r\nsecond");
+    EXPECT_EQ(qobject_cast<QPlainTextEdit*>(dialog.Widget(1010))->toPlainText(), "first\nsecond");
+    EXPECT_EQ(dialog.Text(1010), "first\r\nsecond");
+
     auto* amount = qobject_cast<QLineEdit*>(dialog.Widget(1003));
     ASSERT_TRUE(amount);
     EXPECT_TRUE(procedure.commands.empty()) << "texts set by the procedure send nothing";
@@ -189,36 +195,20 @@ TEST(QtDialogTest, RoutesInputToTheProcedureAndClosesOnlyOnEnd)
     EXPECT_TRUE(procedure.tax);
 }
 
-TEST(QtDialogTest, EscapeSendsCancelAndFramesArePaintedByTheProcedure)
+TEST(QtDialogTest, EscapeAndTheCloseBoxAreCancel)
 {
-    AmountProcedure procedure;
-    QtDialog dialog(TestTemplate(), procedure, nullptr);
-    dialog.Open();
-
-    const QImage image = dialog.Window().grab().toImage();
-    EXPECT_NE(std::find(procedure.painted.begin(), procedure.painted.end(), 1021), procedure.painted.end());
-    const QRect frame = dialog.Widget(1021)->geometry();
-    EXPECT_EQ(image.pixelColor(frame.topLeft() + QPoint(2, 2)), QColor(255, 0, 0));
-    EXPECT_NE(image.pixelColor(frame.topLeft() + QPoint(12, 12)), QColor(255, 0, 0));
-
-    dialog.SetText(1010, "first\r\nsecond");
-    EXPECT_EQ(qobject_cast<QPlainTextEdit*>(dialog.Widget(1010))->toPlainText(), "first\nsecond");
-    EXPECT_EQ(dialog.Text(1010), "first\r\nsecond");
-    EXPECT_TRUE(procedure.commands.empty()) << "texts set by the procedure send nothing";
-
-    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(dialog.Widget(1003), &escape);
-    EXPECT_FALSE(dialog.Window().isVisible());
-    EXPECT_TRUE(dialog.IsEnded());
-    EXPECT_EQ(dialog.Result(), 0);
-
-    // The close box is Cancel too.
-    AmountProcedure closed;
-    QtDialog second(TestTemplate(), closed, nullptr);
-    second.Open();
-    second.Window().close();
-    EXPECT_EQ(closed.commands, (std::vector<std::pair<int, int>>{{2, kClicked}}));
-    EXPECT_TRUE(second.IsEnded());
+    for (const bool escape : {true, false}) {
+        AmountProcedure procedure;
+        QtDialog dialog(TestTemplate(), procedure, nullptr);
+        dialog.Open();
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        if (escape)
+            QApplication::sendEvent(dialog.Widget(1003), &key);
+        else
+            dialog.Window().close();
+        EXPECT_EQ(procedure.commands, (std::vector<std::pair<int, int>>{{2, kClicked}})) << escape;
+        EXPECT_TRUE(dialog.IsEnded() && !dialog.Window().isVisible() && dialog.Result() == 0) << escape;
+    }
 }
 
 TEST(ScriptedDialogTest, AFaultyAmountKeepsTheDialogOpenFocusedAndSelectedAValidOneEndsIt)
@@ -227,15 +217,10 @@ TEST(ScriptedDialogTest, AFaultyAmountKeepsTheDialogOpenFocusedAndSelectedAValid
     ScriptedDialog dialog;
     dialog.Run(TestTemplate(), procedure);
     EXPECT_EQ(dialog.Selected(), 1003);
-    for (const char* text : {"", "0.00", "12x", "0000000000000000001"}) {
-        dialog.Type(1003, text);
-        EXPECT_EQ(dialog.Selected(), 0);
-        dialog.PressEnter();  // the default button
-        EXPECT_FALSE(dialog.IsEnded()) << text;
-        EXPECT_EQ(dialog.Focused(), 1003) << text;
-        EXPECT_EQ(dialog.Selected(), 1003) << text;
-    }
-    EXPECT_EQ(procedure.faults, 4);
+    dialog.Type(1003, "12x");
+    EXPECT_EQ(dialog.Selected(), 0);
+    dialog.PressEnter();  // the default button
+    EXPECT_TRUE(procedure.faults == 1 && !dialog.IsEnded() && dialog.Focused() == 1003 && dialog.Selected() == 1003);
 
     dialog.Type(1003, "12.50");
     for (int k = 0; k < 3; ++k)
@@ -264,27 +249,4 @@ TEST(ScriptedDialogTest, HiddenAndDisabledControlsCannotBeUsed)
 
     dialog.Type(1010, "a\nb");
     EXPECT_EQ(dialog.Text(1010), "a\r\nb");
-}
-
-TEST(ScriptedDialogTest, RunnerHookRunsDialogsOpenedDeepInsideCommands)
-{
-    auto recordCheck = [] {
-        AmountProcedure procedure;
-        return std::make_pair(RunDialog("CHECK", procedure, nullptr), procedure.amount);
-    };
-    {
-        std::vector<std::string> opened;
-        ScopedDialogRunner runner([&](const std::string& name, DialogProcedure& procedure) {
-            opened.push_back(name);
-            ScriptedDialog dialog;
-            dialog.Run(name, procedure);
-            dialog.Type(1003, "30.00");
-            dialog.Click(1);
-            return dialog.Result();
-        });
-        EXPECT_EQ(recordCheck(), std::make_pair(1, std::string("30.00")));
-        EXPECT_EQ(opened, std::vector<std::string>{"CHECK"});
-    }
-    AmountProcedure procedure;
-    EXPECT_EQ(RunDialog("NOSUCHDIALOG", procedure, nullptr), -1) << "the runner is gone again";
 }

@@ -61,10 +61,12 @@ TEST(PicturesTest, EveryResourceNumberLoadsAtItsSize)
     }
 }
 
-// The sizes the window layouts place the pictures by.
-TEST(PicturesTest, LayoutSizes)
+// The sizes the window layouts place the pictures by. Boxes, buttons, headers and cells (`tiled`)
+// are drawn side by side and inverted when selected: a transparent pixel would show the window's
+// background, and invert to a stray colour.
+TEST(PicturesTest, LayoutSizesAndOpaquePanels)
 {
-    const struct { const char* What; std::vector<int> Ids; QSize Size; } groups[] = {
+    const struct { const char* What; std::vector<int> Ids; QSize Size; bool tiled = true; } groups[] = {
         {"account box", {kAccount}, {124, 64}},
         {"info box", {kInfoBMP}, {160, 24}},
         {"buttons",
@@ -73,38 +75,31 @@ TEST(PicturesTest, LayoutSizes)
           kBuy, kPPS},
          {32, 24}},
         {"balance indicator", {kBlevel, kBLDown, kBRDown}, {32, 32}},
-        {"note mark", {kNotes}, {8, 8}},
+        {"note mark", {kNotes}, {8, 8}, false},
         {"calendar cells",
          {kDateBox, kRedDate, kGreenDate, kYellowDate, kBlueDate, kBlueYellowDate, kBlueRedDate, kBlueGreenDate},
          {24, 20}},
-        {"calendar arrows", {kLeftArrow, kRightArrow}, {16, 16}},
+        {"calendar arrows", {kLeftArrow, kRightArrow}, {16, 16}, false},
         {"history headers", {kListHeader, kInvestListHeader}, {536, 20}},
         {"reminder headers", {kRemindListHeader, kToDoListHeader}, {392, 18}},
         {"check layout strip", {kPrintHeader}, {648, 20}},
         {"portfolio figures", {kInvestMainHeader}, {308, 64}},
         {"portfolio info line", {kInvestSpecial}, {308, 24}},
         {"investment figures", {kInvestHistoryHeader}, {496, 64}},
+        {"splash window", {kSplash}, {240, 286}},
     };
     for (const auto& group : groups)
-        for (int id : group.Ids)
+        for (int id : group.Ids) {
             EXPECT_EQ(Picture(id).size(), group.Size) << group.What << " " << id;
+            const int seeThrough = CountPixels(Picture(id), [](int alpha) { return alpha < 255; });
+            EXPECT_TRUE(!group.tiled || seeThrough == 0) << group.What << " " << id;
+        }
 
     // Marks sit in the 16-pixel columns of the lists, before the text that follows them.
     for (int id : {kCheck, kDeposit, kATM, kTransfer, kX, kPay, kBalance, kUndo, kSmile, kSad, kPrinter, kRemind,
                    kSideArrow, kDownArrow}) {
         EXPECT_LE(Picture(id).width(), 16) << id;
         EXPECT_LE(Picture(id).height(), 16) << id;
-    }
-}
-
-// Boxes, buttons, headers and cells are drawn side by side and inverted when selected: a
-// transparent pixel would show the window's background, and invert to a stray colour.
-TEST(PicturesTest, TiledPanelsAreOpaque)
-{
-    for (int id : {kAccount, kInfoBMP, kCheckButton, kEditorButton, kBuy, kBlevel, kDateBox, kBlueRedDate,
-                   kListHeader, kInvestListHeader, kPrintHeader, kRemindListHeader, kToDoListHeader,
-                   kInvestMainHeader, kInvestSpecial, kInvestHistoryHeader, kSplash}) {
-        EXPECT_EQ(CountPixels(Picture(id), [](int alpha) { return alpha < 255; }), 0) << id;
     }
 }
 

@@ -29,10 +29,12 @@ protected:
     }
 };
 
+// An item of the first item's day goes in front of it, of other days after those of its day;
+// today is 12/05/26, and earlier days move to today and become overdue.
 TEST_F(ToDoTest, ReadingAFileOrdersItemsExactlyAsAddingThemOneByOne)
 {
-    // Today is 12/05/26: earlier days move to today and become overdue.
     const std::vector<std::vector<const char*>> cases = {
+        {"12/10/26", "12/20/26", "12/10/26", "12/15/26", "12/15/26"},
         {"12/10/26", "12/08/26", "12/08/26", "12/20/26", "12/10/26", "12/08/26"},
         {"12/06/26", "12/30/26", "12/15/26", "12/15/26", "12/06/26", "12/15/26", "12/30/26"},
         {"01/01/25", "12/05/26", "12/07/26", "11/30/26", "12/05/26"},
@@ -47,6 +49,10 @@ TEST_F(ToDoTest, ReadingAFileOrdersItemsExactlyAsAddingThemOneByOne)
             AddToDoRecord(rec);
         }
         const std::vector<std::string> oneByOne = Chain();
+        if (&dates == &cases[0]) {
+            EXPECT_EQ(oneByOne, (std::vector<std::string>{"12/10/26 2", "12/10/26 0", "12/15/26 3", "12/15/26 4",
+                                                          "12/20/26 1"}));
+        }
 
         ReleaseBudgetRecords();
         std::vector<ToDo> block(dates.size());
@@ -57,18 +63,6 @@ TEST_F(ToDoTest, ReadingAFileOrdersItemsExactlyAsAddingThemOneByOne)
         EXPECT_EQ(gToDoAnchorLast->ToDoFP, nullptr);
         ReleaseBudgetRecords();
     }
-}
-
-TEST_F(ToDoTest, AnItemOfTheFirstItemsDayGoesInFrontOfItAndOfOtherDaysAfterThem)
-{
-    const char* dates[] = {"12/10/26", "12/20/26", "12/10/26", "12/15/26", "12/15/26"};
-    for (int k = 0; k < 5; ++k) {
-        ToDo* rec = NewToDoRecord();
-        Fill(rec, dates[k], k);
-        AddToDoRecord(rec);
-    }
-    EXPECT_EQ(Chain(), (std::vector<std::string>{"12/10/26 2", "12/10/26 0", "12/15/26 3", "12/15/26 4",
-                                                 "12/20/26 1"}));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Budgets for tests, put straight into the model.
 #include "support/SampleBudget.h"
 
+#include "ledger/Recording.h"
 #include "model/Dates.h"
 #include "model/Globals.h"
 #include "model/Initialize.h"
@@ -27,6 +28,19 @@ void AddTestAccount(int Mi, int Si, const char* name, bool savings)
     }
 }
 
+void RecordTestAccount(int Mi, int Si, const char* name, bool savings)
+{
+    const int32_t none[kPayers][kPaysPerMonth] = {};
+    RecordAccountSetup(Mi, Si, name, savings, none);
+}
+
+int SetPaySource(int i, const std::string& name, const std::string& amount, int frequency)
+{
+    PaySetupEntry entry = CurrentPaySetup();
+    entry.Sources[i] = {name, amount, PayTypeButton(i, frequency)};
+    return RecordPaySetup(entry);
+}
+
 AHistory* AddTestHistory(int Mi, int Si, int32_t amount, bool out, const char* payee)
 {
     AHistory* h = NewHistoryRecord();
@@ -46,7 +60,8 @@ AHistory* AddTestHistory(int Mi, int Si, int32_t amount, bool out, const char* p
     return h;
 }
 
-void AddTestInvestment(int Ii, const char* name, int32_t price, int records)
+// Makes investment Ii valid with `records` records in its chain.
+static void AddTestInvestment(int Ii, const char* name, int32_t price, int records)
 {
     InitializeInvestRecord(Ii);
     IRecord& r = Invest[Ii];
@@ -69,15 +84,6 @@ void AddTestInvestment(int Ii, const char* name, int32_t price, int records)
     }
 }
 
-ToDo* AddTestToDo(const char* date, const char* text)
-{
-    ToDo* t = NewToDoRecord();
-    CopyString(date, t->Datime);
-    CopyString(text, t->ToDo);
-    AddToDoRecord(t);
-    return t;
-}
-
 void BuildRichTestBudget()
 {
     AddTestAccount(1, 0, "Rent");
@@ -91,10 +97,8 @@ void BuildRichTestBudget()
 
     AHistory* check = AddTestHistory(1, 0, 80000, true, "Landlord");
     check->CheckID = 1001;
-    check->Tri = 1;
+    check->Tri = check->TaxFlag = check->BalanceFlag = 1;
     check->HFlag = 1;  // shown with its second line, as the check dialog leaves it
-    check->TaxFlag = 1;
-    check->BalanceFlag = 1;
     CopyString("December", check->For);
     CopyString("unit 4", check->Memo);
     AHistory* reminder = AddTestHistory(1, 0, 500, false, "Refund");
@@ -105,25 +109,26 @@ void BuildRichTestBudget()
     SetRemTime(reminder, 5);
     SetRemType(reminder, 1206);
     AHistory* out = AddTestHistory(2, 1, 2500, true, "Transfer");
-    out->TransferFlag = 1;
-    out->XferFm = 1;
+    out->TransferFlag = out->XferFm = 1;
     CopyString("Repairs", out->AccountName);
-    const char link[4] = {7, 2, 6, 0};
-    std::memcpy(out->Memo, link, 4);
+    std::memcpy(out->Memo, "\7\2\6", 4);
     AHistory* in = AddTestHistory(2, 6, 2500, false, "Transfer");
-    in->TransferFlag = 1;
-    in->Checked = 1;
+    in->TransferFlag = in->Checked = 1;
     in->ATM = 255;
     CopyString("Gas", in->AccountName);
-    const char back[4] = {7, 2, 1, 0};
-    std::memcpy(in->Memo, back, 4);
+    std::memcpy(in->Memo, "\7\2\1", 4);
     AddTestHistory(3, 0, 100000, false, "Bonus")->PayID = 4;
     CheckbookLogRecord("Checkbook balanced");
 
     AddTestInvestment(1, "Index Fund", 123456, 3);
     AddTestInvestment(7, "Bonds", 9999, 1);
-    AddTestToDo("12/24/26", "Buy presents");
-    AddTestToDo("12/10/26", "Call the bank")->Display = 1;
+    for (const auto& [date, text] : {std::pair{"12/24/26", "Buy presents"}, {"12/10/26", "Call the bank"}}) {
+        ToDo* t = NewToDoRecord();
+        CopyString(date, t->Datime);
+        CopyString(text, t->ToDo);
+        AddToDoRecord(t);
+    }
+    gToDoAnchor->Display = 1;  // "Call the bank", the earlier
 
     gBudget.HighestIdent = 1002;
     gBudget.UniqueID = 8;

@@ -2,6 +2,7 @@
 // type and the fields the file carries.
 #pragma once
 
+#include "ledger/Pay.h"
 #include "model/Records.h"
 
 #include <cstdint>
@@ -11,14 +12,14 @@
 // Makes slot (Mi, Si) a valid account with the name.
 void AddTestAccount(int Mi, int Si, const char* name, bool savings = false);
 
+// Sets up slot (Mi, Si) as Account Setup records a new account, with no allocations.
+void RecordTestAccount(int Mi, int Si, const char* name, bool savings = false);
+
+// Sets pay source i as Pay Setup's fields would, keeping the others; RecordPaySetup's result.
+int SetPaySource(int i, const std::string& name, const std::string& amount, int frequency = kPayMonthly);
+
 // Puts a record at the head of the slot's chain, with its count, and returns it.
 AHistory* AddTestHistory(int Mi, int Si, int32_t amount, bool out, const char* payee);
-
-// Makes investment Ii valid with one record per price in its chain.
-void AddTestInvestment(int Ii, const char* name, int32_t price, int records);
-
-// Adds a To Do record dated "MM/DD/YY".
-ToDo* AddTestToDo(const char* date, const char* text);
 
 // A budget with accounts, sub accounts, a savings account, history with every kind of field
 // set (a reminder and a binary transfer link among them), investments with history, To Do

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "support/BudgetFixture.h"
+#include "support/SampleBudget.h"
 
 #include "app/Startup.h"
 #include "ledger/Recording.h"
@@ -48,19 +49,11 @@ private:
     }};
 };
 
-// An account set up as Account Setup records it, with no allocations.
-inline void RecordTestAccount(int Mi, int Si, const char* name, bool savings = false)
-{
-    const int32_t none[kPayers][kPaysPerMonth] = {};
-    RecordAccountSetup(Mi, Si, name, savings, none);
-}
-
 // Passes the engine's repaint requests on to the program's windows, as the desktop host does.
 class WindowHost : public ScriptedHost {
 public:
     void InvalidateAccount(int Mi, int Si) override
     {
-        ScriptedHost::InvalidateAccount(Mi, Si);
         Windows->InvalidateAccount(Mi, Si);
     }
     QtHost* Windows = nullptr;
