@@ -136,24 +136,34 @@ bool ReadAmount(const std::string& text, int32_t& amount)
     return ReadDialogAmount(text.c_str(), &amount) == 1;
 }
 
-// The account, amount and date of a one-account transaction, in the order its dialog reads them.
-int ReadTransaction(const CommandArgs& args, ConsoleHost& host, Slot& slot, int32_t& amount,
-                    char (&datime)[kDatimeSize])
+// The account, amount and date of a one-account transaction, read in the order its dialog
+// reads them.
+struct Transaction {
+    Slot slot;
+    int32_t amount = 0;
+    char datime[kDatimeSize] = {};
+};
+
+// Opens FILE, reads the transaction and hands it to `record`, which returns the exit code;
+// the budget is saved only when that is success.
+template <typename Record>
+int WithTransaction(const CommandArgs& args, ConsoleHost& host, Record record)
 {
-    if (const int code = FindTransactionAccount(args.Operands[1], slot, host); code != kExitOk)
-        return code;
-    return ReadAmount(args.Operands[2], amount) && ReadDate(args, datime) ? kExitOk : kExitRefused;
+    return WithBudget(args, host, [&] {
+        Transaction t;
+        if (const int code = FindTransactionAccount(args.Operands[1], t.slot, host); code != kExitOk)
+            return code;
+        if (!ReadAmount(args.Operands[2], t.amount) || !ReadDate(args, t.datime))
+            return kExitRefused;
+        return record(t);
+    });
 }
 
 // The Write Check dialog's OK in either face.
 int RecordCheckOrDebit(const CommandArgs& args, ConsoleHost& host, bool debit)
 {
-    return WithBudget(args, host, [&] {
-        Slot slot;
-        int32_t amount = 0;
-        char datime[kDatimeSize];
-        if (const int code = ReadTransaction(args, host, slot, amount, datime); code != kExitOk)
-            return code;
+    return WithTransaction(args, host, [&](const Transaction& t) {
+        const auto& [slot, amount, datime] = t;
         const Field<64> payTo(args.Value("--to"));
         if (!payTo.Text[0]) {
             HandleInputError("The To field must be specified", "");
@@ -321,32 +331,22 @@ int RunDebit(const CommandArgs& args, std::ostream&, ConsoleHost& host)
 
 int RunATM(const CommandArgs& args, std::ostream&, ConsoleHost& host)
 {
-    return WithBudget(args, host, [&] {
-        Slot slot;
-        int32_t amount = 0;
-        char datime[kDatimeSize];
-        if (const int code = ReadTransaction(args, host, slot, amount, datime); code != kExitOk)
-            return code;
-        return RecordATM(slot.Mi, slot.Si, amount, datime) ? kExitOk : kExitRefused;
+    return WithTransaction(args, host, [](const Transaction& t) {
+        return RecordATM(t.slot.Mi, t.slot.Si, t.amount, t.datime) ? kExitOk : kExitRefused;
     });
 }
 
 int RunDeposit(const CommandArgs& args, std::ostream&, ConsoleHost& host)
 {
-    return WithBudget(args, host, [&] {
-        Slot slot;
-        int32_t amount = 0;
-        char datime[kDatimeSize];
-        if (const int code = ReadTransaction(args, host, slot, amount, datime); code != kExitOk)
-            return code;
+    return WithTransaction(args, host, [&](const Transaction& t) {
         const Field<64> from(args.Value("--from"));
         if (!from.Text[0]) {
             HandleInputError("The From field must be specified", "");
             return kExitRefused;
         }
         const Field<32> xfor(args.Value("--for"));
-        return RecordDeposit(slot.Mi, slot.Si, amount, from.Text, datime, xfor.Text, false) ? kExitOk
-                                                                                              : kExitRefused;
+        return RecordDeposit(t.slot.Mi, t.slot.Si, t.amount, from.Text, t.datime, xfor.Text, false) ? kExitOk
+                                                                                                      : kExitRefused;
     });
 }
 
