@@ -1,6 +1,7 @@
 #include "cli/AccountCommands.h"
 
 #include "cli/CommandSupport.h"
+#include "cli/ConsoleText.h"
 
 #include "ledger/Accounts.h"
 #include "ledger/Recording.h"
@@ -32,7 +33,7 @@ int RunNote(const CommandArgs& args, std::ostream& out, ConsoleHost& host)
         if (const int code = FindValidAccount(args, slot, host); code != kExitOk)
             return code;
         const std::string note = RecordText(Accounts[slot.Mi][slot.Si].Note);
-        out << note << (note.empty() ? "" : "\n");
+        out << ConsoleText(note, LineBreaks::Note) << (note.empty() ? "" : "\n");
         return kExitOk;
     }
     return WithBudget(args, host, [&] {

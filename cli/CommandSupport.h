@@ -41,9 +41,19 @@ int UsageError(ConsoleHost& host, const std::string& why);
 int Refuse(const std::string& msg1, const std::string& msg2 = "");
 
 // The slot an account reference names: a position @MI,SI as it is (an account there or not), or
-// an account found by its names as the deposit dialog's account fields find it.
+// an account found by its names as the deposit dialog's account fields find it. A name that
+// more than one account answers to is refused with their positions.
 int FindAccount(const std::string& ref, Slot& slot, ConsoleHost& host);
 
+// The characters the dialogs' amount and date edits hold. Longer text given on the command line is
+// refused rather than cut, since what is left of a cut number is another number.
+constexpr size_t kAmountDateChars = 15;
+
+// AMOUNT as a transaction dialog's amount field reads it (0.01 to 1,000,000.00); false after the
+// dialog's message.
+bool ReadAmount(const std::string& text, int32_t& amount);
+// DATE as the dialogs' date field reads it; false after the dialog's message.
+bool ReadDateText(const std::string& text, char (&datime)[kDatimeSize]);
 // --date as the dialogs' date field reads it; without it, today, as the dialogs offer.
 bool ReadDate(const CommandArgs& args, char (&datime)[kDatimeSize]);
 

@@ -2,6 +2,7 @@
 #include "cli/Commands.h"
 
 #include "cli/AccountCommands.h"
+#include "cli/ConsoleText.h"
 #include "cli/Demo.h"
 #include "cli/Dump.h"
 #include "cli/LedgerCommands.h"
@@ -14,6 +15,7 @@
 
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cstring>
 #include <sstream>
 
@@ -327,6 +329,57 @@ bool SetAnswers(const CommandArgs& args, ConsoleHost& host, std::string& why)
     return false;
 }
 
+// Options whose values are file names: they stay the bytes they were given.
+bool IsPathOption(const std::string& option)
+{
+    return option == "--history-file";
+}
+
+// Every argument that is not a file name, as budget text, so that names typed here are stored and
+// found as the windows store them; false after telling the user of one that cannot be.
+bool ConvertArguments(CommandArgs& args, ConsoleHost& host)
+{
+    auto convert = [&host](std::string& argument) {
+        std::string text, why;
+        if (ArgumentToBudgetText(argument, text, why)) {
+            argument = text;
+            return true;
+        }
+        host.MessageLocal("Input Error", why);
+        return false;
+    };
+    for (size_t k = 1; k < args.Operands.size(); ++k)
+        if (!convert(args.Operands[k]))
+            return false;
+    for (auto& [option, value] : args.Options)
+        if (!IsPathOption(option) && !convert(value))
+            return false;
+    for (auto& [option, values] : args.Lists)
+        for (std::string& value : values)
+            if (!IsPathOption(option) && !convert(value))
+                return false;
+    for (auto& [option, groups] : args.Groups)
+        for (std::vector<std::string>& group : groups)
+            for (std::string& value : group)
+                if (!IsPathOption(option) && !convert(value))
+                    return false;
+    return true;
+}
+
+// Standard output written out; false after telling the user when it could not be (a full disk,
+// a closed pipe), so that a script does not take a lost listing for a success.
+bool OutputWritten(std::ostream& out, ConsoleHost& host)
+{
+    errno = 0;
+    out.flush();
+    if (!out.fail())
+        return true;
+    const int error = errno;
+    host.NoteLocal(std::string("budget-cli: the output could not be written") +
+                   (error ? std::string(" (") + std::strerror(error) + ")" : std::string()) + ".");
+    return false;
+}
+
 // Every command leaves no budget open and no lock held behind it.
 void CloseBudgetOfCommand()
 {
@@ -345,7 +398,9 @@ bool OpenNamedBudget(const std::string& path, ConsoleHost& host)
     return OpenBudget(0) == 1;
 }
 
-int RunBudgetCli(const std::vector<std::string>& args, std::ostream& out, ConsoleHost& host)
+namespace {
+
+int RunCommand(const std::vector<std::string>& args, std::ostream& out, ConsoleHost& host)
 {
     if (args.empty()) {
         PrintHelp(out);
@@ -367,10 +422,12 @@ int RunBudgetCli(const std::vector<std::string>& args, std::ostream& out, Consol
         CommandArgs parsed;
         std::string why;
         if (!ParseCommandArgs(c, rest, parsed, why) || !SetAnswers(parsed, host, why)) {
-            host.Note(std::string("budget-cli ") + c.Name + ": " + why);
+            host.NoteLocal(std::string("budget-cli ") + c.Name + ": " + why);
             PrintCommandHelp(c, out);
             return kExitUsage;
         }
+        if (!ConvertArguments(parsed, host))
+            return kExitRefused;
         SetHost(&host);
         InitApp();
         const int code = c.Run(parsed, out, host);
@@ -378,7 +435,17 @@ int RunBudgetCli(const std::vector<std::string>& args, std::ostream& out, Consol
         SetHost(nullptr);
         return code;
     }
-    out << "budget-cli: unknown command \"" << args[0] << "\"\n\n";
+    out << "budget-cli: unknown command \"" << ConsoleLocalText(args[0]) << "\"\n\n";
     PrintHelp(out);
     return kExitUsage;
+}
+
+}  // namespace
+
+int RunBudgetCli(const std::vector<std::string>& args, std::ostream& out, ConsoleHost& host)
+{
+    const int code = RunCommand(args, out, host);
+    if (!OutputWritten(out, host))
+        return code == kExitOk ? kExitRefused : code;
+    return code;
 }

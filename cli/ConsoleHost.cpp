@@ -1,6 +1,8 @@
 // The command line's host.
 #include "cli/ConsoleHost.h"
 
+#include "cli/ConsoleText.h"
+
 #include "ledger/Accounts.h"
 #include "ledger/Budget.h"
 #include "model/Dates.h"
@@ -13,11 +15,7 @@ int ConsoleHost::MessageBox(const std::string& text, const std::string& title, M
                             MessageIcon)
 {
     ++MessageCount;
-    std::string shown = text;
-    for (char& c : shown)
-        if (c == '\r')
-            c = '\n';
-    err << (title.empty() ? "Error" : title) << ": " << shown << '\n';
+    err << (title.empty() ? "Error" : ConsoleText(title)) << ": " << ConsoleText(text, LineBreaks::Message) << '\n';
     if (buttons == MessageButtons::Ok)
         return IDOK;
     if (buttons == MessageButtons::YesNo && QuestionAnswer == IDCANCEL)
@@ -36,8 +34,8 @@ bool ConsoleHost::ChooseOpenFile(const FileChoice&, std::string& path)
 // A file the chooser would ask about replacing is kept: the command line answers No.
 bool ConsoleHost::ChooseSaveFile(const FileChoice& choice, std::string& path)
 {
-    if (choice.PromptOverwrite && !ChosenPath.empty() && QFileInfo::exists(QString::fromStdString(ChosenPath))) {
-        Note(ChosenPath + " exists; it is not replaced.");
+    if (choice.PromptOverwrite && !ChosenPath.empty() && QFileInfo::exists(QString::fromLocal8Bit(ChosenPath))) {
+        NoteLocal(ChosenPath + " exists; it is not replaced.");
         return false;
     }
     return ChooseOpenFile(FileChoice{}, path);
@@ -77,5 +75,16 @@ int ConsoleHost::RunAvailableTransfer(int Mi, int Si, int32_t amount)
 
 void ConsoleHost::Note(const std::string& line)
 {
-    err << line << '\n';
+    err << ConsoleText(line) << '\n';
+}
+
+void ConsoleHost::NoteLocal(const std::string& line)
+{
+    err << ConsoleLocalText(line) << '\n';
+}
+
+void ConsoleHost::MessageLocal(const std::string& title, const std::string& text)
+{
+    ++MessageCount;
+    err << title << ": " << ConsoleLocalText(text) << '\n';
 }

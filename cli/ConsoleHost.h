@@ -1,5 +1,7 @@
 // The command line's host: messages go to standard error as "Title: text", questions are
 // answered by the command's options, the chosen file is the one named on the command line.
+// Messages and notes are budget text, shown in the locale's encoding with control characters
+// escaped.
 #pragma once
 
 #include "model/Host.h"
@@ -30,6 +32,10 @@ public:
 
     // A line of the command line's own on standard error; not counted as a message.
     void Note(const std::string& line);
+    // The same for a line already in the locale's encoding (file names, arguments as given).
+    void NoteLocal(const std::string& line);
+    // A message whose text is already in the locale's encoding; counted as a message.
+    void MessageLocal(const std::string& title, const std::string& text);
 
     int MessageCount = 0;        // messages shown so far
     int QuestionAnswer = IDNO;   // the answer to every Yes/No question

@@ -1,6 +1,7 @@
 // Prints the open budget as JSON: every stored field by its record name, in record order.
 #include "cli/Dump.h"
 
+#include "model/BudgetText.h"
 #include "model/Dates.h"
 #include "model/Globals.h"
 #include "model/RecordLayout.h"
@@ -29,7 +30,8 @@ public:
         Separate();
         out += std::to_string(v);
     }
-    // Text bytes up to the first NUL (at most `length`), each byte the code point of its value.
+    // Budget text up to the first NUL (at most `length` bytes), decoded from Windows-1252 and
+    // written as UTF-8; control characters are escaped, so the JSON is safe on a terminal.
     void Text(const char* bytes, size_t length)
     {
         Separate();
@@ -42,19 +44,23 @@ private:
     {
         out += '"';
         for (size_t i = 0; i < length && bytes[i]; ++i) {
-            const unsigned char c = static_cast<unsigned char>(bytes[i]);
+            const char32_t c = BudgetTextCharacter(static_cast<unsigned char>(bytes[i]));
             if (c == '"' || c == '\\') {
                 out += '\\';
                 out += static_cast<char>(c);
-            } else if (c < 0x20) {
+            } else if (c < 0x20 || (c >= 0x7F && c < 0xA0)) {
                 static const char hex[] = "0123456789abcdef";
                 out += "\\u00";
                 out += hex[c >> 4];
                 out += hex[c & 15];
             } else if (c < 0x80) {
                 out += static_cast<char>(c);
-            } else {
+            } else if (c < 0x800) {
                 out += static_cast<char>(0xC0 | (c >> 6));
+                out += static_cast<char>(0x80 | (c & 0x3F));
+            } else {
+                out += static_cast<char>(0xE0 | (c >> 12));
+                out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
                 out += static_cast<char>(0x80 | (c & 0x3F));
             }
         }

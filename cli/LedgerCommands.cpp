@@ -20,6 +20,7 @@
 #include <cstring>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -54,6 +55,47 @@ int Refuse(const std::string& msg1, const std::string& msg2)
     return kExitRefused;
 }
 
+namespace {
+
+// The slots that answer to a name as the deposit dialog's account fields look it up: without a
+// sub-account name, the main accounts of that name; with one, the slots of that name in the main
+// accounts whose name or category name is the first. The dialog takes the first of them.
+std::vector<Slot> AccountsNamed(const char* mainName, const char* subName)
+{
+    std::vector<Slot> found;
+    if (!mainName[0])
+        return found;
+    for (int Mi = 0; Mi < kMainAccounts; ++Mi) {
+        const ARecord& main = Accounts[Mi][0];
+        if (!subName[0]) {
+            if (CString(mainName, main.Name))
+                found.push_back({Mi, 0});
+            continue;
+        }
+        if (CString(mainName, main.Name) || CString(mainName, main.SubName))
+            for (int Si = 0; Si < kSlots; ++Si)
+                if (CString(subName, Accounts[Mi][Si].Name))
+                    found.push_back({Mi, Si});
+    }
+    return found;
+}
+
+// The one slot of `found`; two or more are refused with their positions, so the user can give one.
+int OneAccount(const std::vector<Slot>& found, const std::string& ref, Slot& slot)
+{
+    if (found.size() == 1) {
+        slot = found.front();
+        return kExitOk;
+    }
+    std::string positions;
+    for (const Slot& s : found)
+        positions += (positions.empty() ? "" : ", ") + ("@" + PositionText(s));
+    return Refuse(std::to_string(found.size()) + " accounts are named " + ref + ":",
+                  positions + ". Give the position of the one you mean.");
+}
+
+}  // namespace
+
 // The slot an account reference names: a position as it is (an account there or not), or an
 // account found by its names as the deposit dialog's 15-character account fields find it. A
 // name with "/" is tried whole first, then as CATEGORY/SUB.
@@ -67,14 +109,14 @@ int FindAccount(const std::string& ref, Slot& slot, ConsoleHost& host)
     char mainName[16];
     char subName[16] = "";
     CopyString(ref.c_str(), mainName);
-    if (FindAccountName(mainName, subName, &slot.Mi, &slot.Si))
-        return kExitOk;
+    if (const std::vector<Slot> found = AccountsNamed(mainName, subName); !found.empty())
+        return OneAccount(found, mainName, slot);
     const size_t slash = ref.find('/');
     if (slash != std::string::npos) {
         CopyString(ref.substr(0, slash).c_str(), mainName);
         CopyString(ref.substr(slash + 1).c_str(), subName);
-        if (FindAccountName(mainName, subName, &slot.Mi, &slot.Si))
-            return kExitOk;
+        if (const std::vector<Slot> found = AccountsNamed(mainName, subName); !found.empty())
+            return OneAccount(found, std::string(mainName) + "/" + subName, slot);
     }
     // The Checkbook is no main account, so the lookup by name never finds it; named, it is
     // refused where it may not be used instead of being reported missing.
@@ -85,7 +127,24 @@ int FindAccount(const std::string& ref, Slot& slot, ConsoleHost& host)
     return Refuse("There is no account named " + std::string(mainName) + (subName[0] ? "/" : "") + subName + ".");
 }
 
-// --date as the dialogs' date field reads it; without it, today, as the dialogs offer.
+bool ReadAmount(const std::string& text, int32_t& amount)
+{
+    if (text.size() > kAmountDateChars) {
+        HandleDollarConversionError(text.c_str());
+        return false;
+    }
+    return ReadDialogAmount(text.c_str(), &amount) == 1;
+}
+
+bool ReadDateText(const std::string& text, char (&datime)[kDatimeSize])
+{
+    if (text.size() > kAmountDateChars) {
+        HandleDatimeConversionError(text.c_str());
+        return false;
+    }
+    return ReadDialogDatime(text.c_str(), datime) == 1;
+}
+
 bool ReadDate(const CommandArgs& args, char (&datime)[kDatimeSize])
 {
     if (!args.Has("--date")) {
@@ -93,7 +152,7 @@ bool ReadDate(const CommandArgs& args, char (&datime)[kDatimeSize])
         datime[8] = 0;
         return true;
     }
-    return ReadDialogDatime(args.Value("--date").c_str(), datime) == 1;
+    return ReadDateText(args.Value("--date"), datime);
 }
 
 namespace {
@@ -129,11 +188,6 @@ int FindRecord(const CommandArgs& args, unsigned index, ConsoleHost& host, Slot&
     if (!record)
         return UsageError(host, args.Operands[1] + " has no record " + args.Operands[2]);
     return kExitOk;
-}
-
-bool ReadAmount(const std::string& text, int32_t& amount)
-{
-    return ReadDialogAmount(text.c_str(), &amount) == 1;
 }
 
 // The account, amount and date of a one-account transaction, read in the order its dialog
@@ -425,7 +479,7 @@ int RunEdit(const CommandArgs& args, std::ostream&, ConsoleHost& host)
             return kExitRefused;
         char datime[kDatimeSize] = {};
         std::memcpy(datime, record->Datime, 8);
-        if (args.Has("--date") && !ReadDialogDatime(args.Value("--date").c_str(), datime))
+        if (args.Has("--date") && !ReadDateText(args.Value("--date"), datime))
             return kExitRefused;
         entry.Datime = datime;
         const Field<64> payTo(args.Value("--to", RecordText(record->PayToFm)));
@@ -481,11 +535,11 @@ int RunBalance(const CommandArgs& args, std::ostream&, ConsoleHost& host)
     return WithBudget(args, host, [&] {
         // The statement field: empty text leaves the stored statement balance, as in the window;
         // what the window ignores silently is refused here with the reason.
-        const Field<16> statement(args.Value("--statement"));
-        if (statement.Text[0]) {
+        const std::string statement = args.Value("--statement");
+        if (!statement.empty()) {
             int32_t amount = 0;
-            if (S2I(statement.Text, &amount) != kS2IValid) {
-                HandleDollarConversionError(statement.Text);
+            if (statement.size() > kAmountDateChars || S2I(statement.c_str(), &amount) != kS2IValid) {
+                HandleDollarConversionError(statement.c_str());
                 return kExitRefused;
             }
             gBudget.StatementBalance = amount;

@@ -209,6 +209,7 @@ QtDialog::QtDialog(DialogTemplate fromTemplate, DialogProcedure& procedure, QWid
                 widget = edit;
             } else {
                 auto* edit = new QLineEdit(text, window);
+                KeepToBudgetText(edit);
                 edit->setReadOnly(control.ReadOnly);
                 QObject::connect(edit, &QLineEdit::textEdited, [this, id] { Send(id, kTextChanged); });
                 widget = edit;

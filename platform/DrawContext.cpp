@@ -3,8 +3,12 @@
 
 #include "platform/Pictures.h"
 
+#include "model/BudgetText.h"
+
 #include <QFontMetrics>
+#include <QLineEdit>
 #include <QPaintDevice>
+#include <QValidator>
 
 #include <cmath>
 
@@ -15,13 +19,47 @@ QColor ToQColor(COLORREF colour)
 
 QString FromBudgetText(const std::string& text)
 {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return DecodeBudgetText(text);
 }
 
 std::string ToBudgetText(const QString& text)
 {
-    const QByteArray bytes = text.toLatin1();
-    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+    std::string bytes;
+    EncodeBudgetText(text, bytes);
+    return bytes;
+}
+
+namespace {
+
+// Takes out of an edit's text, as it is typed or pasted, every character budget text cannot hold.
+class BudgetTextValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& pos) const override
+    {
+        // Every character budget text holds is in the Basic Multilingual Plane, so both halves of
+        // a surrogate pair go.
+        QString kept;
+        int cursor = pos;
+        for (qsizetype k = 0; k < input.size(); ++k) {
+            const QChar c = input.at(k);
+            if (!c.isSurrogate() && BudgetTextByte(c.unicode()) >= 0)
+                kept += c;
+            else if (k < pos)
+                --cursor;
+        }
+        input = kept;
+        pos = cursor;
+        return Acceptable;
+    }
+};
+
+}  // namespace
+
+void KeepToBudgetText(QLineEdit* edit)
+{
+    edit->setValidator(new BudgetTextValidator(edit));
 }
 
 DrawContext::DrawContext(QPainter& painter) : painter(painter) {}
@@ -40,7 +78,7 @@ void DrawContext::TextOut(int x, int y, const std::string& text)
 
 int DrawContext::TextWidth(const char* text, int length) const
 {
-    return painter.fontMetrics().horizontalAdvance(QString::fromLatin1(text, length));
+    return painter.fontMetrics().horizontalAdvance(DecodeBudgetText(std::string_view(text, static_cast<size_t>(length))));
 }
 
 int DrawContext::TextWidth(const std::string& text) const
@@ -122,7 +160,7 @@ QFont DrawContext::Font() const
 QFont EzCreateFont(const QPaintDevice& device, const char* szFaceName, int iDeciPtHeight, int iDeciPtWidth,
                    int iAttributes)
 {
-    QFont font(QString::fromLatin1(szFaceName));
+    QFont font(DecodeBudgetText(szFaceName));
     // Tenths of a point to pixels at the device's resolution.
     const double pixels = std::abs(iDeciPtHeight) * device.logicalDpiY() / 720.0;
     font.setPixelSize(std::max(1, static_cast<int>(pixels + 0.5)));
@@ -137,7 +175,7 @@ QFont EzCreateFont(const QPaintDevice& device, const char* szFaceName, int iDeci
 
 QFont FontFromLogFont(const LOGFONT& lf)
 {
-    QFont font(QString::fromLatin1(lf.lfFaceName, static_cast<qsizetype>(strnlen(lf.lfFaceName, 32))));
+    QFont font(DecodeBudgetText(std::string_view(lf.lfFaceName, strnlen(lf.lfFaceName, 32))));
     if (lf.lfHeight != 0)
         font.setPixelSize(std::abs(lf.lfHeight));
     font.setBold(lf.lfWeight >= 600);

@@ -9,6 +9,8 @@
 #include <QFont>
 #include <QPainter>
 
+class QLineEdit;
+
 #include <string>
 #include <vector>
 
@@ -64,9 +66,13 @@ private:
 
 QColor ToQColor(COLORREF colour);
 
-// Text of the program (8-bit, each byte its own character) as a QString, and back.
+// Text of the budget (one byte per character, Windows-1252) as a QString, and back. A character
+// the budget's text cannot hold is left out rather than stored as something else.
 QString FromBudgetText(const std::string& text);
 std::string ToBudgetText(const QString& text);
+// An edit that takes only what budget text can hold: a character without a byte in it is dropped
+// as it is typed or pasted, so what the field shows is what is stored.
+void KeepToBudgetText(QLineEdit* edit);
 
 // A font from a size in tenths of a point and attribute bits (1 bold, 2 italic, 4 underline,
 // 8 strike-out), at the context's resolution; with a width, characters are narrowed or widened
