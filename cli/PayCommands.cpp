@@ -2,6 +2,7 @@
 #include "cli/PayCommands.h"
 
 #include "cli/CommandSupport.h"
+#include "cli/ConsoleText.h"
 
 #include "ledger/Budget.h"
 #include "ledger/Pay.h"
@@ -71,8 +72,8 @@ void ListPaySources(std::ostream& out)
         char amount[kAmountTextSize];
         I2S(gBudget.PayAmount[i], amount, 0);
         const int f = PayFrequency(i);
-        out << "Pay source #" << i + 1 << ": " << RecordText(gBudget.PayName[i])
-            << ", " << amount << ", " << (f < 0 ? "no frequency" : kFrequencies[f]) << "\n";
+        out << "Pay source #" << i + 1 << ": " << ConsoleText(RecordText(gBudget.PayName[i]))
+            << ", " << ConsoleText(amount) << ", " << (f < 0 ? "no frequency" : kFrequencies[f]) << "\n";
     }
     out << "Next check number: " << static_cast<uint32_t>(gBudget.HighestIdent) << "\n";
 }
