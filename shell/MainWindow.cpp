@@ -38,13 +38,17 @@ class AccountBoard : public QWidget {
 public:
     explicit AccountBoard(QWidget* parent) : QWidget(parent)
     {
-        setFixedSize(kMainWidth, kMainHeight);
+        // The window has a sizing border: made larger, the board grows with it and what lies
+        // beyond the boxes is the window's own blue.
+        setMinimumSize(kMainWidth, kMainHeight);
         setAutoFillBackground(true);
         QPalette palette = this->palette();
         palette.setColor(QPalette::Window, QColor(0, 0, 255));
         setPalette(palette);
         setMouseTracking(true);
     }
+
+    QSize sizeHint() const override { return QSize(kMainWidth, kMainHeight); }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -92,8 +96,19 @@ void ApplyHilites(const std::map<int, QAction*>& actions)
 
 void BuildMenuBar(QMenuBar* bar, bool splash, std::map<int, QAction*>& actions)
 {
+    // The WINDOW menu stands apart at the right end of the bar, in a bar of its own in the corner.
+    QMenuBar* corner = nullptr;
     for (const Menu& menu : splash ? SplashWindowMenu() : MainWindowMenu()) {
-        QMenu* popup = bar->addMenu(QString::fromLatin1(menu.Title));
+        const QString title = QString::fromLatin1(menu.Title);
+        QMenuBar* holder = bar;
+        if (title == "&WINDOW") {
+            if (!corner) {
+                corner = new QMenuBar(bar);
+                bar->setCornerWidget(corner, Qt::TopRightCorner);
+            }
+            holder = corner;
+        }
+        QMenu* popup = holder->addMenu(title);
         for (const MenuItem& item : menu.Items) {
             if (item.Id == 0) {
                 popup->addSeparator();
@@ -159,6 +174,9 @@ void MainWindow::InvalidateAccount(int Mi, int Si)
 
 void MainWindow::UpdateInfoBox()
 {
+    // The info box is drawn with what it was just given ("File Saved", a selection total): the
+    // repaint this asks for must not put today's date back first.
+    gBoxFlag = 1;
     board->update(233, 64, 160, 24);
 }
 

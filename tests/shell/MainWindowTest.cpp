@@ -15,6 +15,7 @@
 #include "shell/SplashWindow.h"
 #include "shell/Windows.h"
 
+#include <QMenuBar>
 #include <QTemporaryDir>
 
 namespace {
@@ -221,6 +222,54 @@ TEST_F(MainWindowTest, CheckAndDebitKeepThePreference)
         EXPECT_EQ(gBudget.Debit, debit) << face;
     }
     EXPECT_EQ(dialogs.Opened.size(), 2u);
+}
+
+class MainWindowOnScreenTest : public ProgramFixture {};
+
+// What the info box was given stays there through the repaint it asks for.
+TEST_F(MainWindowOnScreenTest, TheInfoBoxShowsFileSavedAndTheSelectionTotalAfterRepainting)
+{
+    QTemporaryDir dir;
+    MainWindow& main = *program->Main;
+    RecordTestAccount(1, 0, "Rent");
+    RecordTestAccount(2, 0, "Car");
+    Accounts[1][0].Balance = 1250;
+    Accounts[2][0].Balance = 500;
+    windows.SavePaths.push_back(dir.filePath("saved.bgt").toStdString());
+    ASSERT_EQ(BudgetSaveAs(), 1);
+    main.Board()->grab();
+    EXPECT_STREQ(gInfoBox, "File Saved");
+
+    const auto boxCentre = [](int Mi) {
+        return QPoint(FindMainAccountHCoordinate(Mi) + 60, FindMainAccountVCoordinate(Mi) + 30);
+    };
+    Press(main.Board(), boxCentre(1));
+    Press(main.Board(), boxCentre(2), Qt::LeftButton, Qt::ShiftModifier);
+    main.Board()->grab();
+    EXPECT_STREQ(gInfoBox, "$17.50");
+
+    // A repaint of the whole board that nothing asked the info box for shows today again.
+    main.Board()->grab();
+    char today[64];
+    GetDisplayToday(today);
+    EXPECT_STREQ(gInfoBox, today);
+    UnlockAllBudgetFiles();
+}
+
+TEST_F(MainWindowOnScreenTest, ALargerWindowIsBlueBeyondTheBoardAndWindowIsTheLastMenu)
+{
+    MainWindow& main = *program->Main;
+    main.resize(kMainWidth + 120, kMainHeight + 160);
+    const QImage image = main.Board()->grab().toImage();
+    EXPECT_GT(image.width(), kMainWidth);
+    EXPECT_EQ(image.pixelColor(image.width() - 2, image.height() - 2), QColor(0, 0, 255));
+
+    auto* corner = qobject_cast<QMenuBar*>(main.menuBar()->cornerWidget(Qt::TopRightCorner));
+    ASSERT_NE(corner, nullptr);
+    ASSERT_EQ(corner->actions().size(), 1);
+    EXPECT_EQ(corner->actions().front()->text(), "&WINDOW");
+    for (QAction* menu : main.menuBar()->actions())
+        EXPECT_NE(menu->text(), "&WINDOW");
 }
 
 class StartupTest : public BudgetFixture {

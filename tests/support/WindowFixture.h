@@ -56,6 +56,7 @@ public:
     {
         Windows->InvalidateAccount(Mi, Si);
     }
+    void UpdateInfoBox() override { Windows->UpdateInfoBox(); }
     QtHost* Windows = nullptr;
 };
 
