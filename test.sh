@@ -26,6 +26,8 @@ if command -v clang++ >/dev/null 2>&1; then
     build/budget-cli new build-fuzz/corpus/new.bgt
     build/budget-cli demo build-fuzz/corpus/demo.bgt
     rm -f build-fuzz/corpus/*.lock build-fuzz/corpus/*.bak
+    # Crafted budgets that once found faults start the fuzzer beside the generated ones.
+    if [ -d fuzz/corpus ]; then cp fuzz/corpus/* build-fuzz/corpus/ 2>/dev/null || true; fi
     ASAN_OPTIONS=detect_leaks=1 build-fuzz/fuzz/fuzz_budget_file -max_total_time="${FUZZ_SECONDS:-60}" \
         -max_len=200000 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 build-fuzz/corpus
 fi
