@@ -92,7 +92,8 @@ int RunVerify(const CommandArgs& args, std::ostream& out, ConsoleHost& host)
 #define AMOUNT_DATE_HELP                                                                              \
     "AMOUNT and DATE are read as the dialogs read them: an amount from 0.01 to 1,000,000.00 in the\n" \
     "budget's money format; a date as typed into a dialog (7, 4/1, 12/25/26, in the budget's date\n" \
-    "order), completed from today. DATE defaults to today."
+    "order), completed from today. DATE defaults to today. Either is at most 15 characters, as\n"     \
+    "the dialogs' fields hold."
 
 const Command kCommands[] = {
     {"new", "new FILE", "Makes a new, empty budget and saves it as FILE (an existing file is not replaced).", 1,
@@ -215,7 +216,10 @@ void PrintHelp(std::ostream& out)
     for (const Command& c : kCommands)
         out << "  " << c.Usage << "\n";
     out << "\n" << kAnswerHelp
-        << "\nbudget-cli COMMAND --help describes one command.\n"
+        << "\nNames and other text are read and printed in the locale's encoding and kept in the budget as\n"
+           "Windows-1252 text, one byte a character; a character that has no place there is refused.\n"
+           "File names are used as given. Control characters read from a budget are printed escaped.\n"
+           "\nbudget-cli COMMAND --help describes one command.\n"
            "Exit codes: 0 success, 1 the program refused with a message (on standard error), 2 usage error.\n";
 }
 

@@ -47,7 +47,7 @@ TEST_F(LedgerCliTest, CommandsRecordWhatTheirOperandsAndOptionsSay)
         {{"check", "@1,0", "1", "--number=2000", "--to", "X"}, 1, 0, "Rent 79900: X 12/05/26 #2000 atm 0"},
         {{"check", "Savings", "100", "--to", "Bank"}, 3, 0, "Savings (savings) 90000: Bank 12/05/26 #0 atm 0"},
         {{"debit", "Car/Gas", "20", "--to", cut + "ppppppp"}, 2, 1, "Gas 3000: " + cut + " 12/05/26 #0 atm 255"},
-        {{"atm", "Rent", "40", "--date", "3"}, 1, 0, "Rent 76000: ATM Cash 12/03/26 #0 atm 1"},
+        {{"atm", "Rent", "000000000040.00", "--date", "3"}, 1, 0, "Rent 76000: ATM Cash 12/03/26 #0 atm 1"},
         {{"deposit", "Car Expenses/Gas", "10.25", "--from", "Refund"}, 2, 1, "Gas 6025: Refund 12/05/26 #2 atm 0"},
         {{"transfer", "Rent", "Car/Gas", "30"}, 2, 1, "Gas 8000:  12/05/26 #2 atm 0"},
         {{"check", "Car/Gas", "80", "--to", "S", "--shortfall", "transfer"}, 2, 1, "Gas 0: S 12/05/26 #1001 atm 0"},
@@ -81,6 +81,10 @@ TEST_F(LedgerCliTest, RefusedUnreadableAndIdleCommandsLeaveTheFileAsItWas)
         {{"check", "Car/Gas", "80", "--to", "S", "--shortfall", "refuse"}, 1, "Transfer Funds: Gas lacks $30.00;"},
         {{"atm", "Rent", "12a"}, 1, "Money Conversion Error: The dollar amount:     12a     is invalid."},
         {{"atm", "Rent", "5", "--date", "2/30"}, 1, "Date Conversion Error: The date/time:     2/30     is invalid."},
+        // Longer than the dialog's field: refused whole, not cut to another number.
+        {{"atm", "Rent", "0000000000000012.50"}, 1, "Money Conversion Error: The dollar amount:     0000000000000012.50 "},
+        {{"atm", "Rent", "5", "--date", "1234567890123456"}, 1, "Date Conversion Error: The date/time:     1234567890123456 "},
+        {{"balance", "--statement", "0000000000000950.00"}, 1, "Money Conversion Error: The dollar amount:     00000000"},
         {{"atm", "Car/Oil", "5"}, 1, "Selection Error: There is no account named Car/Oil.\n"},
         {{"atm", "@4,0", "5"}, 1, "Selection Error: There is no account at position 4,0.\n"},
         {{"deposit", "Checkbook", "5", "--from", "X"}, 1, "Selection Error: The Checkbook may not be\n\nselected for"},
@@ -106,6 +110,27 @@ TEST_F(LedgerCliTest, RefusedUnreadableAndIdleCommandsLeaveTheFileAsItWas)
         EXPECT_EQ(run.err.substr(0, c.message.size()), c.message);
         ExpectUnsaved(c.args[0] + " ... " + c.args.back());
     }
+}
+
+TEST_F(LedgerCliTest, ANameSeveralAccountsAnswerToIsRefusedWithTheirPositions)
+{
+    Reopen();
+    AddTestAccount(5, 0, "Rent");
+    AddTestAccount(6, 0, "Car");
+    AddTestAccount(6, 1, "Gas");
+    SaveAndClose();
+    const std::string pick = ". Give the position of the one you mean.\n\nPlease try again.\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {"Rent", "Selection Error: 2 accounts are named Rent:\n\n@1,0, @5,0" + pick},
+        {"Car/Gas", "Selection Error: 2 accounts are named Car/Gas:\n\n@2,1, @6,1" + pick},
+    };
+    for (const auto& [name, message] : cases) {
+        const CliRun run = RunOn({"atm", name, "5"});
+        EXPECT_EQ(run.code, kExitRefused) << name;
+        EXPECT_EQ(run.err, message);
+        ExpectUnsaved(name);
+    }
+    EXPECT_EQ(RunOn({"atm", "Car Expenses/Gas", "5"}).code, kExitOk);  // only the first Car has the category
 }
 
 TEST_F(LedgerCliTest, UndoCountsTheAccountsRecordsFromTheNewestAndRefusesASecondTime)
