@@ -239,11 +239,8 @@ int RecordCheckOrDebit(const CommandArgs& args, ConsoleHost& host, bool debit)
                     return UsageError(host, "a savings account's checks have no number");
             } else {
                 const std::string next = std::to_string(static_cast<uint32_t>(gBudget.HighestIdent));
-                const std::string number = args.Value("--number", next);
-                if (!ParseNumber(number, entry.Number)) {
-                    HandleNumberConversionError(number.c_str());
+                if (!ReadCheckNumber(args.Value("--number", next), &entry.Number))
                     return kExitRefused;
-                }
             }
         }
         return RecordCheck(slot.Mi, slot.Si, entry) ? kExitOk : kExitRefused;
@@ -489,7 +486,7 @@ int RunEdit(const CommandArgs& args, std::ostream&, ConsoleHost& host)
         entry.For = xfor.Text;
         entry.Memo = memo.Text;
         entry.Number = static_cast<uint32_t>(record->CheckID);
-        if (args.Has("--number") && !ReadEditNumber(args.Value("--number"), &entry.Number))
+        if (args.Has("--number") && !ReadCheckNumber(args.Value("--number"), &entry.Number))
             return kExitRefused;
         entry.Tax = args.Has("--tax") ? tax == "on" : record->TaxFlag != 0;
 

@@ -97,9 +97,6 @@ int RunPayers(const CommandArgs& args, std::ostream& out, ConsoleHost& host)
         return BadSource(host, "--remove");
     if (setSource >= 0 && setSource == removeSource)
         return UsageError(host, "--set and --remove name the same pay source");
-    uint32_t next = 0;
-    if (args.Has("--next-check") && !ParseNumber(args.Value("--next-check"), next))
-        return UsageError(host, "--next-check takes a whole number");
 
     if (!args.Has("--set") && !args.Has("--remove") && !args.Has("--next-check")) {
         if (!OpenNamedBudget(args.Operands[0], host))
@@ -163,8 +160,8 @@ int RunAllocate(const CommandArgs& args, std::ostream&, ConsoleHost& host)
         payAmounts[source][pay - 1] = amount;
         char name[16];
         CopyString(account.Name, name);
-        RecordAccountSetup(slot.Mi, slot.Si, name, account.SavingsFlag != 0, payAmounts);
-        return kExitOk;
+        return RecordAccountSetup(slot.Mi, slot.Si, name, account.SavingsFlag != 0, payAmounts) ? kExitOk
+                                                                                                 : kExitRefused;
     });
 }
 
@@ -181,8 +178,7 @@ int RunPay(const CommandArgs& args, std::ostream&, ConsoleHost& host)
             return code;
         if (!ReadDate(args, datime))
             return kExitRefused;
-        RecordPayEntry(ticked, datime);
-        return kExitOk;
+        return RecordPayEntry(ticked, datime) == kPayRefused ? kExitRefused : kExitOk;
     });
 }
 
@@ -205,7 +201,10 @@ int RunMultiDeposit(const CommandArgs& args, std::ostream& out, ConsoleHost& hos
         char datime[kDatimeSize];
         if (!CDepositDialogOK(rows, ticked) || !ReadDate(args, datime))
             return kExitRefused;
-        out << "Deposit number " << RecordMultiDeposit(rows, ticked, datime) << "\n";
+        const int32_t number = RecordMultiDeposit(rows, ticked, datime);
+        if (!number)
+            return kExitRefused;
+        out << "Deposit number " << number << "\n";
         return kExitOk;
     });
 }

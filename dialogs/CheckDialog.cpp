@@ -11,7 +11,6 @@
 #include "model/Selection.h"
 #include "platform/Dialog.h"
 
-#include <charconv>
 #include <string>
 
 namespace {
@@ -26,15 +25,6 @@ constexpr int kPayToLabel = 1013;
 constexpr int kMemoLabel = 1015;
 constexpr int kNumberLabel = 1016;
 constexpr size_t kNumberChars = 15;
-
-// A check number as typed: digits only, not empty, and within an unsigned 32-bit number.
-bool ReadCheckNumber(const std::string& text, uint32_t& number)
-{
-    if (text.empty() || !CheckNumbers(text.c_str()))
-        return false;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    return error == std::errc() && end == text.data() + text.size();
-}
 
 void Toggle(Dialog& dialog, int box)
 {
@@ -145,9 +135,7 @@ private:
         if (!debit) {
             memo = dialog.Text(kMemoField, kForChars);
             if (!savings) {
-                const std::string text = dialog.Text(kNumberField, kNumberChars);
-                if (!ReadCheckNumber(text, number)) {
-                    HandleNumberConversionError(text.c_str());
+                if (!ReadCheckNumber(dialog.Text(kNumberField, kNumberChars), &number)) {
                     dialog.FocusAndSelect(kNumberField);
                     return;
                 }

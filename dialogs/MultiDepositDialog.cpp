@@ -51,7 +51,8 @@ private:
         char date[kDatimeSize];
         if (!GetDialogDatime(dialog, date, 1, kDateField))
             return;
-        RecordMultiDeposit(rows, ticks, date);
+        if (!RecordMultiDeposit(rows, ticks, date))
+            return;  // over the deposit ceiling: told, nothing recorded, the dialog stays open
         dialog.End(1);
     }
 };

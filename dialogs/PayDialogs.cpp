@@ -72,12 +72,14 @@ private:
             entry.Sources[i].PayType = holdNew[i];
         }
         entry.NextCheck = dialog.Text(kNextCheckField);
-        // Without a named source, or with a next check number that is not a whole number, the
-        // dialog stays open without a word; a bad amount has been told and gets the focus.
-        int badSource = -1;
-        if (!RecordPaySetup(entry, &badSource)) {
-            if (badSource >= 0)
-                dialog.FocusAndSelect(PayAmountField(badSource));
+        // Without a named source the dialog stays open without a word; a bad amount or next
+        // check number has been told and gets the focus.
+        int badField = -1;
+        if (!RecordPaySetup(entry, &badField)) {
+            if (badField == kBadNextCheck)
+                dialog.FocusAndSelect(kNextCheckField);
+            else if (badField >= 0)
+                dialog.FocusAndSelect(PayAmountField(badField));
             return;
         }
         dialog.End(1);
@@ -89,14 +91,16 @@ private:
 
 class PayDialog final : public PayListDialog {
 private:
-    // OK with nothing ticked closes all the same.
+    // OK with nothing ticked closes all the same; pays that would not all be taken have been
+    // told and keep the dialog open.
     void Record(Dialog& dialog) override
     {
         char date[kDatimeSize];
         if (!GetDialogDatime(dialog, date, 1, kDateField))
             return;
         DialogPaySetup(dialog, date, false, ticks);
-        RecordPayEntry(ticks, date);
+        if (RecordPayEntry(ticks, date) == kPayRefused)
+            return;
         dialog.End(1);
     }
 };

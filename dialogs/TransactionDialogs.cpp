@@ -3,6 +3,7 @@
 #include "dialogs/EntryHelpers.h"
 
 #include "ledger/Edit.h"
+#include "ledger/Recording.h"
 #include "model/Dates.h"
 #include "model/Globals.h"
 #include "model/Host.h"
@@ -172,7 +173,7 @@ private:
         const std::string xfor = dialog.Text(kForField, kForChars);
         const std::string memo = dialog.Text(kMemoField, kForChars);
         uint32_t number = static_cast<uint32_t>(h->CheckID);
-        if ((EditFields(h) & kEditNumber) && !ReadEditNumber(dialog.Text(kNumberField, kNumberChars), &number)) {
+        if ((EditFields(h) & kEditNumber) && !ReadCheckNumber(dialog.Text(kNumberField, kNumberChars), &number)) {
             dialog.FocusAndSelect(kNumberField);
             return;
         }

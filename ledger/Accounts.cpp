@@ -142,13 +142,23 @@ int ArchivedRecordCount(int Mi, int Si)
 
 int RecordDeleteAccount(int Mi, int Si)
 {
+    // The closeout is a transfer of an amount, and what the pays leave "Available" without the
+    // account's allocations must be an amount too.
+    const int32_t closeout = CloseoutAmount(Mi, Si);
+    const int32_t noAllocations[kPayers][kPaysPerMonth] = {};
+    const bool none[kPayers] = {};
+    if (closeout == INT32_MIN) {
+        HandleSumRangeError(closeout);
+        return 0;
+    }
+    if (!PayLeftoversFit(gBudget.PayAmount, none, Mi, Si, noAllocations))
+        return 0;
     // Every record leaves with the account, so all of them are kept in the file, transfers
     // and pay pieces included.
     if (MemoryAccounts[Mi][Si].HistoryRec && !WriteWholeHistoryToTextFile(Mi, Si))
         return 0;
     ARecord& slot = Accounts[Mi][Si];
     const std::string name = RecordText(slot.Name);
-    const int32_t closeout = CloseoutAmount(Mi, Si);
     if (closeout != 0) {
         // "Available" takes the balance, or covers an overdrawn account, so the Checkbook
         // stays the sum of the accounts left.

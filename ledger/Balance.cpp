@@ -159,6 +159,18 @@ int32_t Clamp(int64_t v)
     return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
 }
 
+// Statement balance plus the outstanding deposits, less the outstanding withdrawals and the
+// Checkbook: 0 when balanced.
+int64_t BalanceDifference()
+{
+    int64_t d = static_cast<int64_t>(gBudget.StatementBalance) - Accounts[0][1].Balance;
+    for (const DBalance* r = gBalanceDAnchor; r; r = r->BalanceDFP)
+        d += r->BChecked ? 0 : r->BAmount;
+    for (const CBalance* r = gBalanceCAnchor; r; r = r->BalanceCFP)
+        d -= r->BChecked ? 0 : r->BAmount;
+    return d;
+}
+
 // The withdrawal chain built from many records at once (opening a budget, changing the order),
 // placing each exactly where the insertion rules would, in n log n: the chain is always the
 // ATM withdrawals by date, the debits by date and the checks by number (or one run by date and
@@ -449,8 +461,8 @@ void SumBalanceData()
         (d->BChecked ? ticked : open) += d->BAmount;
     gBDepositTotal = Clamp(open);
     gBXDepositTotal = Clamp(ticked);
-    gBalanceZero = Clamp(static_cast<int64_t>(gBudget.StatementBalance) + gBDepositTotal - gBCheckTotal -
-                         Accounts[0][1].Balance);
+    // Shown clamped, but 0 only when the budget is balanced.
+    gBalanceZero = Clamp(BalanceDifference());
 }
 
 void BalanceCheckbookCRecord(CBalance* theCPtr)
@@ -519,24 +531,28 @@ void BalanceCheckbook()
 
 int ForceBalance()
 {
-    SumBalanceData();
-    const int32_t d = gBalanceZero;
+    // The difference as it is, not as the window shows it: an adjustment that is not exactly
+    // the difference would leave the Checkbook wrong and marked balanced.
+    const int64_t d = BalanceDifference();
     if (d == 0)
         return 1;
+    if (d < -INT32_MAX || d > INT32_MAX) {
+        HandleSumRangeError(d);
+        return 0;
+    }
     char today[kDatimeSize];
     GetDatime(today);
     today[8] = 0;
     AHistory* rec;
     if (d > 0) {
-        rec = PutMoneyIn(0, 0, d, "Unknown", today, "Balance Checkbook");
+        rec = PutMoneyIn(0, 0, static_cast<int32_t>(d), "Unknown", today, "Balance Checkbook");
     } else {
-        const int64_t after = static_cast<int64_t>(Accounts[0][1].Balance) + d;
+        const int64_t after = Accounts[0][1].Balance + d;
         if (!gBudget.CheckbookNegativeFlag && after < 0) {
             HandleInputError("This action would cause a negative", "balance.  That is not allowed");
             return 0;
         }
-        rec = TakeMoneyOut(0, 0, static_cast<int32_t>(-static_cast<int64_t>(d)), "Unknown", today,
-                           "Balance Checkbook");
+        rec = TakeMoneyOut(0, 0, static_cast<int32_t>(-d), "Unknown", today, "Balance Checkbook");
     }
     if (!rec)
         return 0;

@@ -10,7 +10,9 @@
 #include "model/RecordStore.h"
 #include "model/Selection.h"
 
+#include <algorithm>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -36,14 +38,17 @@ bool BalancesStayInRange(int Mi, int Si, int64_t delta)
     return false;
 }
 
+bool InRange(int64_t value)
+{
+    return value >= INT32_MIN && value <= INT32_MAX;
+}
+
 // The deposit ceiling: the Checkbook (whatever the target) may not reach 1,000,000.00.
 bool BelowCeiling(int64_t checkbookAfter)
 {
     if (checkbookAfter < kCheckbookCeiling)
         return true;
-    char text[kAmountTextSize];
-    I2S(static_cast<int32_t>(checkbookAfter > INT32_MAX ? INT32_MAX : checkbookAfter), text, 0);
-    HandleRangeError(text);
+    HandleSumRangeError(checkbookAfter);
     return false;
 }
 
@@ -93,12 +98,12 @@ bool CreditWouldBeTaken(int Mi, int Si, int32_t amt, int64_t checkbook)
 
 // Pay slots of a payer that count less than a whole pay in an average month: the third of a
 // bi-weekly and the fifth of a weekly payer.
-int32_t MonthlyShare(int slots, int j, int32_t amount)
+int64_t MonthlyShare(int slots, int j, int32_t amount)
 {
     if (slots == 3 && j == 2)
-        return static_cast<int32_t>((2 * static_cast<int64_t>(amount)) / 12);
+        return (2 * static_cast<int64_t>(amount)) / 12;
     if (slots == 5 && j == 4)
-        return static_cast<int32_t>((4 * static_cast<int64_t>(amount)) / 12);
+        return (4 * static_cast<int64_t>(amount)) / 12;
     return amount;
 }
 
@@ -108,10 +113,61 @@ int Payers()
     return n < 0 ? 0 : (n > kPayers ? kPayers : n);
 }
 
-int16_t PercentOf(int64_t monthly)
+// The monthly sums in 64 bits, so that a budget holding large allocations is told, not wrapped.
+int64_t MonthlyIncome()
 {
-    const int32_t total = TotalPay();
-    return total == 0 ? 0 : static_cast<int16_t>(monthly * 100 / total);
+    int64_t total = 0;
+    for (int p = 0; p < Payers(); ++p) {
+        const int64_t pay = gBudget.PayAmount[p];
+        switch (GetMaxPays(gBudget.PayType[p])) {
+        case 2:
+            total += 2 * pay;
+            break;
+        case 3:
+            total += 2 * pay + (2 * pay) / 12;
+            break;
+        case 5:
+            total += 4 * pay + (4 * pay) / 12;
+            break;
+        default:
+            total += pay;
+            break;
+        }
+    }
+    return total;
+}
+
+int64_t SlotMonthly(int Mi, int Si)
+{
+    int64_t monthly = 0;
+    for (int p = 0; p < Payers(); ++p) {
+        const int slots = GetMaxPays(gBudget.PayType[p]);
+        for (int j = 0; j < slots; ++j)
+            monthly += MonthlyShare(slots, j, Accounts[Mi][Si].PayAmount[p][j]);
+    }
+    return monthly;
+}
+
+// A monthly amount and its share of the income into the 32-bit amount and 16-bit percent the
+// callers show; 0 after the range message when either does not fit.
+int MonthlyResult(int64_t monthly, int16_t* percent, int32_t* amount)
+{
+    *percent = 0;
+    *amount = 0;
+    const int64_t income = MonthlyIncome();
+    const int64_t share = income == 0 ? 0 : monthly * 100 / income;
+    for (const int64_t sum : {monthly, income})
+        if (!InRange(sum)) {
+            HandleSumRangeError(sum);
+            return 0;
+        }
+    if (share < INT16_MIN || share > INT16_MAX) {
+        HandleRangeError((std::to_string(share) + "%").c_str());
+        return 0;
+    }
+    *percent = static_cast<int16_t>(share);
+    *amount = static_cast<int32_t>(monthly);
+    return 1;
 }
 
 bool InBox(POINT p, int h, int v)
@@ -146,15 +202,84 @@ AHistory* TakeMoneyOut(int Mi, int Si, int32_t amt, const char* too, const char*
     return MoveMoney(Mi, Si, amt, true, too, datime, xfor);
 }
 
+std::string SumText(int64_t sum)
+{
+    if (InRange(sum))
+        return MoneyText(static_cast<int32_t>(sum));
+    // As I2S writes an amount, for a number of more digits.
+    const uint64_t magnitude = sum < 0 ? 0 - static_cast<uint64_t>(sum) : static_cast<uint64_t>(sum);
+    const std::string digits = std::to_string(magnitude);  // at least 10 digits, more than the places
+    const size_t places = static_cast<size_t>(std::clamp<int>(gIntRec.DecimalPlaces, 0, 4));
+    char grouped[kAmountTextSize];
+    I2SGroup(digits.substr(0, digits.size() - places).c_str(), grouped);
+    const std::string number = std::string(sum < 0 ? "-" : "") + grouped + gIntRec.DecimalSymbol +
+                               digits.substr(digits.size() - places);
+    char symbol[16];
+    I2SSymbol(symbol);
+    return (gIntRec.Flag1 & 1) ? number + symbol : symbol + number;
+}
+
+void HandleSumRangeError(int64_t sum)
+{
+    HandleRangeError(SumText(sum).c_str());
+}
+
+int UniqueIDsLeft(int64_t count)
+{
+    if (count <= 0)
+        return 1;
+    const int64_t first = static_cast<int64_t>(gBudget.UniqueID) + 1;
+    if (first >= 1 && first + count - 1 <= INT32_MAX)
+        return 1;
+    HandleRangeError(std::to_string(first < 1 ? first : static_cast<int64_t>(INT32_MAX) + 1).c_str());
+    return 0;
+}
+
 AHistory* CreditAccount(int Mi, int Si, int32_t amt, const char* from, const char* datime, const char* xfor)
 {
-    if (!BelowCeiling(static_cast<int64_t>(Checkbook().Balance) + amt))
+    if (!BelowCeiling(static_cast<int64_t>(Checkbook().Balance) + amt) || !UniqueIDsLeft(1))
         return nullptr;
     AHistory* rec = PutMoneyIn(Mi, Si, amt, from, datime, xfor);
     if (!rec)
         return nullptr;
     rec->CheckID = ++gBudget.UniqueID;
     return rec;
+}
+
+int DepositFits(std::span<const PlannedCredit> credits, int depositNumbers)
+{
+    if (!UniqueIDsLeft(static_cast<int64_t>(credits.size()) + depositNumbers))
+        return 0;
+    int64_t balance[kMainAccounts][kSlots];
+    for (int Mi = 0; Mi < kMainAccounts; ++Mi)
+        for (int Si = 0; Si < kSlots; ++Si)
+            balance[Mi][Si] = Accounts[Mi][Si].Balance;
+    int64_t& book = balance[0][1];
+    int deposit = -1;
+    int64_t bookBefore = 0;  // the Checkbook before the pieces of this deposit
+    for (const PlannedCredit& c : credits) {
+        if (c.Deposit != deposit) {
+            deposit = c.Deposit;
+            bookBefore = book;
+        }
+        if (!InRange(c.Amount)) {
+            HandleSumRangeError(c.Amount);
+            return 0;
+        }
+        if (!BelowCeiling(book + c.Amount))
+            return 0;
+        const bool savings = Accounts[c.Mi][c.Si].SavingsFlag != 0;
+        const int64_t slot = balance[c.Mi][c.Si] + c.Amount;
+        const int64_t bookAfter = book + (savings ? 0 : c.Amount);
+        // The deposit's total in the checkbook is what balancing lists and the summary carries.
+        if (!InRange(slot) || !InRange(bookAfter) || !InRange(bookAfter - bookBefore)) {
+            HandleSumRangeError(c.Amount);
+            return 0;
+        }
+        balance[c.Mi][c.Si] = slot;
+        book = bookAfter;
+    }
+    return 1;
 }
 
 int CheckCheckbookAmounts(int32_t amt)
@@ -209,6 +334,9 @@ AHistory* Transfer(int fm1, int fm2, int to1, int to2, int32_t amt, const char* 
     const int64_t bookAtCredit = static_cast<int64_t>(Checkbook().Balance) - (fromSavings ? 0 : amt);
     if (!CreditWouldBeTaken(to1, to2, amt, bookAtCredit))
         return nullptr;
+    // The to-half's UniqueID, and the link of two halves on the same side of the Checkbook.
+    if (!UniqueIDsLeft(fromSavings == toSavings ? 2 : 1))
+        return nullptr;
 
     AHistory* from = DebitAccount(fm1, fm2, amt, 0, "", datime, xfor, "");
     if (!from)
@@ -238,17 +366,45 @@ AHistory* Transfer(int fm1, int fm2, int to1, int to2, int32_t amt, const char* 
     return from;
 }
 
-void Recalculate()
+namespace {
+
+// What pay j of source p leaves "Available" once every slot of main accounts 1 to 25 (valid or
+// not) has its allocation: pay minus their sum, with slot (Mi, Si) allocated `allocations`
+// instead of its own when they are given.
+int64_t PayLeftover(int64_t pay, int p, int j, int Mi = -1, int Si = -1,
+                    const int32_t (*allocations)[kPaysPerMonth] = nullptr)
+{
+    int64_t given = 0;
+    for (int m = 1; m < kMainAccounts; ++m)
+        for (int s = 0; s < kSlots; ++s)
+            given += allocations && m == Mi && s == Si ? allocations[p][j] : Accounts[m][s].PayAmount[p][j];
+    return pay - given;
+}
+
+}  // namespace
+
+int PayLeftoversFit(const int32_t pay[kPayers], const bool cleared[kPayers], int Mi, int Si,
+                    const int32_t (*allocations)[kPaysPerMonth])
 {
     for (int p = 0; p < kPayers; ++p)
-        for (int j = 0; j < kPaysPerMonth; ++j) {
-            int64_t given = 0;
-            for (int Mi = 1; Mi < kMainAccounts; ++Mi)
-                for (int Si = 0; Si < kSlots; ++Si)
-                    given += Accounts[Mi][Si].PayAmount[p][j];
-            Accounts[0][0].PayAmount[p][j] = static_cast<int32_t>(gBudget.PayAmount[p] - given);
-        }
+        for (int j = 0; j < kPaysPerMonth && !cleared[p]; ++j)
+            if (const int64_t left = PayLeftover(pay[p], p, j, Mi, Si, allocations); !InRange(left)) {
+                HandleSumRangeError(left);
+                return 0;
+            }
+    return 1;
+}
+
+int Recalculate()
+{
+    const bool none[kPayers] = {};
+    if (!PayLeftoversFit(gBudget.PayAmount, none))
+        return 0;
+    for (int p = 0; p < kPayers; ++p)
+        for (int j = 0; j < kPaysPerMonth; ++j)
+            Accounts[0][0].PayAmount[p][j] = static_cast<int32_t>(PayLeftover(gBudget.PayAmount[p], p, j));
     gBudgetFileChanged = 1;
+    return 1;
 }
 
 int GetMaxPays(int payType)
@@ -269,52 +425,25 @@ int GetMaxPays(int payType)
 
 int32_t TotalPay()
 {
-    int64_t total = 0;
-    for (int p = 0; p < Payers(); ++p) {
-        const int64_t pay = gBudget.PayAmount[p];
-        switch (GetMaxPays(gBudget.PayType[p])) {
-        case 2:
-            total += 2 * pay;
-            break;
-        case 3:
-            total += 2 * pay + (2 * pay) / 12;
-            break;
-        case 5:
-            total += 4 * pay + (4 * pay) / 12;
-            break;
-        default:
-            total += pay;
-            break;
-        }
-    }
-    return static_cast<int32_t>(total);
+    const int64_t total = MonthlyIncome();
+    if (InRange(total))
+        return static_cast<int32_t>(total);
+    HandleSumRangeError(total);
+    return 0;
 }
 
-void TotalMonthly(int Mi, int Si, int16_t* Percent, int32_t* Monthly)
+int TotalMonthly(int Mi, int Si, int16_t* Percent, int32_t* Monthly)
 {
-    int64_t monthly = 0;
-    for (int p = 0; p < Payers(); ++p) {
-        const int slots = GetMaxPays(gBudget.PayType[p]);
-        for (int j = 0; j < slots; ++j)
-            monthly += MonthlyShare(slots, j, Accounts[Mi][Si].PayAmount[p][j]);
-    }
-    *Monthly = static_cast<int32_t>(monthly);
-    *Percent = PercentOf(monthly);
+    return MonthlyResult(SlotMonthly(Mi, Si), Percent, Monthly);
 }
 
-void TotalSubMonthly(int Mi, int16_t* percent, int32_t* amount)
+int TotalSubMonthly(int Mi, int16_t* percent, int32_t* amount)
 {
     int64_t total = 0;
-    for (int Si = 0; Si < kSlots; ++Si) {
-        if (!Accounts[Mi][Si].Valid)
-            continue;
-        int16_t slotPercent;
-        int32_t slotMonthly;
-        TotalMonthly(Mi, Si, &slotPercent, &slotMonthly);
-        total += slotMonthly;
-    }
-    *amount = static_cast<int32_t>(total);
-    *percent = PercentOf(total);
+    for (int Si = 0; Si < kSlots; ++Si)
+        if (Accounts[Mi][Si].Valid)
+            total += SlotMonthly(Mi, Si);
+    return MonthlyResult(total, percent, amount);
 }
 
 int FindAccountName(const char* mainName, const char* subName, int* Mi, int* Si)

@@ -4,6 +4,7 @@
 
 #include "ledger/Balance.h"
 #include "ledger/Budget.h"
+#include "ledger/Recording.h"
 #include "ledger/Undo.h"
 #include "model/Dates.h"
 #include "model/Globals.h"
@@ -12,7 +13,6 @@
 #include "model/Selection.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstring>
 #include <set>
 #include <utility>
@@ -210,10 +210,7 @@ bool ChangeCheckNumber(AHistory* h, uint32_t number)
         return true;
     if (h->BalanceFlag)
         return false;
-    if (id > gBudget.HighestIdent)
-        gBudget.HighestIdent = id;
-    if (id == gBudget.HighestIdent)
-        gBudget.HighestIdent = static_cast<int32_t>(static_cast<uint32_t>(id) + 1u);
+    AdvanceCheckNumber(number);
     h->CheckID = id;
     return true;
 }
@@ -329,19 +326,6 @@ AHistory* FindTransferPartner(const AHistory* theHPtr)
                         if (otherHalf(r) && names(r->AccountName, h->Mi, h->Si))
                             found.push_back(r);
     return found.size() == 1 ? found.front() : nullptr;
-}
-
-int ReadEditNumber(const std::string& text, uint32_t* number)
-{
-    uint32_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || !CheckNumbers(text.c_str()) || error != std::errc() || stop != end) {
-        HandleNumberConversionError(text.c_str());
-        return 0;
-    }
-    *number = value;
-    return 1;
 }
 
 int RecordEdit(AHistory* theHPtr, const EditEntry& entry)

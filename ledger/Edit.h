@@ -46,10 +46,6 @@ struct EditEntry {
     bool Tax = false;
 };
 
-// Reads a check number as the editor's number field: digits only, not empty, at most an
-// unsigned 32-bit number. 0 after the number message otherwise.
-int ReadEditNumber(const std::string& text, uint32_t* number);
-
 // Stores an edit of a record the editor may open (CheckEditable): the date, the amount through
 // EditAmt, the texts, the check number and the tax mark. A piece of a combined deposit gives its
 // date to every piece of the deposit, and a piece of a pay its texts too. Returns 1 when all was

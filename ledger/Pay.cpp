@@ -3,13 +3,13 @@
 
 #include "ledger/Balance.h"
 #include "ledger/Budget.h"
+#include "ledger/Recording.h"
 #include "model/Dates.h"
 #include "model/Globals.h"
 #include "model/Initialize.h"
 #include "model/Messages.h"
 #include "model/Money.h"
 
-#include <charconv>
 #include <cstring>
 
 namespace {
@@ -24,14 +24,6 @@ void LogPayChange(const std::string& text)
 {
     gBudgetFileChanged = 1;
     CheckbookLogRecord(text.c_str());
-}
-
-// An unsigned whole number of the digits 0 to 9 that fits 32 bits.
-bool ReadUnsigned(const std::string& text, uint32_t* value)
-{
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, *value);
-    return !text.empty() && CheckNumbers(text.c_str()) && error == std::errc() && stop == end;
 }
 
 const char* const kPayOrdinals[kPaysPerMonth] = {"first", "second", "third", "forth", "fifth"};
@@ -127,12 +119,29 @@ void HandlePayChanges(const PaySetupEntry& entry)
     }
 }
 
-int RecordPaySetup(const PaySetupEntry& entry, int* badSource)
+int RecordPaySetup(const PaySetupEntry& entry, int* badField)
 {
-    if (!PayeeDialogOK(entry, badSource))
+    if (!PayeeDialogOK(entry, badField))
         return 0;
     uint32_t next = 0;
-    if (!ReadUnsigned(entry.NextCheck, &next))
+    if (!ReadCheckNumber(entry.NextCheck, &next)) {
+        if (badField)
+            *badField = kBadNextCheck;
+        return 0;
+    }
+    // What each pay leaves "Available" afterwards: a source keeps its allocations with its new
+    // amount wherever the gaps are closed, and a source whose name is emptied loses them.
+    int32_t pay[kPayers] = {};
+    bool cleared[kPayers] = {};
+    for (int i = 0; i < kPayers; ++i) {
+        const EditText name(entry.Sources[i].Name);
+        EditText amount(entry.Sources[i].Amount);
+        if (name.Text[0])
+            S2I(amount.Text, &pay[i]);  // checked by PayeeDialogOK
+        else
+            cleared[i] = gBudget.PayName[i][0] != 0;
+    }
+    if (!PayLeftoversFit(pay, cleared))
         return 0;
     gBudget.HighestIdent = static_cast<int32_t>(next);
     for (int i = 0; i < kPayers; ++i)
@@ -202,10 +211,9 @@ int PayEntryText(int i, const char* theDatime, char (&text)[128])
     return pay;
 }
 
-void PayAllAccounts(int32_t amt, int payeeIndex, int amountIndex, const char* xfrom, const char* xdatime,
-                    const char* xfor, int32_t DepositID)
+void PlanPay(std::vector<PlannedCredit>& plan, int32_t amt, int payeeIndex, int amountIndex, int deposit)
 {
-    int32_t remainder = amt;
+    int64_t remainder = amt;
     for (int Mi = 1; Mi < kMainAccounts; ++Mi)
         for (int Si = 0; Si < kSlots; ++Si) {
             const ARecord& slot = Accounts[Mi][Si];
@@ -215,20 +223,34 @@ void PayAllAccounts(int32_t amt, int payeeIndex, int amountIndex, const char* xf
             // A savings allocation comes on top of the pay; it never reaches the checkbook.
             if (!slot.SavingsFlag)
                 remainder -= a;
-            if (AHistory* rec = CreditAccount(Mi, Si, a, xfrom, xdatime, xfor)) {
-                rec->CheckID = rec->PayID = DepositID;
-                rec->PayFlag = 1;
-                if (!slot.SavingsFlag)
-                    CreateBalanceRecord(rec);
-            }
+            plan.push_back({Mi, Si, a, deposit});
         }
     // What is left goes to "Available", even when nothing or less than nothing is left.
-    if (AHistory* rec = CreditAccount(0, 0, remainder, xfrom, xdatime, xfor)) {
+    plan.push_back({0, 0, remainder, deposit});
+}
+
+int PayAllAccounts(int32_t amt, int payeeIndex, int amountIndex, const char* xfrom, const char* xdatime,
+                   const char* xfor, int32_t DepositID)
+{
+    std::vector<PlannedCredit> plan;
+    PlanPay(plan, amt, payeeIndex, amountIndex);
+    if (!DepositFits(plan, 0))
+        return 0;
+    for (const PlannedCredit& piece : plan) {
+        // Taken as checked: CreditAccount tests what DepositFits tested.
+        AHistory* rec = CreditAccount(piece.Mi, piece.Si, static_cast<int32_t>(piece.Amount), xfrom, xdatime, xfor);
+        if (!rec)
+            continue;
+        const bool available = piece.Mi == 0;
+        if (!available)
+            rec->CheckID = DepositID;  // the remainder keeps the UniqueID it drew
         rec->PayID = DepositID;
         rec->PayFlag = 1;
-        CreateBalanceRecord(rec);
+        if (!Accounts[piece.Mi][piece.Si].SavingsFlag)
+            CreateBalanceRecord(rec);
     }
     gBudgetFileChanged = 1;
+    return 1;
 }
 
 AHistory* CreateDepositSummary(const char* text, int32_t DepositID, int32_t amount, const char* theDatime)
@@ -246,6 +268,18 @@ AHistory* CreateDepositSummary(const char* text, int32_t DepositID, int32_t amou
 
 int RecordPayEntry(const bool ticked[kPayers], const char* theDatime)
 {
+    // All ticked pays are one OK: each is checked after those before it, and none is recorded
+    // unless all can be.
+    std::vector<PlannedCredit> plan;
+    int pays = 0;
+    for (int i = 0; i < kPayers && i < gBudget.NumberOfPayers; ++i)
+        if (ticked[i]) {
+            char text[128];
+            PlanPay(plan, gBudget.PayAmount[i], i, PayEntryText(i, theDatime, text), pays++);
+        }
+    if (!DepositFits(plan, pays))
+        return kPayRefused;
+
     int entered = 0;
     for (int i = 0; i < kPayers && i < gBudget.NumberOfPayers; ++i) {
         if (!ticked[i])

@@ -4,10 +4,12 @@
 // call these.
 #pragma once
 
+#include "ledger/Budget.h"
 #include "model/Records.h"
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // Frequencies in the order of their buttons within a source's group.
 constexpr int kPayWeekly = 0;
@@ -35,8 +37,12 @@ struct PaySourceEntry {
 
 struct PaySetupEntry {
     PaySourceEntry Sources[kPayers];
-    std::string NextCheck;  // the next check number, an unsigned whole number
+    std::string NextCheck;  // the next check number, read as a check number (ReadCheckNumber)
 };
+
+// The field RecordPaySetup puts in *badField when it refuses the next check number; a refused
+// amount puts its source there (0 to 2).
+constexpr int kBadNextCheck = kPayers;
 
 // The fields as the dialog shows them on opening.
 PaySetupEntry CurrentPaySetup();
@@ -51,9 +57,10 @@ int PayeeDialogOK(const PaySetupEntry& entry, int* badSource = nullptr);
 void HandlePayChanges(const PaySetupEntry& entry);
 
 // The whole OK: checks, next check number, frequencies, HandlePayChanges and Recalculate.
-// 0 when the dialog stays open (a bad amount was reported; no source named and a next check
-// number that is not a whole number are not).
-int RecordPaySetup(const PaySetupEntry& entry, int* badSource = nullptr);
+// 0 when the dialog stays open: a bad amount or next check number was reported (and its field
+// put in *badField), what the pays would leave "Available" does not fit an amount, or no source
+// is named (without a message). Nothing is stored then.
+int RecordPaySetup(const PaySetupEntry& entry, int* badField = nullptr);
 
 // Clears source num, its allocations in every slot included.
 void ClearPayer(int num);
@@ -70,11 +77,16 @@ int PayString(int i, const char* theDatime, char* thePassedString);
 // The text a pay is shown and recorded with: PayString's text and " (amount)".
 int PayEntryText(int i, const char* theDatime, char (&text)[128]);
 
-// Spreads one pay: each account of main accounts 1 to 25 gets its allocation for pay
-// amountIndex of source payeeIndex, "Available" what is left of amt after the allocations to
-// accounts in the checkbook. Every piece carries DepositID as its PayID.
-void PayAllAccounts(int32_t amt, int payeeIndex, int amountIndex, const char* xfrom, const char* xdatime,
-                    const char* xfor, int32_t DepositID);
+// The credits one pay makes, in the order PayAllAccounts makes them, appended to `plan` under
+// deposit `deposit`: each valid account of main accounts 1 to 25 with an allocation above 0 for
+// pay amountIndex of source payeeIndex, then "Available" with what is left of amt after the
+// allocations to accounts in the checkbook (counted in 64 bits; it may be 0 or below).
+void PlanPay(std::vector<PlannedCredit>& plan, int32_t amt, int payeeIndex, int amountIndex, int deposit = 0);
+
+// Spreads one pay as PlanPay lists it. Every piece carries DepositID as its PayID. The whole pay
+// is checked first (DepositFits); 0 when it was refused with nothing recorded, else 1.
+int PayAllAccounts(int32_t amt, int payeeIndex, int amountIndex, const char* xfrom, const char* xdatime,
+                   const char* xfor, int32_t DepositID);
 
 // The Checkbook's summary entry of a bank deposit under DepositID: a log entry of its whole
 // amount with the Checkbook's balance, moving no money.
@@ -82,5 +94,8 @@ AHistory* CreateDepositSummary(const char* text, int32_t DepositID, int32_t amou
 
 // Pay Entry's OK for the date: each ticked source in use, in order, gets a new deposit number,
 // is spread by PayAllAccounts and gets its summary entry in the Checkbook. Returns the number
-// of pays entered.
+// of pays entered, or kPayRefused when the pays together would not all be taken (DepositFits:
+// the deposit ceiling, an amount out of range, no deposit number left); then the user has been
+// told once and nothing is recorded.
+constexpr int kPayRefused = -1;
 int RecordPayEntry(const bool ticked[kPayers], const char* theDatime);

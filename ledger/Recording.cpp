@@ -11,8 +11,11 @@
 #include "model/Money.h"
 #include "reminders/Remind.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -49,6 +52,12 @@ bool PayTicked(const bool ticked[kPayers])
     return false;
 }
 
+// The amount of a row that has one, as the rows were checked.
+bool RowAmount(const MultiDepositRow& row, int32_t* amount)
+{
+    return !row.Amount.empty() && S2I(Cut(row.Amount, 15).c_str(), amount) == kS2IValid;
+}
+
 // The slot a row names, or false.
 bool RowSlot(const MultiDepositRow& row, int* Mi, int* Si)
 {
@@ -72,12 +81,7 @@ AHistory* RecordCheck(int Mi, int Si, const CheckEntry& entry)
     rec->TaxFlag = entry.Tax ? 1 : 0;
     SetSecondLine(rec, Mi, Si);
     BalanceUnlessSavings(rec, Mi, Si);
-    // Writing the expected number or a higher one moves the next number past it.
-    const int32_t id = static_cast<int32_t>(number);
-    if (id > gBudget.HighestIdent)
-        gBudget.HighestIdent = id;
-    if (id == gBudget.HighestIdent)
-        ++gBudget.HighestIdent;
+    AdvanceCheckNumber(number);
     HandleReminder(rec, entry.Remind ? 1 : 0);
     gBudgetFileChanged = 1;
     return rec;
@@ -114,9 +118,12 @@ AHistory* RecordTransfer(int fm1, int fm2, int to1, int to2, int32_t amount, con
     return rec;
 }
 
-void RecordAccountSetup(int Mi, int Si, const char* name, bool savings,
-                        const int32_t payAmounts[kPayers][kPaysPerMonth])
+int RecordAccountSetup(int Mi, int Si, const char* name, bool savings,
+                       const int32_t payAmounts[kPayers][kPaysPerMonth])
 {
+    const bool none[kPayers] = {};
+    if (!PayLeftoversFit(gBudget.PayAmount, none, Mi, Si, payAmounts))
+        return 0;
     ARecord& slot = Accounts[Mi][Si];
     if (!CString(name, slot.Name)) {
         std::string log;
@@ -140,6 +147,7 @@ void RecordAccountSetup(int Mi, int Si, const char* name, bool savings,
     }
     gBudgetFileChanged = 1;
     Recalculate();
+    return 1;
 }
 
 int ReadDialogAmount(const char* text, int32_t* amount)
@@ -157,6 +165,32 @@ int ReadDialogAmount(const char* text, int32_t* amount)
     }
     *amount = value;
     return 1;
+}
+
+int ReadCheckNumber(const std::string& text, uint32_t* number)
+{
+    if (text.empty() || !CheckNumbers(text.c_str())) {
+        HandleNumberConversionError(text.c_str());
+        return 0;
+    }
+    uint64_t value = 0;
+    const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || value < 1 || value > kLargestCheckNumber) {
+        HandleRangeError(text.c_str());
+        return 0;
+    }
+    *number = static_cast<uint32_t>(value);
+    return 1;
+}
+
+void AdvanceCheckNumber(uint32_t number)
+{
+    // The largest number is offered again rather than wrapping to a negative one.
+    const int32_t id = static_cast<int32_t>(std::min<uint32_t>(number, kLargestCheckNumber));
+    if (id > gBudget.HighestIdent)
+        gBudget.HighestIdent = id;
+    if (id == gBudget.HighestIdent && id < INT32_MAX)
+        ++gBudget.HighestIdent;
 }
 
 int ReadDialogDatime(const char* text, char* theDatime)
@@ -230,6 +264,23 @@ int CDepositDialogOK(const MultiDepositRow (&rows)[kMultiDepositRows], const boo
 int32_t RecordMultiDeposit(const MultiDepositRow (&rows)[kMultiDepositRows], const bool ticked[kPayers],
                            const char* theDatime)
 {
+    // The whole deposit, pays and rows, is checked before any of it is recorded.
+    std::vector<PlannedCredit> plan;
+    for (int i = 0; i < kPayers && i < gBudget.NumberOfPayers; ++i)
+        if (ticked[i]) {
+            char text[128];
+            PlanPay(plan, gBudget.PayAmount[i], i, PayEntryText(i, theDatime, text));
+        }
+    for (const MultiDepositRow& row : rows) {
+        int32_t amount = 0;
+        int Mi = 0;
+        int Si = 0;
+        if (RowAmount(row, &amount) && RowSlot(row, &Mi, &Si))
+            plan.push_back({Mi, Si, amount, 0});
+    }
+    if (!DepositFits(plan, 1))
+        return 0;
+
     const int32_t depositID = ++gBudget.UniqueID;
     gBudgetFileChanged = 1;
     int64_t total = 0;
@@ -243,7 +294,7 @@ int32_t RecordMultiDeposit(const MultiDepositRow (&rows)[kMultiDepositRows], con
     }
     for (const MultiDepositRow& row : rows) {
         int32_t amount = 0;
-        if (row.Amount.empty() || S2I(Cut(row.Amount, 15).c_str(), &amount) != kS2IValid)
+        if (!RowAmount(row, &amount))
             continue;
         total += amount;
         int Mi = 0;
@@ -253,7 +304,7 @@ int32_t RecordMultiDeposit(const MultiDepositRow (&rows)[kMultiDepositRows], con
         AHistory* rec = CreditAccount(Mi, Si, amount, Cut(row.From, 63).c_str(), theDatime,
                                       Cut(row.For, 31).c_str());
         if (!rec)
-            continue;  // over the Checkbook's ceiling: refused and told, the others go on
+            continue;  // cannot happen after DepositFits
         SetSecondLine(rec, Mi, Si);
         rec->PayID = depositID;
         BalanceUnlessSavings(rec, Mi, Si);

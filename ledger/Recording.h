@@ -30,9 +30,11 @@ AHistory* RecordTransfer(int fm1, int fm2, int to1, int to2, int32_t amount, con
                          const char* xfor);
 
 // Account Setup's OK after its name check: log entry for a new or renamed account, name,
-// savings flag, allocations, Valid and the sub-account count, then Recalculate.
-void RecordAccountSetup(int Mi, int Si, const char* name, bool savings,
-                        const int32_t payAmounts[kPayers][kPaysPerMonth]);
+// savings flag, allocations, Valid and the sub-account count, then Recalculate. 0, with nothing
+// stored, after the range message when what the pays would leave "Available" does not fit an
+// amount; else 1.
+int RecordAccountSetup(int Mi, int Si, const char* name, bool savings,
+                       const int32_t payAmounts[kPayers][kPaysPerMonth]);
 
 // Notes' OK (up to 252 characters) and Delete (an empty text) for slot (Mi, Si).
 void RecordNote(int Mi, int Si, const char* text);
@@ -64,7 +66,9 @@ int CDepositDialogOK(const MultiDepositRow (&rows)[kMultiDepositRows], const boo
 
 // Records a checked multiple deposit dated theDatime: every ticked pay spread over the
 // accounts, every row credited, all under one new deposit number so balancing sees one bank
-// deposit, and one summary entry of the whole in the Checkbook. Returns the deposit number.
+// deposit, and one summary entry of the whole in the Checkbook. Returns the deposit number, or
+// 0 when the deposit would not be taken whole (DepositFits: the deposit ceiling, an amount out
+// of range, no deposit number left): then the user has been told once and nothing is recorded.
 int32_t RecordMultiDeposit(const MultiDepositRow (&rows)[kMultiDepositRows], const bool ticked[kPayers],
                            const char* theDatime);
 
@@ -72,3 +76,13 @@ int32_t RecordMultiDeposit(const MultiDepositRow (&rows)[kMultiDepositRows], con
 // An amount must be a valid amount from 1 to 100000000; a date is completed from today.
 int ReadDialogAmount(const char* text, int32_t* amount);
 int ReadDialogDatime(const char* text, char* theDatime);
+
+// Check numbers run from 1 to the largest 32-bit number, which the budget stores them in.
+constexpr uint32_t kLargestCheckNumber = INT32_MAX;
+// A check number as the check dialog, the editor, Pay Setup's next check number and budget-cli
+// read it: the digits 0 to 9 only, from 1 to kLargestCheckNumber. Otherwise 0 after the number
+// message (empty, or not only digits) or the range message (0, or too large).
+int ReadCheckNumber(const std::string& text, uint32_t* number);
+// A check numbered `number` was written (or renumbered): writing the expected number or a higher
+// one moves the next number offered past it, up to kLargestCheckNumber, which then stays.
+void AdvanceCheckNumber(uint32_t number);

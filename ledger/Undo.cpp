@@ -1,10 +1,16 @@
 // Undoing a check, withdrawal or deposit that is not yet reconciled.
 #include "ledger/Undo.h"
 
+#include "ledger/Budget.h"
 #include "model/Globals.h"
 #include "model/Messages.h"
 #include "model/RecordStore.h"
 #include "model/Selection.h"
+
+#include <algorithm>
+#include <map>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -20,13 +26,60 @@ void Unlink(T*& anchor, T*& last, T* node, Next next)
         last = pred;
 }
 
+bool InRange(int64_t value)
+{
+    return value >= INT32_MIN && value <= INT32_MAX;
+}
+
+// Whether undoing `records` (a withdrawal, or the pieces of one deposit), each giving its
+// amount back to (withdrawal) or taking it out of (deposit) its account and the running
+// balances from the newest record down to it, with the Checkbook moving by bookDelta, leaves
+// numbers the budget can hold. Otherwise the range message with the amount undone.
+bool UndoFits(const std::vector<const AHistory*>& records, bool deposit, int64_t bookDelta)
+{
+    std::map<std::pair<int, int>, std::vector<const AHistory*>> bySlot;
+    for (const AHistory* h : records)
+        bySlot[{h->Mi, h->Si}].push_back(h);
+    const auto delta = [deposit](const AHistory* h) { return deposit ? -static_cast<int64_t>(h->Amt) : h->Amt; };
+    bool fits = InRange(Accounts[0][1].Balance + bookDelta);
+    for (const auto& [at, pieces] : bySlot) {
+        if (!fits)
+            break;
+        int64_t total = 0;
+        for (const AHistory* h : pieces)
+            total += delta(h);
+        fits = InRange(Accounts[at.first][at.second].Balance + total);
+        if (!Accounts[at.first][at.second].Valid)
+            continue;  // its running balances are left as they are
+        // A record moves by the pieces at or below it, that is all but those already passed.
+        int64_t passed = 0;
+        size_t left = pieces.size();
+        for (const AHistory* r = MemoryAccounts[at.first][at.second].HistoryRec; r && left && fits;
+             r = r->HistoryFP) {
+            fits = InRange(r->Balance + total - passed);
+            if (std::find(pieces.begin(), pieces.end(), r) != pieces.end()) {
+                passed += delta(r);
+                --left;
+            }
+        }
+    }
+    if (!fits)
+        HandleSumRangeError(bookDelta < 0 ? -bookDelta : bookDelta);
+    return fits;
+}
+
 void UndoOne(AHistory* h, int32_t amt, bool deposit)
 {
     ARecord& slot = Accounts[h->Mi][h->Si];
-    slot.Balance += deposit ? -amt : amt;
+    slot.Balance = static_cast<int32_t>(slot.Balance + (deposit ? -static_cast<int64_t>(amt) : amt));
     h->UnDone = 1;
     h->BalanceRec = nullptr;
     HandleHistoryUndoUpdate(h, amt, h->Mi, h->Si, deposit ? 0 : 1);
+}
+
+void MoveCheckbook(int64_t delta)
+{
+    Accounts[0][1].Balance = static_cast<int32_t>(Accounts[0][1].Balance + delta);
 }
 
 }  // namespace
@@ -54,8 +107,10 @@ void HandleCBalanceUndo(AHistory* theHPtr)
         return;
     if (theHPtr->Mi == 0 && theHPtr->Si == 1)
         return;
+    if (!UndoFits({theHPtr}, false, theHPtr->Amt))
+        return;
     UndoOne(theHPtr, theHPtr->Amt, false);
-    Accounts[0][1].Balance += theHPtr->Amt;
+    MoveCheckbook(theHPtr->Amt);
     Unlink(gBalanceCAnchor, gBalanceCAnchorLast, c, [](CBalance* p) -> CBalance*& { return p->BalanceCFP; });
     FreeCBalanceRecord(c);
     --gCheckDisplayLines;
@@ -66,6 +121,14 @@ void HandleDBalanceUndo(AHistory* theHPtr)
 {
     DBalance* d = static_cast<DBalance*>(theHPtr->BalanceRec);
     if (!d)
+        return;
+    std::vector<const AHistory*> pieces;
+    if (!d->theArray)
+        pieces.push_back(d->HistoryRec);
+    for (int k = 0; d->theArray && k < d->ArraySize; ++k)
+        if (d->theArray[k])
+            pieces.push_back(d->theArray[k]);
+    if (!UndoFits(pieces, true, -static_cast<int64_t>(d->theArray ? d->BAmount : d->HistoryRec->Amt)))
         return;
     Unlink(gBalanceDAnchor, gBalanceDAnchorLast, d, [](DBalance* p) -> DBalance*& { return p->BalanceDFP; });
     HandleDBalanceMultipleUndo(d);
@@ -79,7 +142,7 @@ void HandleDBalanceMultipleUndo(DBalance* theDPtr)
     if (!theDPtr->theArray) {
         AHistory* h = theDPtr->HistoryRec;
         UndoOne(h, h->Amt, true);
-        Accounts[0][1].Balance -= h->Amt;
+        MoveCheckbook(-static_cast<int64_t>(h->Amt));
         return;
     }
     // A pay entry is one bank deposit: every account it reached gives its piece back, and the
@@ -87,7 +150,7 @@ void HandleDBalanceMultipleUndo(DBalance* theDPtr)
     for (int k = 0; k < theDPtr->ArraySize; ++k)
         if (AHistory* h = theDPtr->theArray[k])
             UndoOne(h, h->Amt, true);
-    Accounts[0][1].Balance -= theDPtr->BAmount;
+    MoveCheckbook(-static_cast<int64_t>(theDPtr->BAmount));
 }
 
 void HandleHistoryUndoUpdate(AHistory* theHPtr, int32_t amt, int Mi, int Si, int flag)
@@ -95,7 +158,7 @@ void HandleHistoryUndoUpdate(AHistory* theHPtr, int32_t amt, int Mi, int Si, int
     if (!Accounts[Mi][Si].Valid)
         return;
     for (AHistory* h = MemoryAccounts[Mi][Si].HistoryRec; h; h = h->HistoryFP) {
-        h->Balance += flag ? amt : -amt;
+        h->Balance = static_cast<int32_t>(h->Balance + (flag ? static_cast<int64_t>(amt) : -static_cast<int64_t>(amt)));
         if (h == theHPtr)
             break;
     }

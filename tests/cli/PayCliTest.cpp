@@ -3,8 +3,11 @@
 #include "CliFixture.h"
 
 #include "ledger/Pay.h"
+#include "ledger/Recording.h"
 #include "model/Globals.h"
 #include "model/Money.h"
+
+#include <functional>
 
 namespace {
 
@@ -45,8 +48,8 @@ TEST_F(PayCliTest, CommandsChangeWhatTheirOperandsSay)
     const std::string unchanged = "30000 0 0 0 0 /0/0/0/0";
     const struct { std::vector<std::string> args; std::string look; } cases[] = {
         {{"payers"}, acme + "Next check number: 1001\n" + unchanged},
-        {{"payers", "--set", "3", "Pension", "$400", "monthly", "--next-check", "0"},
-         acme + "Pay source #2: Pension, $400.00, monthly\nNext check number: 0\n" + unchanged},
+        {{"payers", "--set", "3", "Pension", "$400", "monthly", "--next-check", "2147483647"},
+         acme + "Pay source #2: Pension, $400.00, monthly\nNext check number: 2147483647\n" + unchanged},
         {{"payers", "--remove", "1", "--set", "2", "Pension", "400", "semi-monthly"},
          "Pay source #1: Pension, $400.00, semi-monthly\nNext check number: 1001\n0 0 0 0 0 /0/0/0/0"},
         {{"allocate", "Rent", "--payer=1", "--pay", "3", "25.50"},
@@ -104,6 +107,74 @@ TEST_F(PayCliTest, RefusedAndUnreadableCommandsLeaveTheFileAsItWas)
         EXPECT_EQ(run.err.substr(0, c.message.size()), c.message) << c.args[0] << " ... " << c.args.back();
         ExpectUnsaved(c.args[0] + " ... " + c.args.back());
     }
+}
+
+// Numbers at the ends of 32 bits, typed or held by a crafted budget, are refused with the
+// program's message and the file left as it was; nothing wraps (the sanitizer build would stop).
+TEST_F(PayCliTest, NumbersBeyond32BitsAreRefusedNotWrapped)
+{
+    const std::vector<uint8_t> plain = bytes;
+    const auto money = [](int32_t rent, int32_t available) {
+        Accounts[1][0].Balance = rent;
+        Accounts[0][0].Balance = available;
+        Accounts[0][1].Balance = rent + available;
+    };
+    const auto lastIDs = [](int left) { gBudget.UniqueID = INT32_MAX - left; };
+    const auto allocateToFood = [] {
+        AddTestAccount(3, 0, "Food");
+        Accounts[3][0].PayAmount[0][0] = INT32_MAX;
+    };
+    const struct { const char* what; std::function<void()> craft; std::vector<std::string> args; std::string message; } cases[] = {
+        {"check number 0", [] {}, {"check", "Rent", "5", "--to", "X", "--number", "0"}, "Range Error: The number:     0 "},
+        {"check number 2^32 - 1", [] {}, {"check", "Rent", "5", "--to", "X", "--number", "4294967295"}, "Range Error"},
+        {"next check number 2^31", [] {}, {"payers", "--next-check", "2147483648"}, "Range Error"},
+        {"next check number not digits", [] {}, {"payers", "--next-check", "12a"}, "Number Conversion Error"},
+        {"deposit at the last UniqueID", [&] { lastIDs(0); }, {"deposit", "Rent", "5", "--from", "Me"},
+         "Range Error: The number:     2147483648 "},
+        {"pay with one UniqueID left for three", [&] { lastIDs(1); }, {"pay", "--payer", "1", "--date", "12/3"},
+         "Range Error"},
+        {"transfer needing a number for its link", [&] { lastIDs(1); money(1000, 0); },
+         {"transfer", "Rent", "Available", "5"}, "Range Error"},
+        {"multiple deposit", [&] { lastIDs(1); }, {"multi-deposit", "--row", "5", "Mom", "Rent"}, "Range Error"},
+        {"undo of a check, Checkbook at the top", [&] {
+             money(10000, 0);
+             RecordCheck(1, 0, {.Amount = 500, .Datime = "12/01/26", .PayTo = "X", .Number = 7});
+             money(9500, INT32_MAX - 9600);
+         },
+         {"undo", "Rent", "0"}, "Range Error"},
+        {"undo of a deposit, the account at the bottom", [&] {
+             RecordDeposit(1, 0, 500, "X", "12/01/26", "", false);
+             money(INT32_MIN + 100, 1000);
+         },
+         {"undo", "Rent", "0"}, "Range Error"},
+        {"pay with allocations of the largest amount", allocateToFood, {"pay", "--payer", "1", "--date", "12/3"},
+         "Range Error"},
+        {"pay of the most negative amount", [] { gBudget.PayAmount[0] = INT32_MIN; },
+         {"pay", "--payer", "1", "--date", "12/3"}, "Range Error"},
+        {"allocation Available's rest cannot hold", allocateToFood,
+         {"allocate", "Rent", "--payer", "1", "--pay", "1", "21,474,836.47"}, "Range Error"},
+    };
+    for (const auto& c : cases) {
+        WriteFileBytes(path, plain);
+        Reopen();
+        c.craft();
+        SaveAndClose();
+        const CliRun run = RunOn(c.args);
+        EXPECT_EQ(run.code, kExitRefused) << c.what << ": " << run.err;
+        EXPECT_EQ(run.err.substr(0, c.message.size()), c.message) << c.what;
+        ExpectUnsaved(c.what);
+    }
+
+    // The largest check number is written, and offered again rather than wrapping.
+    WriteFileBytes(path, plain);
+    ASSERT_EQ(Run({"payers", path, "--next-check", "2147483647"}).code, kExitOk);
+    ASSERT_EQ(Run({"deposit", path, "Rent", "10", "--from", "Me"}).code, kExitOk);
+    const CliRun check = Run({"check", path, "Rent", "5", "--to", "X"});
+    EXPECT_EQ(check.code, kExitOk) << check.err;
+    EXPECT_NE(Run({"payers", path}).out.find("Next check number: 2147483647\n"), std::string::npos);
+    EXPECT_EQ(Run({"verify", path}).code, kExitOk);
+    Reopen();
+    EXPECT_EQ(MemoryAccounts[1][0].HistoryRec->CheckID, INT32_MAX);
 }
 
 TEST_F(PayCliTest, NotesAreKeptAndADeletedAccountLeavesItsHistoryInAFile)

@@ -178,10 +178,11 @@ TEST_F(EntryDialogTest, OkTellsTheFirstFaultAndRecordsOnlyWhenAllIsValid)
         d.Click(IDOK);
         EXPECT_EQ(dialogs.Messages.back().Text, "The To field must be specified\r\r\r\rPlease try again.");
         d.Type(1002, std::string(70, 'p'));
-        for (const char* bad : {"12x", "", "4294967296"}) {
+        for (const auto& [bad, title] : {std::pair{"12x", "Number Conversion Error"}, {"", "Number Conversion Error"},
+                                         {"0", "Range Error"}, {"2147483648", "Range Error"}}) {
             d.Type(1006, bad);
             d.Click(IDOK);
-            EXPECT_EQ(dialogs.Messages.back().Title, "Number Conversion Error") << bad;
+            EXPECT_EQ(dialogs.Messages.back().Title, title) << bad;
             EXPECT_EQ(d.Selected(), 1006) << bad;
         }
         d.Type(1006, "1000");
@@ -193,7 +194,7 @@ TEST_F(EntryDialogTest, OkTellsTheFirstFaultAndRecordsOnlyWhenAllIsValid)
     HandleCheck(1, 0, nullptr);
     ASSERT_NE(Newest(1, 0), nullptr);
     EXPECT_EQ(std::string(Newest(1, 0)->PayToFm), std::string(63, 'p'));
-    EXPECT_EQ(dialogs.Messages.size(), 6u) << dialogs.AllMessages();
+    EXPECT_EQ(dialogs.Messages.size(), 7u) << dialogs.AllMessages();
     EXPECT_EQ(gBudget.HighestIdent, 1001);
 }
 

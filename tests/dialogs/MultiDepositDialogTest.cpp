@@ -60,6 +60,29 @@ TEST_F(MultiDepositDialogTest, ARefusedDepositPutsTheFocusOnTheFaultyField)
     EXPECT_EQ(Newest(0, 1)->MultiDeposit, 0);
 }
 
+// A deposit whose second row would take the Checkbook to 1,000,000.00 records nothing and keeps
+// the dialog open for the user to mend it.
+TEST_F(MultiDepositDialogTest, ADepositOverTheCeilingKeepsTheDialogOpenWithNothingRecorded)
+{
+    Accounts[1][0].Balance = Accounts[0][1].Balance = kCheckbookCeiling - 2500;
+    const int32_t ids = gBudget.UniqueID;
+    dialogs.Scripts.push_back([](ScriptedDialog& d) {
+        for (const auto& [id, text] :
+             Fields{{1031, "20.00"}, {1041, "Mom"}, {1051, "Rent"}, {1032, "5.00"}, {1042, "Mom"}, {1052, "Car"}})
+            d.Type(id, text);
+        d.Click(IDOK);
+        EXPECT_FALSE(d.IsEnded());
+        d.Type(1032, "4.99");
+        d.Click(IDOK);
+    });
+    HandleMultiDeposit();
+    ASSERT_EQ(host.Messages.size(), 1u);
+    EXPECT_EQ(host.Messages[0].Title, "Range Error");
+    // One deposit number and the two rows' UniqueIDs, drawn by the OK that was taken.
+    EXPECT_EQ(std::tuple(Accounts[0][1].Balance, gBudget.UniqueID, Newest(0, 1)->Amt),
+              std::tuple(kCheckbookCeiling - 1, ids + 3, 2499));
+}
+
 TEST_F(MultiDepositDialogTest, TwoRowsAndAPayMakeOneSummaryEntry)
 {
     const int32_t checkbook = Accounts[0][1].Balance;

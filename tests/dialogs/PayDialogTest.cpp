@@ -23,7 +23,7 @@ protected:
     DialogScripts dialogs;
 };
 
-TEST_F(PayDialogTest, PayAmountsAboveOneHundredThousandAreRefusedAtTheirField)
+TEST_F(PayDialogTest, PayAmountsAndNextCheckNumbersOutOfRangeAreRefusedAtTheirField)
 {
     ASSERT_EQ(SetPaySource(0, "Acme", "1,000.00", kPayMonthly), 1);
     dialogs.Scripts.push_back([](ScriptedDialog& d) {
@@ -32,12 +32,38 @@ TEST_F(PayDialogTest, PayAmountsAboveOneHundredThousandAreRefusedAtTheirField)
         d.Click(IDOK);
         EXPECT_EQ(d.Selected(), 1010);
         d.Type(1010, "100,000.00");
+        d.Type(1023, "2147483648");
+        d.Click(IDOK);
+        EXPECT_EQ(d.Selected(), 1023);
+        d.Type(1023, "2147483647");
         d.Click(IDOK);
     });
     EXPECT_EQ(HandlePaySetup(), 1);
+    ASSERT_EQ(host.Messages.size(), 2u);
+    EXPECT_EQ(host.Messages[0].Title + " " + host.Messages[1].Title, "Range Error Range Error");
+    EXPECT_EQ(std::pair(gBudget.PayAmount[1], gBudget.HighestIdent), std::pair(10000000, INT32_MAX));
+}
+
+// A pay that would take the Checkbook to 1,000,000.00 is refused whole and the dialog stays open.
+TEST_F(PayDialogTest, APayOverTheCeilingKeepsPayEntryOpenWithNothingRecorded)
+{
+    AddTestAccount(1, 0, "Rent");
+    ASSERT_EQ(SetPaySource(0, "Acme", "1,000.00", kPayMonthly), 1);
+    Accounts[1][0].PayAmount[0][0] = 30000;
+    Accounts[1][0].Balance = Accounts[0][1].Balance = kCheckbookCeiling - 100000;
+    const int logs = LogCount();
+    const int32_t ids = gBudget.UniqueID;
+    dialogs.Scripts.push_back([](ScriptedDialog& d) {
+        d.Click(1001);
+        d.Click(IDOK);
+        EXPECT_FALSE(d.IsEnded());
+        d.Click(IDCANCEL);
+    });
+    HandlePay();
     ASSERT_EQ(host.Messages.size(), 1u);
     EXPECT_EQ(host.Messages[0].Title, "Range Error");
-    EXPECT_EQ(gBudget.PayAmount[1], 10000000);
+    EXPECT_EQ(std::tuple(LogCount(), gBudget.UniqueID, Accounts[1][0].Balance, Accounts[0][0].NumberOfHistoryRecords),
+              std::tuple(logs, ids, kCheckbookCeiling - 100000, 0));
 }
 
 TEST_F(PayDialogTest, EmptyingTheFirstOfThreeSourcesMovesTheOthersUp)

@@ -9,6 +9,8 @@
 #include "ledger/Recording.h"
 #include "model/Globals.h"
 
+#include <tuple>
+
 namespace {
 
 class BalanceTest : public LedgerFixture {
@@ -91,6 +93,36 @@ TEST_F(BalanceTest, AForcedBalancingBooksTheDifferenceInAvailable)
         }
     }
     EXPECT_EQ(Deposits().size(), 2u) << "nothing was ticked";
+}
+
+// A difference beyond what an amount holds can be neither booked exactly nor taken for 0: the
+// balancing is refused with nothing booked and nothing ticked off.
+TEST_F(BalanceTest, ADifferenceBeyondAnAmountIsNeverBalanced)
+{
+    // Outstanding: the two deposits, each of `deposit`.
+    const struct { const char* what; int32_t book, available, statement, deposit; int force; const char* title; } cases[] = {
+        {"forced, beyond 32 bits", -2000000000, -2100000000, 2000000000, 1000000, 1, "Range Error"},
+        {"forced, the most negative amount", 149483648, 1000000, -2000000000, 1000000, 1, "Range Error"},
+        {"deposits beyond 32 bits", 2000000, 1000000, 2000000 - INT32_MAX, 1500000000, 0, "Balance Error"},
+    };
+    gBudget.CheckbookNegativeFlag = 1;
+    for (const auto& c : cases) {
+        Accounts[0][1].Balance = c.book;
+        Accounts[0][0].Balance = c.available;
+        gBudget.StatementBalance = c.statement;
+        for (DBalance* d = gBalanceDAnchor; d; d = d->BalanceDFP)
+            d->BAmount = c.deposit;
+        const int records = Accounts[0][0].NumberOfHistoryRecords;
+        host.Messages.clear();
+        gInfoBox[0] = 0;
+        EXPECT_EQ(CompleteBalancing(c.force), 0) << c.what;
+        ASSERT_EQ(host.Messages.size(), 1u) << c.what;
+        EXPECT_EQ(host.Messages[0].Title, c.title) << c.what;
+        EXPECT_EQ(std::tuple(Accounts[0][1].Balance, Accounts[0][0].Balance, Accounts[0][0].NumberOfHistoryRecords),
+                  std::tuple(c.book, c.available, records)) << c.what;
+        EXPECT_EQ(Deposits().size(), 2u) << c.what;
+        EXPECT_EQ(gInfoBox[0], 0) << c.what;
+    }
 }
 
 TEST_F(BalanceTest, IntegrityChecksReportBrokenLinks)

@@ -8,6 +8,7 @@
 #include "model/Initialize.h"
 #include "model/Money.h"
 
+#include <cstring>
 #include <tuple>
 
 namespace {
@@ -138,6 +139,54 @@ TEST_F(EngineTest, PayTotalsCountTheExtraPaysAsTheirShareOfTheYear)
     Recalculate();
     EXPECT_EQ(Accounts[0][0].PayAmount[0][0], 100000 - 10000 - 500);
     EXPECT_EQ(Accounts[0][0].PayAmount[0][2], 100000 - 10000);
+}
+
+// A budget holding pay amounts and allocations whose monthly sums do not fit an amount: each sum
+// is refused with the range message where it is used, never wrapped.
+TEST_F(EngineTest, PaySumsBeyondAnAmountAreRefusedNotWrapped)
+{
+    gBudget.NumberOfPayers = 1;
+    gBudget.PayType[0] = 1004;  // weekly: four pays and a third a month
+    int16_t percent = 1;
+    int32_t monthly = 1;
+    const auto allocate = [](int32_t amount) {
+        for (int k = 0; k < kPaysPerMonth; ++k)
+            Accounts[1][0].PayAmount[0][k] = amount;
+    };
+    const struct { const char* what; int32_t pay, allocation; int monthlyResult; } cases[] = {
+        {"the income", INT32_MAX / 2, 0, 0},
+        {"an account's monthly total", 10000, INT32_MAX / 4, 0},
+        {"the share of the income in percent", 1, 10000, 0},
+        {"in range", 10000, 1000, 1},
+    };
+    for (const auto& c : cases) {
+        gBudget.PayAmount[0] = c.pay;
+        allocate(c.allocation);
+        host.Messages.clear();
+        EXPECT_EQ(TotalMonthly(1, 0, &percent, &monthly), c.monthlyResult) << c.what;
+        EXPECT_EQ(TotalSubMonthly(1, &percent, &monthly), c.monthlyResult) << c.what;
+        EXPECT_EQ(monthly, c.monthlyResult ? 4333 : 0) << c.what;
+        EXPECT_EQ(host.Messages.size(), c.monthlyResult ? 0u : 2u) << host.AllMessages();
+        for (const auto& m : host.Messages)
+            EXPECT_EQ(m.Title, "Range Error") << c.what;
+    }
+    gBudget.PayAmount[0] = INT32_MAX / 2;
+    host.Messages.clear();
+    EXPECT_EQ(TotalPay(), 0);
+    EXPECT_EQ(host.OnlyMessage(), "The number:     $46,528,812.33     is out of range.\r\rPlease try again.");
+
+    // What a pay leaves Available: Food and Rent together are given more than an amount holds.
+    gBudget.PayAmount[0] = 10000;
+    allocate(INT32_MAX);
+    const int32_t table[kPayers][kPaysPerMonth] = {{INT32_MAX}};
+    const ARecord rent = Accounts[3][0];
+    host.Messages.clear();
+    EXPECT_EQ(RecordAccountSetup(3, 0, "Rent", false, table), 0);
+    EXPECT_EQ(std::memcmp(&rent, &Accounts[3][0], sizeof rent), 0);
+    Accounts[3][0].PayAmount[0][0] = INT32_MAX;
+    EXPECT_EQ(Recalculate(), 0);
+    EXPECT_EQ(Accounts[0][0].PayAmount[0][0], 0);
+    EXPECT_EQ(host.Messages.size(), 2u);
 }
 
 TEST_F(EngineTest, AccountsAreFoundByNameCategoryAndSubName)

@@ -88,12 +88,16 @@ TEST_F(PayTest, PaySetupChangesAreLoggedInTheCheckbook)
 
 TEST_F(PayTest, BadPayAmountsAndNextCheckNumbersLeaveTheBudgetAlone)
 {
-    // message: its start, "" for none.
-    const struct { std::string amount, nextCheck; int stored; std::string message; } cases[] = {
-        {"100,000.00", "0", 1, ""},
-        {"100,000.01", "5", 0, "The number:     100,000.01"},
-        {"12x", "5", 0, "The dollar amount:     12x"},
-        {"10", "5x", 0, ""},
+    // message: its start, "" for none; bad: the field given the focus.
+    const struct { std::string amount, nextCheck; int stored; std::string message; int bad; } cases[] = {
+        {"100,000.00", "2147483647", 1, "", -1},
+        {"100,000.01", "5", 0, "The number:     100,000.01", 1},
+        {"12x", "5", 0, "The dollar amount:     12x", 1},
+        {"10", "5x", 0, "The number:     5x     is invalid.", kBadNextCheck},
+        {"10", "", 0, "The number:          is invalid.", kBadNextCheck},
+        {"10", "0", 0, "The number:     0     is out of range.", kBadNextCheck},
+        {"10", "2147483648", 0, "The number:     2147483648     is out of range.", kBadNextCheck},
+        {"10", "99999999999999999999", 0, "The number:     99999999999999999999     is out", kBadNextCheck},
     };
     for (const auto& c : cases) {
         host.Messages.clear();
@@ -108,12 +112,12 @@ TEST_F(PayTest, BadPayAmountsAndNextCheckNumbersLeaveTheBudgetAlone)
         } else {
             EXPECT_EQ(host.OnlyMessage().find(c.message), 0u) << host.AllMessages();
         }
-        EXPECT_EQ(bad, c.message.empty() ? -1 : 1);
+        EXPECT_EQ(bad, c.bad) << c.nextCheck;
         if (!c.stored) {
             EXPECT_EQ(std::memcmp(&before, &gBudget, sizeof gBudget), 0) << c.amount;
         }
     }
-    EXPECT_EQ(gBudget.HighestIdent, 0);
+    EXPECT_EQ(gBudget.HighestIdent, INT32_MAX);
     EXPECT_EQ(gBudget.PayAmount[0], 10000000);  // closed up from slot 1
 }
 
@@ -216,6 +220,52 @@ TEST_F(PayEntryTest, MultipleDepositRowsAreCheckedInOrderWithTheirMessages)
     const MultiDepositRow empty[kMultiDepositRows] = {};
     const bool pay[kPayers] = {false, true, false};
     EXPECT_EQ(CDepositDialogOK(empty, pay, nullptr), 1);
+}
+
+// The Checkbook may not reach 1,000,000.00 at any piece of a deposit, a savings piece included:
+// one piece over it refuses the whole deposit, with one message, and nothing is recorded.
+TEST_F(PayEntryTest, APayOrMultipleDepositThatMeetsTheCeilingRecordsNothing)
+{
+    const auto snapshot = [] {
+        std::string s = std::to_string(gBudget.UniqueID) + " " + std::to_string(gDepositDisplayLines);
+        for (int Mi = 0; Mi < 4; ++Mi)
+            s += " " + std::to_string(Accounts[Mi][0].Balance) + "/" + std::to_string(Accounts[Mi][0].NumberOfHistoryRecords);
+        return s + " " + std::to_string(Accounts[0][1].Balance) + "/" + std::to_string(Accounts[0][1].NumberOfHistoryRecords);
+    };
+    // Acme's first pay of 1,000.00 gives Rent its allocation, Savings 200.00 and the rest to
+    // Available; Pension's 400.00 goes to Available. The Checkbook starts at `book` (in Food).
+    const struct { const char* what; int32_t book; int32_t rent; bool pension; const char* row; bool taken; } cases[] = {
+        {"pay reaching the ceiling", 99900000, 30000, false, nullptr, false},
+        {"allocations above the pay reach it before Available's negative rest", 99850000, 150000, false, nullptr, false},
+        {"the second of two pays reaches it", 99860000, 30000, true, nullptr, false},
+        {"a savings piece is tested against the Checkbook", 99890000, 100000, false, nullptr, false},
+        {"a multiple deposit of a pay and a row", 99897500, 30000, false, "25", false},
+        {"a multiple deposit of a pay alone", 99900000, 30000, false, "", false},
+        {"a multiple deposit just below", 99897499, 30000, false, "25", true},
+        {"a pay just below", 99899999, 30000, false, nullptr, true},
+    };
+    for (const auto& c : cases) {
+        Accounts[3][0].Balance = Accounts[0][1].Balance = c.book;
+        Accounts[0][0].Balance = Accounts[1][0].Balance = Accounts[2][0].Balance = 0;
+        Accounts[1][0].PayAmount[0][0] = c.rent;
+        host.Messages.clear();
+        const std::string before = snapshot();
+        const bool ticked[kPayers] = {true, c.pension, false};
+        if (c.row) {
+            const MultiDepositRow rows[kMultiDepositRows] = {Row(c.row, "Food")};
+            EXPECT_EQ(RecordMultiDeposit(rows, ticked, "12/10/26") != 0, c.taken) << c.what;
+        } else {
+            EXPECT_EQ(RecordPayEntry(ticked, "12/10/26"), c.taken ? 1 : kPayRefused) << c.what;
+        }
+        if (c.taken) {
+            EXPECT_TRUE(host.Messages.empty()) << c.what << ": " << host.AllMessages();
+            EXPECT_EQ(Accounts[0][1].Balance, kCheckbookCeiling - 1) << c.what;
+        } else {
+            ASSERT_EQ(host.Messages.size(), 1u) << c.what << ": " << host.AllMessages();
+            EXPECT_EQ(host.Messages[0].Title, "Range Error") << c.what;
+            EXPECT_EQ(snapshot(), before) << c.what;
+        }
+    }
 }
 
 TEST_F(PayEntryTest, MultipleDepositRowsAndAPayAreOneBankDepositWithOneSummary)
