@@ -86,12 +86,14 @@ void DrawFitted(DrawContext& dc, const Strip& s, int x, const std::string& text,
 {
     if (text.empty())
         return;
-    std::string shown;
-    int shownWidth = 0;
-    if (SetMaxText(dc, text, width, shown, shownWidth)) {
+    if (dc.TextWidth(text) <= width) {
         dc.TextOut(s.X + x, s.TextY, text);
         return;
     }
+    // The text and the dots after it together stay inside the column.
+    std::string shown;
+    int shownWidth = 0;
+    SetMaxText(dc, text, width - PictureSize(kDots).width() + 4, shown, shownWidth);
     dc.TextOut(s.X + x, s.TextY, shown);
     dc.DrawBitmap(kDots, s.X + x + shownWidth, s.PictureY);
 }

@@ -39,9 +39,19 @@ protected:
         dc.SetTransparent(true);
         dc.DrawBitmap(kAccountBox, 56, 70);
         dc.SetTextColor(gBudget.Standard);
-        DisplayText(dc, "Created by:", 79, 94, 56, 180);
-        DisplayText(dc, kAboutAuthor, 94, 109, 56, 180);
-        DisplayText(dc, kAboutThirdLine, 109, 123, 56, 180);
+        DisplayAboutLine(dc, "Created by:", 79, 94);
+        DisplayAboutLine(dc, kAboutAuthor, 94, 109);
+        DisplayAboutLine(dc, kAboutThirdLine, 109, 123);
+    }
+
+private:
+    // A line centred in the account box and cut to the box's inner width, so it never runs past it.
+    static void DisplayAboutLine(DrawContext& dc, const char* text, int top, int bottom)
+    {
+        std::string shown;
+        int width = 0;
+        SetMaxText(dc, text, kAboutLineWidth, shown, width);
+        DisplayText(dc, shown, top, bottom, 56, 180);
     }
 };
 

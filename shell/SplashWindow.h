@@ -22,5 +22,7 @@ private:
 };
 
 // The lines of the About display.
-constexpr const char* kAboutAuthor = "The Budget developers";
+constexpr const char* kAboutAuthor = "Budget developers";
 constexpr const char* kAboutThirdLine = "Envelope budgeting";
+// The widest an About line may be: the account box's 124 pixels less a margin on each side.
+constexpr int kAboutLineWidth = 116;

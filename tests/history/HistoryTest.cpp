@@ -185,6 +185,23 @@ TEST_F(HistoryTest, LinesOfTransfersDebitsAndNegativeBalancesAndMarkingATransfer
     EXPECT_TRUE(out->Marked);
 }
 
+TEST_F(HistoryTest, AForTextCutShortAndItsDotsStayInTheirColumn)
+{
+    Deposit(50000);
+    Check(1234, "Corner Store", "abcdefghijklmnopqrstiiiiiiiiiii", "Card 12");
+    Drawn texts;
+    PaintList(1, 0, texts);
+    const Texts second = LineTexts(texts, 1);
+    ASSERT_EQ(second.size(), 3u);
+    EXPECT_LT(second[1].size(), 31u);
+    QImage image(1, 1, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.setFont(HistoryListFont(image));
+    const int forWidth = painter.fontMetrics().horizontalAdvance(QString::fromStdString(second[1]));
+    constexpr int kForX = 86, kMemoX = 240;
+    EXPECT_LE(kForX + forWidth + PictureSize(kDots).width(), kMemoX) << second[1] << " " << forWidth;
+}
+
 TEST_F(HistoryTest, AClickSelectsOneRecordAndASecondClickDeselectsIt)
 {
     AHistory* deposit = Deposit(20000);
