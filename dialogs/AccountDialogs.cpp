@@ -147,7 +147,8 @@ private:
                 }
             }
         }
-        RecordAccountSetup(Mi, Si, name.c_str(), dialog.Checked(kSavingsBox), amounts);
+        if (!RecordAccountSetup(Mi, Si, name.c_str(), dialog.Checked(kSavingsBox), amounts))
+            return;  // refused with the range message: the allocations can be corrected
         dialog.End(1);
     }
 

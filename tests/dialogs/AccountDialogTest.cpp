@@ -144,6 +144,18 @@ TEST_F(AccountDialogTest, OKRefusesAMissingNameOrABadAllocation)
         RunAccountSetup(2, 0);
         EXPECT_FALSE(Accounts[2][0].Valid);
     }
+
+    // What the pays would leave "Available" must stay an amount: refused, the dialog stays open.
+    Accounts[1][0].PayAmount[0][0] = 2000000000;
+    dialogs.Scripts.push_back([&](ScriptedDialog& d) {
+        d.Type(1002, "Rent");
+        d.Type(1004, "20000000.00");
+        d.Click(1022);
+        EXPECT_FALSE(d.IsEnded());
+        d.PressEscape();
+    });
+    RunAccountSetup(2, 0);
+    EXPECT_FALSE(Accounts[2][0].Valid);
 }
 
 TEST_F(AccountDialogTest, TypingAnAllocationWithoutPaySourcesClosesTheDialog)
