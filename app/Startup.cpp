@@ -18,6 +18,10 @@
 #include "shell/SubWindow.h"
 
 #include <QApplication>
+#include <QFile>
+
+#include <string>
+#include <vector>
 
 Program::~Program()
 {
@@ -76,18 +80,38 @@ Program CreateProgram()
     return program;
 }
 
-int StartProgram(Program& program, const QStringList& arguments)
+namespace {
+
+// Opens the budget named by the arguments (the bytes of a file name, joined), or shows the splash.
+int StartWithArguments(Program& program, const std::vector<std::string>& arguments)
 {
-    if (arguments.isEmpty()) {
+    if (arguments.empty()) {
         program.Splash->show();
         return 1;
     }
-    const QByteArray name = arguments.join(' ').toLocal8Bit();
-    if (name.size() >= kPathSize)
+    std::string name;
+    for (const std::string& argument : arguments)
+        name += (name.empty() ? "" : " ") + argument;
+    if (name.size() >= static_cast<size_t>(kPathSize))
         return 0;
-    CopyString(name.constData(), gBudgetFileName);
+    CopyString(name.c_str(), gBudgetFileName);
     if (!OpenBudget(0))
         return 0;
     program.Main->PlaceAndShow(false);
     return 1;
+}
+
+}  // namespace
+
+int StartProgram(Program& program, int argc, char** argv)
+{
+    return StartWithArguments(program, std::vector<std::string>(argv + 1, argv + argc));
+}
+
+int StartProgram(Program& program, const QStringList& arguments)
+{
+    std::vector<std::string> names;
+    for (const QString& argument : arguments)
+        names.push_back(QFile::encodeName(argument).toStdString());
+    return StartWithArguments(program, names);
 }

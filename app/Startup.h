@@ -29,3 +29,6 @@ Program CreateProgram();
 // main window, or shows the splash window when there are none. 0 when the named budget could
 // not be opened: the program then ends without showing a window.
 int StartProgram(Program& program, const QStringList& arguments);
+// The same for the program's own arguments after its name (what Qt left of argv), taken as the
+// bytes given, so that a file name that is not valid text still names its file.
+int StartProgram(Program& program, int argc, char** argv);

@@ -8,7 +8,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName("Budget");
     Program program = CreateProgram();
-    if (!StartProgram(program, app.arguments().mid(1)))
+    // The arguments Qt left (it takes its own options out of argv), as the bytes given.
+    if (!StartProgram(program, argc, argv))
         return 0;
     return app.exec();
 }

@@ -58,12 +58,18 @@ bool ReadDateText(const std::string& text, char (&datime)[kDatimeSize]);
 bool ReadDate(const CommandArgs& args, char (&datime)[kDatimeSize]);
 
 // Opens FILE, lets `act` work on the open budget, and saves the budget when `act` succeeded
-// and changed it. A refused command never saves, so its file stays as it was.
+// and changed it. A refused command never saves, so its file stays as it was. A budget the
+// checks on opening found damaged is not changed at all.
 template <typename Act>
 int WithBudget(const CommandArgs& args, ConsoleHost& host, Act act)
 {
     if (!OpenNamedBudget(args.Operands[0], host))
         return kExitRefused;
+    if (gBudgetDamaged) {
+        host.MessageLocal("Budget Damaged", "The budget " + args.Operands[0] +
+                                                " is damaged (see above) and is not changed. Restore it from a backup copy.");
+        return kExitRefused;
+    }
     const int code = act();
     if (code != kExitOk || !gBudgetFileChanged)
         return code;

@@ -9,11 +9,10 @@
 #include "cli/PayCommands.h"
 #include "files/BudgetFile.h"
 #include "files/BudgetLock.h"
+#include "files/FileAccess.h"
 #include "model/Globals.h"
 #include "model/Initialize.h"
 #include "model/RecordStore.h"
-
-#include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
@@ -44,9 +43,9 @@ int SaveNewBudget(const std::string& path, ConsoleHost& host)
 {
     if (!PathFits(path, host))
         return kExitRefused;
-    if (QFileInfo::exists(QString::fromLocal8Bit(path.c_str()))) {
-        host.MessageBox("The file " + path + " already exists.", "Input Error", MessageButtons::Ok,
-                        MessageIcon::Error);
+    // The name's own bytes: a name that is no valid text still names its own file.
+    if (KindOfFile(path) != FileKind::Missing) {
+        host.MessageLocal("Input Error", "The file " + path + " already exists.");
         return kExitRefused;
     }
     host.ChosenPath = path;
@@ -68,7 +67,7 @@ int RunDemo(const CommandArgs& args, std::ostream&, ConsoleHost& host)
 
 int RunDump(const CommandArgs& args, std::ostream& out, ConsoleHost& host)
 {
-    if (!OpenNamedBudget(args.Operands[0], host))
+    if (!OpenNamedBudget(args.Operands[0], host, BudgetAccess::Read))
         return kExitRefused;
     out << DumpBudgetJson();
     return kExitOk;
@@ -77,7 +76,7 @@ int RunDump(const CommandArgs& args, std::ostream& out, ConsoleHost& host)
 int RunVerify(const CommandArgs& args, std::ostream& out, ConsoleHost& host)
 {
     const int before = host.MessageCount;
-    if (!OpenNamedBudget(args.Operands[0], host))
+    if (!OpenNamedBudget(args.Operands[0], host, BudgetAccess::Read))
         return kExitRefused;
     if (host.MessageCount != before)
         return kExitRefused;
@@ -394,12 +393,12 @@ void CloseBudgetOfCommand()
 
 }  // namespace
 
-bool OpenNamedBudget(const std::string& path, ConsoleHost& host)
+bool OpenNamedBudget(const std::string& path, ConsoleHost& host, BudgetAccess access)
 {
     if (!PathFits(path, host))
         return false;
     std::strcpy(gBudgetFileName, path.c_str());
-    return OpenBudget(0) == 1;
+    return (access == BudgetAccess::Read ? OpenBudgetToRead() : OpenBudget(0)) == 1;
 }
 
 namespace {

@@ -39,5 +39,10 @@ struct CommandArgs {
     }
 };
 
+// How a command opens its budget: to change it, holding the budget's lock (refused while
+// another program has it open), or only to read it, which needs no lock (a save replaces the
+// file in one step, so a reader sees one whole version).
+enum class BudgetAccess { Change, Read };
+
 // Opens FILE exactly as the program opens a budget named on its command line; true when open.
-bool OpenNamedBudget(const std::string& path, ConsoleHost& host);
+bool OpenNamedBudget(const std::string& path, ConsoleHost& host, BudgetAccess access = BudgetAccess::Change);

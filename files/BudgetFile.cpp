@@ -3,6 +3,7 @@
 
 #include "files/BudgetImage.h"
 #include "files/BudgetLock.h"
+#include "files/FileAccess.h"
 #include "ledger/Integrity.h"
 #include "model/Dates.h"
 #include "model/Globals.h"
@@ -11,22 +12,21 @@
 #include "model/Money.h"
 #include "model/Selection.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <QtGlobal>
 
 #include <cerrno>
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 #include <string>
+#include <vector>
 
 namespace {
-
-int64_t gSaveByteLimit = -1;
 
 const std::vector<FileFilter> kBudgetFilters = {
     {"Budget Files (*.bgt)", "*.bgt"},
@@ -39,16 +39,11 @@ const std::vector<FileFilter> kTextFilters = {
     {"All Files (*.*)", "*.*"},
 };
 
-QString ToQString(const char* path)
-{
-    return QString::fromLocal8Bit(path);
-}
-
 // Copies a chosen path and its file name into the callers' buffers; 0 when the path is too
 // long for them.
 int TakeChosenPath(const std::string& path, char* fileName, char* titleName)
 {
-    const std::string title = QFileInfo(QString::fromLocal8Bit(path.c_str())).fileName().toLocal8Bit().toStdString();
+    const std::string title = PathText(FileNameOf(path));
     if (path.size() >= static_cast<size_t>(kPathSize)) {
         HandleInputError("The file name is too long.", "Choose a shorter name or folder.");
         return 0;
@@ -86,77 +81,155 @@ void CountSubAccounts()
     }
 }
 
-// Reads a budget file piece by piece, so opening needs no copy of the whole file.
-class FileSource : public ImageSource {
-public:
-    explicit FileSource(QFile& file) : file(file) {}
-    int64_t Size() const override { return file.size(); }
-    bool Read(int64_t offset, uint8_t* out, size_t size) override
-    {
-        return file.seek(offset) && file.read(reinterpret_cast<char*>(out), static_cast<qint64>(size)) ==
-                                        static_cast<qint64>(size);
-    }
-
-private:
-    QFile& file;
-};
-
-// Writes the sections into the save file, checking that every byte arrived.
-class SaveFileWriter : public FileWriter {
-public:
-    explicit SaveFileWriter(QSaveFile& file) : file(file) {}
-    bool Write(const uint8_t* data, size_t size) override
-    {
-        qint64 wanted = static_cast<qint64>(size);
-        if (gSaveByteLimit >= 0 && written + wanted > gSaveByteLimit)
-            wanted = gSaveByteLimit > written ? gSaveByteLimit - written : 0;
-        const qint64 done = wanted ? file.write(reinterpret_cast<const char*>(data), wanted) : 0;
-        if (done > 0)
-            written += done;
-        if (done != static_cast<qint64>(size)) {
-            if (wanted != static_cast<qint64>(size))
-                errno = ENOSPC;
-            return false;
-        }
-        return file.flush();
-    }
-
-private:
-    QSaveFile& file;
-    qint64 written = 0;
-};
-
 // Keeps the file about to be replaced as NAME.bak. Where the file system allows it the backup is
 // a second name for the old file (saves never write into a file, they replace it), otherwise a
 // copy. A backup that cannot be made does not stop the save: the new file still replaces the
 // old one atomically.
-void KeepBackup(const QString& name)
+void KeepBackup(const std::string& target)
 {
+    const std::string backup = target + ".bak";
+    if (KindOfFile(target) != FileKind::Regular)
+        return;
 #ifdef Q_OS_UNIX
-    // The file itself, not a symbolic link to it, is what the backup must keep.
-    const QByteArray oldPath = QFile::encodeName(QFileInfo(name).canonicalFilePath());
-    const QByteArray linkPath = QFile::encodeName(name + ".bak.new");
-    ::unlink(linkPath.constData());
-    if (::link(oldPath.constData(), linkPath.constData()) == 0) {
-        if (::rename(linkPath.constData(), QFile::encodeName(name + ".bak").constData()) == 0)
+    const std::string staging = backup + ".new";
+    ::unlink(staging.c_str());
+    // A save stopped after its backup was made left the backup as a second name of the budget:
+    // it already is the version before this save.
+    if (SameFile(target, backup))
+        return;
+    if (::link(target.c_str(), staging.c_str()) == 0) {
+        const bool moved = ::rename(staging.c_str(), backup.c_str()) == 0;
+        ::unlink(staging.c_str());  // a rename between two names of one file leaves both
+        if (moved)
             return;
-        ::unlink(linkPath.constData());
     }
 #endif
-    QFile old(name);
-    if (!old.exists() || !old.open(QIODevice::ReadOnly))
+    InputFile old;
+    ReplacingFile copy;
+    if (old.Open(target) != InputFile::Result::Opened || !copy.Open(backup))
         return;
-    QSaveFile backup(name + ".bak");
-    if (!backup.open(QIODevice::WriteOnly))
-        return;
-    while (!old.atEnd()) {
-        const QByteArray chunk = old.read(1 << 20);
-        if (chunk.isEmpty() || backup.write(chunk) != chunk.size()) {
-            backup.cancelWriting();
+    std::vector<uint8_t> chunk;
+    for (int64_t at = 0; at < old.Size();) {
+        chunk.resize(static_cast<size_t>(std::min<int64_t>(old.Size() - at, 1 << 20)));
+        if (!old.Read(at, chunk.data(), chunk.size()) || !copy.Write(chunk.data(), chunk.size()))
             return;
-        }
+        at += static_cast<int64_t>(chunk.size());
     }
-    backup.commit();
+    copy.Commit();
+}
+
+// Refuses, with the reason, a path that names a folder or something else that is not a file.
+bool IsNoFile(const std::string& path, FileKind kind, const char* failure)
+{
+    if (kind != FileKind::Folder && kind != FileKind::Other)
+        return false;
+    GetHost().MessageBox(std::string(failure) + "\r\r" + PathText(path) +
+                             (kind == FileKind::Folder ? " is a folder." : " is not a file (a pipe or a device)."),
+                         "File System Error", MessageButtons::Ok, MessageIcon::Error);
+    return true;
+}
+
+// The resolved path of a budget file, which is what the program keeps as its name; false after
+// the message when it is too long for that.
+bool ResolvedBudgetPath(const char* fileName, std::string& path)
+{
+    path = ResolvedFilePath(fileName);
+    if (path.size() < static_cast<size_t>(kPathSize))
+        return true;
+    HandleInputError("The file name is too long.", "Choose a shorter name or folder.");
+    return false;
+}
+
+// Why a new file could not be started beside the budget.
+void ReportCannotSave(const ReplacingFile& file)
+{
+    const std::string budget = "The budget " + PathText(file.Target()) + " is read-only: ";
+    switch (file.OpenProblem()) {
+    case ReplacingFile::Problem::FileReadOnly:
+        HandleFileError((budget + "the file may not be written.").c_str());
+        break;
+    case ReplacingFile::Problem::FolderReadOnly:
+        HandleFileError((budget + "its folder may not be written.").c_str());
+        break;
+    default:
+        HandleFileError("Unable to create temp file.");
+        break;
+    }
+}
+
+// A budget whose checks found it damaged is written only when the user says so once more.
+bool DamagedSaveConfirmed(const char* title)
+{
+    if (!gBudgetDamaged)
+        return true;
+    return GetHost().MessageBox(std::string("This budget's data was found damaged when it was checked.\r\r"
+                                            "Save it as ") + title + " all the same?",
+                                "Save", MessageButtons::YesNo, MessageIcon::Warning) == IDYES;
+}
+
+// Opens the file named `fileName`, taking its lock when `lock` is set.
+int OpenBudgetFile(const char* fileName, const char* titleName, bool lock)
+{
+    std::string path;
+    if (!ResolvedBudgetPath(fileName, path))
+        return 0;
+    // Not a file: refused before it is locked or opened (a named pipe would wait for a writer).
+    if (IsNoFile(fileName, KindOfFile(path), "Unable to open file."))
+        return 0;
+
+    const bool wasLocked = BudgetFileLocked(path.c_str());
+    if (lock && !LockBudgetFile(path.c_str()))
+        return 0;
+    auto refuse = [&]() {
+        if (lock && !wasLocked)
+            UnlockBudgetFile(path.c_str());
+        return 0;
+    };
+
+    // A missing file is not created: there is nothing to open.
+    InputFile file;
+    switch (file.Open(path)) {
+    case InputFile::Result::Opened:
+        break;
+    case InputFile::Result::Failed:
+        HandleFileError("Unable to open file.");
+        return refuse();
+    case InputFile::Result::Folder:
+        IsNoFile(fileName, FileKind::Folder, "Unable to open file.");
+        return refuse();
+    case InputFile::Result::NotRegular:
+        IsNoFile(fileName, FileKind::Other, "Unable to open file.");
+        return refuse();
+    }
+    if (!ReadBudgetImage(file))
+        return refuse();
+
+    // The new budget is in place; the one before it is closed.
+    if (lock && gStartUpFlag && !CString(gBudgetFileName, path.c_str()))
+        UnlockBudgetFile(gBudgetFileName);
+    CopyString(path.c_str(), gBudgetFileName);
+    CopyString(titleName, gBudgetTitleName);
+
+    try {
+        IntegrityCheck3();
+        IntegrityCheck4();
+    } catch (const std::bad_alloc&) {
+        HandleMemoryError(2);
+        return refuse();
+    }
+    GetDisplayToday(gInfoBox);
+    ResetSelect(-1, -1);
+    void* reserve = std::malloc(200000);
+    if (!reserve) {
+        HandleMemoryError(2);
+        return refuse();
+    }
+    std::free(reserve);
+    gStartUpFlag = 1;
+    gNewBudgetFile = 0;
+    gBudgetFileChanged = 0;
+    CountSubAccounts();
+    return 1;
 }
 
 void MarkSaved()
@@ -173,7 +246,7 @@ void MarkSaved()
 
 void SetSaveByteLimitForTesting(int64_t bytes)
 {
-    gSaveByteLimit = bytes;
+    SetReplacingFileByteLimit(bytes);
 }
 
 int BudgetFileOpenDlg(char* fileName, char* titleName)
@@ -207,70 +280,37 @@ int OpenBudget(int flag)
             return 0;
     } else {
         CopyString(gBudgetFileName, fileName);
-        CopyString(QFileInfo(ToQString(fileName)).fileName().toLocal8Bit().constData(), titleName);
+        CopyString(PathText(FileNameOf(fileName)).c_str(), titleName);
     }
+    return OpenBudgetFile(fileName, titleName, true);
+}
 
-    const bool wasLocked = BudgetFileLocked(fileName);
-    if (!LockBudgetFile(fileName))
-        return 0;
-    auto refuse = [&]() {
-        if (!wasLocked)
-            UnlockBudgetFile(fileName);
-        return 0;
-    };
-
-    // A missing file is not created: there is nothing to open.
-    QFile file(ToQString(fileName));
-    if (!file.open(QIODevice::ReadOnly)) {
-        HandleFileError("Unable to open file.");
-        return refuse();
-    }
-    FileSource source(file);
-    if (!ReadBudgetImage(source))
-        return refuse();
-    file.close();
-
-    // The new budget is in place; the one before it is closed.
-    if (gStartUpFlag && !CString(gBudgetFileName, fileName))
-        UnlockBudgetFile(gBudgetFileName);
-    CopyString(fileName, gBudgetFileName);
-    CopyString(titleName, gBudgetTitleName);
-
-    IntegrityCheck3();
-    IntegrityCheck4();
-    GetDisplayToday(gInfoBox);
-    ResetSelect(-1, -1);
-    void* reserve = std::malloc(200000);
-    if (!reserve) {
-        HandleMemoryError(2);
-        return 0;
-    }
-    std::free(reserve);
-    gStartUpFlag = 1;
-    gNewBudgetFile = 0;
-    gBudgetFileChanged = 0;
-    CountSubAccounts();
-    return 1;
+int OpenBudgetToRead()
+{
+    char fileName[kPathSize];
+    CopyString(gBudgetFileName, fileName);
+    return OpenBudgetFile(fileName, PathText(FileNameOf(fileName)).c_str(), false);
 }
 
 int BudgetSwapFiles()
 {
-    const QString name = ToQString(gBudgetFileName);
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly)) {
-        HandleFileError("Unable to create temp file.");
+    if (!DamagedSaveConfirmed(gBudgetTitleName))
+        return 0;
+    ReplacingFile file;
+    if (!file.Open(gBudgetFileName)) {
+        ReportCannotSave(file);
         return 0;
     }
-    SaveFileWriter writer(file);
-    if (!WriteDataFile(writer)) {
-        file.cancelWriting();
+    if (!WriteDataFile(file)) {
+        file.Cancel();
         return 0;
     }
-    KeepBackup(name);
-    if (!file.commit()) {
+    KeepBackup(file.Target());
+    if (!file.Commit()) {
         HandleFileError("Unable to move temp file.");
         return 0;
     }
+    RelockBudgetFile(gBudgetFileName);
     return 1;
 }
 
@@ -281,7 +321,8 @@ int BudgetSave()
             return BudgetSaveAs();
         return 0;
     }
-    if (!BudgetSwapFiles())
+    // A budget opened only to be read is locked before it is written.
+    if (!LockBudgetFile(gBudgetFileName) || !BudgetSwapFiles())
         return 0;
     MarkSaved();
     return 1;
@@ -305,8 +346,11 @@ int BudgetSaveAs()
     CreateBudgetName(offered, 1);
     char fileName[kPathSize];
     char titleName[kPathSize];
-    if (!BudgetFileSaveDlg(offered, fileName, titleName))
+    std::string path;
+    if (!BudgetFileSaveDlg(offered, fileName, titleName) || !ResolvedBudgetPath(fileName, path) ||
+        IsNoFile(fileName, KindOfFile(path), "Unable to save file."))
         return 0;
+    CopyString(path.c_str(), fileName);
 
     const bool sameFile = !gNewBudgetFile && CString(fileName, gBudgetFileName);
     if (!sameFile && !LockBudgetFile(fileName))

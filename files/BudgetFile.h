@@ -4,7 +4,14 @@
 #include <cstdint>
 
 // Opens a budget: flag 1 asks for the file first, flag 0 opens gBudgetFileName. 1 on success.
+// The budget is locked against other programs, and gBudgetFileName becomes the file's resolved
+// path (symbolic links and ".." resolved), where saves go.
 int OpenBudget(int flag);
+
+// Opens gBudgetFileName to be read only: without taking or heeding its lock, since a save
+// replaces the file in one step and a reader always sees one whole version. A save of a budget
+// opened so takes the lock first.
+int OpenBudgetToRead();
 
 // Save and Save As; nonzero when the file was written.
 int BudgetSave();
@@ -21,7 +28,8 @@ void BudgetQuit();
 int AskAboutSave(const char* name);
 
 // Writes the whole budget to a new file that then atomically replaces gBudgetFileName; the
-// previous file is kept beside it as NAME.bak. 1 when the new file is in place.
+// previous file is kept beside it as NAME.bak. A budget the checks found damaged is written only
+// after the user confirms it once more. 1 when the new file is in place.
 int BudgetSwapFiles();
 
 // The file choosers; 1 when the user chose a file (path and title in the buffers of
@@ -34,5 +42,6 @@ int BudgetTextFileSaveDlg(const char* offeredName, char* fileName, char* titleNa
 // otherwise its title.
 void CreateBudgetName(char* out, int flag);
 
-// Makes saves fail after `bytes` bytes, as on a full disk (-1: no limit). For tests.
+// Makes saves of budgets and text files fail after `bytes` bytes, as on a full disk (-1: no
+// limit). For tests.
 void SetSaveByteLimitForTesting(int64_t bytes);

@@ -14,12 +14,20 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <new>
+#include <unordered_set>
 
 namespace {
 
 constexpr int kCheckbookSubNameOffset = 1;  // slot [0][1] is the second record of the grid
+
+// The largest file the format can describe: every count at its largest (32 bits for each slot and
+// investment, 16 bits for the To Do records).
+constexpr int64_t kLargestFile = kTailSize + int64_t{kHistoryRecordSize} * kMainAccounts * kSlots * INT32_MAX +
+                                 int64_t{kInvestHistoryRecordSize} * (kInvestments - 1) * INT32_MAX +
+                                 int64_t{kToDoRecordSize} * INT16_MAX;
 
 // The tail of a file decoded before it may replace the open budget.
 struct Tail {
@@ -119,11 +127,11 @@ bool OutstandingInCheckbook(const ARecord& slot, const AHistory& r)
 }
 
 // Links the decoded history records into the chains of their slots, in file order, and makes
-// the balancing records of the outstanding checkbook transactions.
-void ReadHistoryData(AHistory* block)
+// the balancing records of the outstanding checkbook transactions (collected in `outstanding`,
+// which has room for them).
+void ReadHistoryData(AHistory* block, std::vector<AHistory*>& outstanding)
 {
     bool positionReported = false;
-    std::vector<AHistory*> outstanding;
     for (int Mi = 0; Mi < kMainAccounts; ++Mi)
         for (int Si = 0; Si < kSlots; ++Si) {
             InitializeMemoryAccountRecord(Mi, Si);
@@ -156,6 +164,33 @@ void ReadHistoryData(AHistory* block)
             }
         }
     CreateBalanceRecords(outstanding.data(), outstanding.size());
+}
+
+// What linking the records takes once they replace the open budget: the balancing records of the
+// outstanding checkbook transactions (a pay deposit with its array of pieces) and the places of
+// the To Do records, generously.
+struct LinkingNeeds {
+    size_t Outstanding = 0;
+    size_t Bytes = 0;
+};
+
+LinkingNeeds MeasureLinking(const Tail& t, const AHistory* block, int64_t toDos)
+{
+    LinkingNeeds needs;
+    std::unordered_set<int32_t> pays;
+    const AHistory* rec = block;
+    for (int Mi = 0; Mi < kMainAccounts; ++Mi)
+        for (int Si = 0; Si < kSlots; ++Si)
+            for (int k = 0; k < t.accounts[Mi][Si].NumberOfHistoryRecords; ++k, ++rec)
+                if (OutstandingInCheckbook(t.accounts[Mi][Si], *rec)) {
+                    ++needs.Outstanding;
+                    if (!rec->TypeFlag && rec->PayID > 0)
+                        pays.insert(rec->PayID);
+                }
+    constexpr size_t kPerRecord = 2 * (sizeof(DBalance) + 16);  // the record and its place in order
+    needs.Bytes = needs.Outstanding * kPerRecord + pays.size() * (kDepositArraySize * sizeof(AHistory*) + 64) +
+                  static_cast<size_t>(toDos) * 96 + 4096;
+    return needs;
 }
 
 void ReadInvestHistoryData(IHistory* block)
@@ -213,10 +248,14 @@ int ReadBudgetImage(const uint8_t* data, size_t size)
     return ReadBudgetImage(source);
 }
 
-int ReadBudgetImage(ImageSource& source)
+namespace {
+
+// Reads the file into the model; `section` follows the part being read (its memory error number)
+// and `replaced` says when the open budget has gone. Running out of memory throws.
+int ReadImage(ImageSource& source, int16_t& section, bool& replaced)
 {
     const int64_t size = source.Size();
-    if (size < kTailSize) {
+    if (size < kTailSize || size > kLargestFile) {
         ReportInvalidSize();
         return 0;
     }
@@ -228,6 +267,19 @@ int ReadBudgetImage(ImageSource& source)
     static Tail t;  // 90 KB: kept off the stack
     t = Tail{};
     DecodeTail(tail.data(), t);
+
+    // The counts in the tail must describe exactly the bytes before it. Checked before the version:
+    // a file cut short is read with its tail out of place, and what is read as its version then
+    // says nothing.
+    bool negative = t.budget.NumberOfToDoRecords < 0;
+    const int64_t H = CountHistory(t, negative);
+    const int64_t I = CountInvestHistory(t, negative);
+    const int64_t T = t.budget.NumberOfToDoRecords;
+    const int64_t sections = H * kHistoryRecordSize + I * kInvestHistoryRecordSize + T * kToDoRecordSize;
+    if (negative || sections != size - kTailSize) {
+        ReportInvalidSize();
+        return 0;
+    }
 
     bool upgradePrices = false;
     if (t.budget.DataFileIdent == 2) {
@@ -242,59 +294,101 @@ int ReadBudgetImage(ImageSource& source)
         HandleStandardError("System Error 2.", "This file is from a newer version.", "Data", "");
         return 0;
     }
-
-    // The counts in the tail must describe exactly the bytes before it.
-    bool negative = t.budget.NumberOfToDoRecords < 0;
-    const int64_t H = CountHistory(t, negative);
-    const int64_t I = CountInvestHistory(t, negative);
-    const int64_t T = t.budget.NumberOfToDoRecords;
-    const int64_t sections = H * kHistoryRecordSize + I * kInvestHistoryRecordSize + T * kToDoRecordSize;
-    if (negative || sections != size - kTailSize) {
-        ReportInvalidSize();
-        return 0;
-    }
     MakeSettingsSafe(t);
 
-    RecordBlock<AHistory> history = H ? AllocateHistoryBlock(H) : nullptr;
+    RecordBlock<AHistory> history = H ? AllocateHistoryBlock(static_cast<size_t>(H)) : nullptr;
     if (H && !history) {
         HandleMemoryError(4);
         return 0;
     }
-    RecordBlock<IHistory> investHistory = I ? AllocateInvestHistoryBlock(I) : nullptr;
+    RecordBlock<IHistory> investHistory = I ? AllocateInvestHistoryBlock(static_cast<size_t>(I)) : nullptr;
     if (I && !investHistory) {
         HandleMemoryError(11);
         return 0;
     }
-    RecordBlock<ToDo> toDo = T ? AllocateToDoBlock(T) : nullptr;
+    RecordBlock<ToDo> toDo = T ? AllocateToDoBlock(static_cast<size_t>(T)) : nullptr;
     if (T && !toDo) {
         HandleMemoryError(3);
         return 0;
     }
     const int64_t investAt = H * kHistoryRecordSize;
     const int64_t toDoAt = investAt + I * kInvestHistoryRecordSize;
-    if (!DecodeSection(source, 0, kHistoryLayout, history.get(), H, "Unable to read history file.") ||
-        !DecodeSection(source, investAt, kInvestHistoryLayout, investHistory.get(), I,
-                       "Unable to read history file.") ||
-        !DecodeSection(source, toDoAt, kToDoLayout, toDo.get(), T, "Unable to read To Do data."))
+    if (!DecodeSection(source, 0, kHistoryLayout, history.get(), H, "Unable to read history file."))
+        return 0;
+    section = 11;
+    if (!DecodeSection(source, investAt, kInvestHistoryLayout, investHistory.get(), I, "Unable to read history file."))
+        return 0;
+    section = 3;
+    if (!DecodeSection(source, toDoAt, kToDoLayout, toDo.get(), T, "Unable to read To Do data."))
         return 0;
 
+    // Memory for linking is asked for while the open budget can still stay.
+    section = 4;
+    const LinkingNeeds needs = MeasureLinking(t, history.get(), T);
+    std::vector<AHistory*> outstanding;
+    outstanding.reserve(needs.Outstanding);
+    void* room = std::malloc(needs.Bytes);
+    if (!room)
+        throw std::bad_alloc();
+    std::free(room);
+
     // The file is sound and read: it replaces the open budget.
+    replaced = true;
     ReleaseBudgetRecords();
     std::memcpy(Accounts, t.accounts, sizeof Accounts);
     gBudget = t.budget;
     std::memcpy(Invest, t.invest, sizeof Invest);
     gIntRec = t.intRec;
+    gBudgetDamaged = 0;
 
-    ReadHistoryData(history.get());
-    ReadInvestHistoryData(investHistory.get());
-    AddToDoRecords(toDo.get(), static_cast<size_t>(T));
+    AHistory* historyRecords = history.get();
+    IHistory* investRecords = investHistory.get();
+    ToDo* toDoRecords = toDo.get();
     KeepRecordBlock(std::move(history));
     KeepRecordBlock(std::move(investHistory));
     KeepRecordBlock(std::move(toDo));
+    ReadHistoryData(historyRecords, outstanding);
+    section = 11;
+    ReadInvestHistoryData(investRecords);
+    section = 3;
+    AddToDoRecords(toDoRecords, static_cast<size_t>(T));
 
     if (upgradePrices)
         UpgradePPS();
     return 1;
+}
+
+// What is left when memory ran out after the file replaced the open budget: its accounts and
+// settings without records, consistent with their counts.
+void KeepAccountsOnly()
+{
+    ReleaseBudgetRecords();
+    for (int Mi = 0; Mi < kMainAccounts; ++Mi)
+        for (int Si = 0; Si < kSlots; ++Si) {
+            Accounts[Mi][Si].NumberOfHistoryRecords = 0;
+            InitializeMemoryAccountRecord(Mi, Si);
+        }
+    for (int Ii = 0; Ii < kInvestments; ++Ii) {
+        Invest[Ii].NumberOfHistoryRecords = 0;
+        InitializeMemoryInvestRecord(Ii);
+    }
+    gBudget.NumberOfToDoRecords = 0;
+}
+
+}  // namespace
+
+int ReadBudgetImage(ImageSource& source)
+{
+    int16_t section = 4;
+    bool replaced = false;
+    try {
+        return ReadImage(source, section, replaced);
+    } catch (const std::bad_alloc&) {
+        if (replaced)
+            KeepAccountsOnly();
+        HandleMemoryError(section);
+        return 0;
+    }
 }
 
 namespace {

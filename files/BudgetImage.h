@@ -57,7 +57,10 @@ private:
 // Reads a whole budget file into the model: the tail, the international settings, the version,
 // the three sections with their chains, the price upgrade of version 2 files. Everything is read
 // and checked before it replaces the open budget, so a refused file (0, after the program's
-// message) leaves the open budget as it was. Returns 1 when the budget was read.
+// message) leaves the open budget as it was. Memory running out is reported with the memory
+// error of the section being read; should it run out after the file replaced the open budget
+// (what linking needs is asked for before), the model keeps the file's accounts without records.
+// Returns 1 when the budget was read.
 int ReadBudgetImage(ImageSource& source);
 int ReadBudgetImage(const uint8_t* data, size_t size);
 

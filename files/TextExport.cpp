@@ -1,12 +1,11 @@
 #include "files/TextExport.h"
 
 #include "files/BudgetFile.h"
+#include "files/FileAccess.h"
 #include "model/Dates.h"
 #include "model/Globals.h"
 #include "model/Messages.h"
 #include "model/Money.h"
-
-#include <QFile>
 
 namespace {
 
@@ -53,24 +52,33 @@ int WriteSlotHistory(int Mi, int Si, ExportSettings settings)
     char titleName[kPathSize] = {};
     if (!BudgetTextFileSaveDlg(offered.c_str(), fileName, titleName))
         return 0;
-    QFile file(QString::fromLocal8Bit(fileName));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        HandleFileError("Unable to create text file.");
+    // Written beside its place and put there whole, so that a full disk leaves no part of it to
+    // stand in the way of the next try.
+    ReplacingFile file;
+    if (!file.Open(fileName)) {
+        HandleFileError(("Unable to create text file.\r\r" + PathText(fileName)).c_str());
         return 0;
     }
-    for (const AHistory* rec = MemoryAccounts[Mi][Si].HistoryRec; rec; rec = rec->HistoryFP) {
+    std::string lines;
+    auto written = [&file, &lines](size_t atLeast) {
+        if (lines.size() < atLeast)
+            return true;
+        const bool done = file.Write(reinterpret_cast<const uint8_t*>(lines.data()), lines.size());
+        lines.clear();
+        return done;
+    };
+    bool ok = true;
+    for (const AHistory* rec = MemoryAccounts[Mi][Si].HistoryRec; rec && ok; rec = rec->HistoryFP) {
         if (settings.range && !CheckExportDates(rec->Datime))
             continue;
         if (rec->TransferFlag && !settings.transfers)
             continue;
-        const std::string line = FormatHistoryTextRecord(*rec);
-        if (file.write(line.data(), static_cast<qint64>(line.size())) != static_cast<qint64>(line.size())) {
-            HandleFileError("Unable to write history data.");
-            return 0;
-        }
+        lines += FormatHistoryTextRecord(*rec);
+        ok = written(1 << 16);
     }
-    if (!file.flush()) {
-        HandleFileError("Unable to write history data.");
+    if (!ok || !written(0) || !file.Commit()) {
+        file.Cancel();
+        HandleFileError(("Unable to write text file.\r\r" + PathText(fileName)).c_str());
         return 0;
     }
     return 1;

@@ -12,10 +12,10 @@ namespace {
 
 void ReportSevere(const char* first)
 {
+    gBudgetDamaged = 1;
     HandleStandardError(first, "Severe warning!.  This budget's data", " is corrupt.  You should terminate",
                         "this session without saving.");
 }
-
 
 }  // namespace
 
@@ -26,6 +26,7 @@ int IntegrityCheck2(const AHistory* theHPtr, int Mi, int Si)
         return 1;
     if (theHPtr->Mi == Mi && theHPtr->Si == Si)
         return 1;
+    gBudgetDamaged = 1;
     HandleStandardError("Integrity error 2.", "The data file may be corrupt.", "Restore the file from a backup copy.",
                         slot.Name);
     return 0;

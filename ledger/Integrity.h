@@ -1,5 +1,6 @@
 // Checks of the redundant links of a budget. They report the first fault they find and repair
-// nothing; the caller decides whether to go on.
+// nothing; the caller decides whether to go on. A fault they report marks the budget damaged
+// (gBudgetDamaged), so that it is not saved over its file without the user's word.
 #pragma once
 
 #include "model/Records.h"

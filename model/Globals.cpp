@@ -39,6 +39,7 @@ char gBudgetFileName[kPathSize];
 char gBudgetTitleName[kPathSize];
 int gBudgetFileChanged = 0;
 int gNewBudgetFile = 0;
+int gBudgetDamaged = 0;
 int gStartUpFlag = 0;
 int gAbout = 0;
 

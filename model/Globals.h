@@ -56,6 +56,9 @@ extern char gBudgetFileName[kPathSize];
 extern char gBudgetTitleName[kPathSize];
 extern int gBudgetFileChanged;
 extern int gNewBudgetFile;
+// Set when the integrity checks reported damage in the open budget; cleared when a budget is
+// read or made.
+extern int gBudgetDamaged;
 extern int gStartUpFlag;
 extern int gAbout;
 

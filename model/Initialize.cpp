@@ -181,6 +181,7 @@ void NewBudget()
     SetInternationalDefaults(gIntRec);
     gBudget.Flag1 |= kBudgetHasInternational;
     gNewBudgetFile = 1;
+    gBudgetDamaged = 0;
     gStartUpFlag = 1;
 }
 

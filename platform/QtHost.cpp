@@ -4,6 +4,7 @@
 #include "platform/DrawContext.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
@@ -85,7 +86,7 @@ bool QtHost::ChooseOpenFile(const FileChoice& choice, std::string& path)
     ApplyChoice(dialog, choice);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
-    path = dialog.selectedFiles().front().toLocal8Bit().toStdString();
+    path = QFile::encodeName(dialog.selectedFiles().front()).toStdString();
     return true;
 }
 
@@ -97,7 +98,7 @@ bool QtHost::ChooseSaveFile(const FileChoice& choice, std::string& path)
     dialog.selectFile(FromBudgetText(choice.OfferedName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
-    path = dialog.selectedFiles().front().toLocal8Bit().toStdString();
+    path = QFile::encodeName(dialog.selectedFiles().front()).toStdString();
     return true;
 }
 

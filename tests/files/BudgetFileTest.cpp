@@ -1,4 +1,5 @@
 // Opening, saving and closing budget files: sizes, round trips, versions and count repairs.
+#include "files/ChildProcess.h"
 #include "support/FileFixture.h"
 #include "support/SampleBudget.h"
 
@@ -11,12 +12,36 @@
 #include "model/RecordLayout.h"
 
 #include <cstring>
+#include <fstream>
 #include <tuple>
+
+#include <sys/resource.h>
 
 namespace {
 
 constexpr size_t kBudgetIdentOffset = kAccountsBytes + 386;  // within the tail
 constexpr size_t kTailFlag1Offset = kAccountsBytes + 442;
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kAddressSanitizer = true;
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+
+// The address space this process takes now, in bytes.
+int64_t AddressSpace()
+{
+    std::ifstream statm("/proc/self/statm");
+    int64_t pages = 0;
+    statm >> pages;
+    return pages * ::sysconf(_SC_PAGESIZE);
+}
 
 class BudgetFileTest : public FileFixture {};
 
@@ -288,6 +313,63 @@ TEST_F(BudgetFileTest, ClosingAsksAboutUnsavedChanges)
             EXPECT_TRUE(host.Messages.empty());
         }
     }
+}
+
+// Opening a large budget with little memory left (address space limited in a child process) ends
+// with the memory error of the section being read, and the open budget stays as it was.
+TEST_F(BudgetFileTest, RunningOutOfMemoryWhileOpeningIsReportedAndTheOpenBudgetStays)
+{
+    if (kAddressSanitizer)
+        GTEST_SKIP() << "the address sanitizer reserves more address space than any limit here";
+    // 100,000 checks in Rent: one saved record repeated, with the count to match.
+    constexpr int kRecords = 100000;
+    AddTestAccount(1, 0, "Rent");
+    AddTestHistory(1, 0, 100, true, "Owner");
+    const std::string one = PathOf("one.bgt");
+    ASSERT_EQ(SaveAs(one), 1);
+    const std::vector<uint8_t> small = ReadFileBytes(one);
+    std::vector<uint8_t> large;
+    large.reserve(static_cast<size_t>(kRecords) * kHistoryRecordSize + kTailSize);
+    for (int k = 0; k < kRecords; ++k)
+        large.insert(large.end(), small.begin(), small.begin() + kHistoryRecordSize);
+    large.insert(large.end(), small.end() - kTailSize, small.end());
+    const size_t count = large.size() - kTailSize + (1 * 7 + 0) * 432 + 80;  // Rent's record count
+    for (int i = 0; i < 4; ++i)
+        large[count + i] = static_cast<uint8_t>(kRecords >> (8 * i));
+    const std::string path = PathOf("large.bgt");
+    WriteFileBytes(path, large);
+    BuildRichTestBudget();
+    const std::vector<uint8_t> before = Image();
+
+    // Outcomes: 0 opened, 1 the memory error with the budget as it was, 2 anything else.
+    int memoryErrors = 0;
+    for (int64_t extra : {0, 8, 24, 30, 34, 36, 38, 40, 42, 44, 46, 48, 52, 56, 64, 96}) {
+        std::string report;
+        const ChildEnd end = RunInChild(
+            [&](std::string& out) {
+                rlimit limit{};
+                ::getrlimit(RLIMIT_AS, &limit);
+                const rlim_t unlimited = limit.rlim_cur;
+                limit.rlim_cur = static_cast<rlim_t>(AddressSpace() + (extra << 20));
+                if (::setrlimit(RLIMIT_AS, &limit) != 0)
+                    return 3;
+                host.Messages.clear();
+                const int opened = Open(path);
+                limit.rlim_cur = unlimited;
+                ::setrlimit(RLIMIT_AS, &limit);
+                out = host.AllMessages();
+                if (opened)
+                    return host.Messages.empty() ? 0 : 2;
+                return host.Messages.size() == 1 && host.Messages[0].Text.rfind("Memory Error ", 0) == 0 &&
+                               Image() == before && gStartUpFlag
+                           ? 1
+                           : 2;
+            },
+            report);
+        EXPECT_TRUE(end.Exited && end.Code <= 1) << extra << " MB more: " << (end.Exited ? "" : "killed ") << report;
+        memoryErrors += end.Exited && end.Code == 1;
+    }
+    EXPECT_GT(memoryErrors, 0);
 }
 
 }  // namespace

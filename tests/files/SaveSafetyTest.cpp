@@ -1,16 +1,26 @@
 // A save never damages the budget on disk: a failed save leaves the old file as it was, a
-// successful one keeps the previous version, and two programs cannot open the same budget.
+// successful one keeps the previous version (and its owner), a budget found damaged is saved
+// only on the user's word, and two programs cannot open the same budget by any of its names.
+#include "files/ChildProcess.h"
 #include "support/FileFixture.h"
 #include "support/SampleBudget.h"
 
 #include "files/BudgetFile.h"
 #include "files/BudgetImage.h"
+#include "files/TextExport.h"
 #include "model/Globals.h"
 #include "model/Initialize.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
+
+#include <deque>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <tuple>
+#include <vector>
 
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -72,32 +82,34 @@ TEST_F(SaveSafetyTest, ADiskThatFillsUpAnywhereLeavesTheOldFileAsItWas)
     EXPECT_EQ(ReadFileBytes(path).size(), before.size() + 228);
 }
 
-TEST_F(SaveSafetyTest, ASaveIntoAFolderThatCannotBeWrittenLeavesTheOldFileAsItWas)
+// Saves run in a child process that is not the owner of the folder (root could write anywhere).
+TEST_F(SaveSafetyTest, AReadOnlyBudgetIsToldAsSuchAndLeftAsItWas)
 {
-    const std::string path = PathOf("locked-folder.bgt");
+    const struct { mode_t folder, file; const char* why; } cases[] = {
+        {0555, 0666, "its folder may not be written."},
+        {0777, 0444, "the file may not be written."},
+    };
+    const std::string path = PathOf("read-only.bgt");
     const std::vector<uint8_t> before = SaveThenChange(path);
-    ASSERT_EQ(::chmod(dir.path().toLocal8Bit().constData(), 0555), 0);
-    ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
-
-    // The save runs in a child process that is not the owner of the folder (root could write
-    // into any folder), and reports through its exit code.
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(3);
-        const int saved = BudgetSave();
-        const bool messageRight = host.Messages.size() == 1 &&
-                                  host.Messages[0].Text.find("Unable to create temp file.") != std::string::npos;
-        ::_exit(saved == 0 && messageRight ? 0 : 1);
+    for (const auto& c : cases) {
+        ASSERT_EQ(::chmod(dir.path().toLocal8Bit().constData(), c.folder), 0);
+        ASSERT_EQ(::chmod(path.c_str(), c.file), 0);
+        std::string message;
+        const ChildEnd end = RunInChild(
+            [&](std::string& report) {
+                if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                    return 3;
+                const int saved = BudgetSave();
+                report = host.AllMessages();
+                return saved;
+            },
+            message);
+        ::chmod(dir.path().toLocal8Bit().constData(), 0700);
+        EXPECT_TRUE(end.Exited && end.Code == 0) << c.why;
+        EXPECT_EQ(message, "File System Error: Error. 13 The budget " + path + " is read-only: " + c.why);
+        EXPECT_EQ(ReadFileBytes(path), before);
+        EXPECT_TRUE(Leftovers().isEmpty()) << Leftovers().join(",").toStdString();
     }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ::chmod(dir.path().toLocal8Bit().constData(), 0700);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(ReadFileBytes(path), before);
-    EXPECT_TRUE(Leftovers().isEmpty());
 }
 
 TEST_F(SaveSafetyTest, EachSaveKeepsThePreviousVersionAsABackup)
@@ -116,18 +128,20 @@ TEST_F(SaveSafetyTest, EachSaveKeepsThePreviousVersionAsABackup)
 TEST_F(SaveSafetyTest, ABudgetOpenInAnotherProgramIsRefusedAndALockLeftBehindIsTakenOver)
 {
     const std::string path = PathOf("shared.bgt");
+    const std::string lock = path + ".lock";
     ASSERT_EQ(SaveAs(path), 1);
     ASSERT_EQ(BudgetClose(), 1);  // as the New command does first
     NewBudget();
 
     // Another program holds the budget: a lock of another owner in this process looks alike.
-    QLockFile other(QString::fromStdString(path + ".lock"));
+    QLockFile other(QString::fromStdString(lock));
     ASSERT_TRUE(other.tryLock());
     host.Messages.clear();
     EXPECT_EQ(Open(path), 0);
     ASSERT_EQ(host.Messages.size(), 1u);
     EXPECT_EQ(host.Messages[0].Title, "Budget In Use");
-    EXPECT_EQ(host.Messages[0].Text, "The budget shared.bgt is open in another program.\r\rClose it there first.");
+    EXPECT_EQ(host.Messages[0].Text,
+              "The budget shared.bgt is open in another program.\r\rClose it there first. Its lock file is " + lock + ".");
     EXPECT_EQ(gNewBudgetFile, 1);  // the new budget is still the open one
     // Saving over it from here is refused too.
     host.Messages.clear();
@@ -135,19 +149,185 @@ TEST_F(SaveSafetyTest, ABudgetOpenInAnotherProgramIsRefusedAndALockLeftBehindIsT
     EXPECT_EQ(host.Messages.size(), 1u);
     other.unlock();
 
-    // A program that ended without releasing its lock leaves it behind.
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        auto* lock = new QLockFile(QString::fromStdString(path + ".lock"));
-        ::_exit(lock->tryLock() ? 0 : 1);
+    // Lock files that no running program holds: one left behind by a program that ended without
+    // releasing it, an empty one, one with nothing readable in it.
+    const std::function<void()> leftBehind[] = {
+        [&] {
+            const ChildEnd end = WaitForChild(StartChild([&] { return (new QLockFile(QString::fromStdString(lock)))->tryLock() ? 0 : 1; }));
+            ASSERT_TRUE(end.Exited && end.Code == 0);
+        },
+        [&] { std::ofstream{lock}; },
+        [&] { std::ofstream{lock} << "x\n\n"; },
+    };
+    for (const auto& leave : leftBehind) {
+        leave();
+        ASSERT_TRUE(QFile::exists(QString::fromStdString(lock)));
+        host.Messages.clear();
+        EXPECT_EQ(Open(path), 1) << host.AllMessages();
+        UnlockAllBudgetFiles();
+        EXPECT_FALSE(QFile::exists(QString::fromStdString(lock)));
     }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_EQ(WEXITSTATUS(status), 0);
-    ASSERT_TRUE(QFile::exists(QString::fromStdString(path + ".lock")));
+
+    // A folder where the lock file goes is no program: it is named, and the budget not opened.
+    ASSERT_TRUE(QDir().mkdir(QString::fromStdString(lock)));
     host.Messages.clear();
-    EXPECT_EQ(Open(path), 1) << host.AllMessages();
+    EXPECT_EQ(Open(path), 0);
+    EXPECT_EQ(host.OnlyMessage(), "The budget shared.bgt cannot be locked: " + lock +
+                                      " is a folder.\r\rRemove or rename it, then try again.");
+}
+
+// A budget open here (as the desktop program holds it) is refused to another program that comes
+// by another of its names: a symbolic link, a path through "..", a hard link.
+TEST_F(SaveSafetyTest, EveryNameOfAnOpenBudgetMeetsItsLock)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkpath("real"));
+    const std::string path = PathOf("real/home.bgt");
+    ASSERT_EQ(SaveAs(path), 1);
+    ASSERT_EQ(BudgetClose(), 1);
+    const std::string symlink = PathOf("link.bgt");
+    const std::string hardLink = PathOf("hard.bgt");
+    ASSERT_EQ(::symlink(path.c_str(), symlink.c_str()), 0);
+    ASSERT_EQ(::link(path.c_str(), hardLink.c_str()), 0);
+    const std::string names[] = {symlink, PathOf("real/../real/home.bgt"), hardLink};
+
+    // The other programs start before this one opens the budget, so they know nothing of its lock.
+    std::vector<std::unique_ptr<Child>> others;
+    for (const std::string& name : names)
+        others.push_back(std::make_unique<Child>([&, name](std::string& report) {
+            host.Messages.clear();
+            const int opened = Open(name);
+            report = host.AllMessages();
+            return opened;
+        }));
+    NewBudget();
+    ASSERT_EQ(Open(path), 1);
+    for (size_t k = 0; k < others.size(); ++k) {
+        const ChildEnd end = others[k]->Finish();
+        EXPECT_TRUE(end.Exited && end.Code == 0) << names[k];
+        EXPECT_NE(others[k]->Report.find("is open in another program"), std::string::npos)
+            << names[k] << ": " << others[k]->Report;
+    }
+}
+
+// A save stopped between keeping the backup and putting the new file in place left the backup as
+// a second name of the budget, and a staging name: the next saves keep the right backup and leave
+// nothing else behind.
+TEST_F(SaveSafetyTest, ABackupLeftAsASecondNameOfTheBudgetIsKeptAsTheBackup)
+{
+    const std::string path = PathOf("stopped.bgt");
+    const std::vector<uint8_t> first = SaveThenChange(path);
+    ASSERT_EQ(::link(path.c_str(), (path + ".bak").c_str()), 0);
+    ASSERT_EQ(::link(path.c_str(), (path + ".bak.new").c_str()), 0);
+    ASSERT_EQ(BudgetSave(), 1);
+    EXPECT_EQ(ReadFileBytes(path + ".bak"), first);
+    EXPECT_TRUE(Leftovers().isEmpty()) << Leftovers().join(",").toStdString();
+    const std::vector<uint8_t> second = ReadFileBytes(path);
+    CheckbookLogRecord("third");
+    ASSERT_EQ(BudgetSave(), 1);
+    EXPECT_EQ(ReadFileBytes(path + ".bak"), second);
+    EXPECT_TRUE(Leftovers().isEmpty()) << Leftovers().join(",").toStdString();
+}
+
+// Saving as root (or as a member of the group) keeps the file its owner's, as it keeps its mode.
+TEST_F(SaveSafetyTest, ASaveKeepsTheFilesOwnerGroupAndMode)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root may give a file to another user";
+    const std::string path = PathOf("owned.bgt");
+    SaveThenChange(path);
+    ASSERT_EQ(::chown(path.c_str(), 12345, 23456), 0);
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    ASSERT_EQ(BudgetSave(), 1);
+    struct stat st;
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(std::tuple(st.st_uid, st.st_gid, st.st_mode & 07777), std::tuple(12345u, 23456u, 0640u));
+}
+
+// What is not a file is refused before it is opened: a named pipe would wait for a writer for
+// ever (the child is stopped after a while, so that such a wait fails the test).
+TEST_F(SaveSafetyTest, AFolderOrANamedPipeIsNoBudgetAndIsRefusedAtOnce)
+{
+    const std::string folder = PathOf("folder.bgt");
+    const std::string pipe = PathOf("pipe.bgt");
+    ASSERT_TRUE(QDir().mkdir(QString::fromStdString(folder)));
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const struct { std::string path, message; } cases[] = {
+        {folder, "Unable to open file.\r\r" + folder + " is a folder."},
+        {pipe, "Unable to open file.\r\r" + pipe + " is not a file (a pipe or a device)."},
+    };
+    for (const auto& c : cases) {
+        std::string message;
+        const ChildEnd end = RunInChild(
+            [&](std::string& report) {
+                host.Messages.clear();
+                const int opened = Open(c.path);
+                report = host.AllMessages();
+                return opened;
+            },
+            message, 10);
+        EXPECT_TRUE(end.Exited && end.Code == 0) << c.path << (end.TimedOut ? ": still waiting" : "");
+        EXPECT_EQ(message, "File System Error: " + c.message);
+    }
+}
+
+// The history file of a deleted account that cannot be written whole is not left in part, so
+// that a new try is not refused for the file being there; the message names it.
+TEST_F(SaveSafetyTest, AHistoryFileThatFillsTheDiskIsNamedAndNotLeftInPart)
+{
+    BuildRichTestBudget();
+    const std::string text = PathOf("rent.txt");
+    SetSaveByteLimitForTesting(40);
+    host.SavePaths = {text};
+    EXPECT_EQ(WriteWholeHistoryToTextFile(1, 0), 0);
+    EXPECT_EQ(host.OnlyMessage(), "Error. 28 Unable to write text file.\r\r" + text);
+    EXPECT_TRUE(QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    SetSaveByteLimitForTesting(-1);
+    host.SavePaths = {text};
+    EXPECT_EQ(WriteWholeHistoryToTextFile(1, 0), 1);
+    EXPECT_GT(ReadFileBytes(text).size(), 40u);
+}
+
+// The checks found the open budget damaged: Save, Save As and saving on closing ask once more
+// (No unless the user says Yes) before writing it.
+TEST_F(SaveSafetyTest, ABudgetFoundDamagedIsSavedOnlyWhenTheUserSaysSoOnceMore)
+{
+    BuildRichTestBudget();
+    const std::string path = PathOf("damaged.bgt");
+    ASSERT_EQ(SaveAs(path), 1);
+    std::vector<uint8_t> damaged = ReadFileBytes(path);
+    size_t records = 0;
+    for (const auto& row : Accounts)
+        for (const auto& slot : row)
+            records += static_cast<size_t>(slot.NumberOfHistoryRecords);
+    // Records that claim a place outside the grid: reported on opening (and put back in place).
+    for (size_t at = 24; at < records * kHistoryRecordSize; at += kHistoryRecordSize)
+        damaged[at] = damaged[at + 1] = 0xff;
+    const struct { const char* what; std::deque<int> answers; int saved; } cases[] = {
+        {"save, no", {}, 0},
+        {"save, yes", {IDYES}, 1},
+        {"close, yes, no", {IDYES, IDNO}, 0},
+        {"close, yes, yes", {IDYES, IDYES}, 1},
+    };
+    for (const auto& c : cases) {
+        WriteFileBytes(path, damaged);
+        host.Messages.clear();
+        ASSERT_EQ(Open(path), 1);
+        EXPECT_EQ(host.OnlyMessage().rfind("Integrity error 2.", 0), 0u) << c.what;
+        CheckbookLogRecord("changed");
+        gBudgetFileChanged = 1;
+        host.Messages.clear();
+        host.Answers = c.answers;
+        const bool closing = c.answers.size() == 2;
+        EXPECT_EQ(closing ? BudgetClose() : BudgetSave(), c.saved) << c.what;
+        const CapturedMessage& question = host.Messages.back();
+        EXPECT_EQ(std::tuple(question.Text, question.Title, question.Buttons == MessageButtons::YesNo),
+                  std::tuple("This budget's data was found damaged when it was checked.\r\rSave it as damaged.bgt "
+                             "all the same?",
+                             "Save", true))
+            << c.what;
+        EXPECT_EQ(ReadFileBytes(path) == damaged, c.saved == 0) << c.what;
+        UnlockAllBudgetFiles();
+    }
 }
 
 }  // namespace
