@@ -11,6 +11,7 @@
 #include <QValidator>
 
 #include <cmath>
+#include <cstring>
 
 QColor ToQColor(COLORREF colour)
 {
@@ -78,7 +79,8 @@ void DrawContext::TextOut(int x, int y, const std::string& text)
 
 int DrawContext::TextWidth(const char* text, int length) const
 {
-    return painter.fontMetrics().horizontalAdvance(DecodeBudgetText(std::string_view(text, static_cast<size_t>(length))));
+    const size_t size = length < 0 ? std::strlen(text) : static_cast<size_t>(length);  // -1: up to the NUL
+    return painter.fontMetrics().horizontalAdvance(DecodeBudgetText(std::string_view(text, size)));
 }
 
 int DrawContext::TextWidth(const std::string& text) const
