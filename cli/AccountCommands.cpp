@@ -27,7 +27,7 @@ int RunNote(const CommandArgs& args, std::ostream& out, ConsoleHost& host)
     if (text && args.Has("--delete"))
         return UsageError(host, "give TEXT or --delete, not both");
     if (!text && !args.Has("--delete")) {
-        if (!OpenNamedBudget(args.Operands[0], host))
+        if (!OpenNamedBudget(args.Operands[0], host, BudgetAccess::Read))
             return kExitRefused;
         Slot slot;
         if (const int code = FindValidAccount(args, slot, host); code != kExitOk)

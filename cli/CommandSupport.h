@@ -49,6 +49,13 @@ int FindAccount(const std::string& ref, Slot& slot, ConsoleHost& host);
 // refused rather than cut, since what is left of a cut number is another number.
 constexpr size_t kAmountDateChars = 15;
 
+// Whether amount text fits an edit of `chars` characters; false after the conversion message.
+bool AmountTextFits(const std::string& text, size_t chars = kAmountDateChars);
+
+// A name of a multiple deposit row (ACCOUNT, SUB) that more than one account answers to is refused
+// with their positions; kExitOk when at most one does.
+int RefuseAmbiguousRowName(const std::string& account, const std::string& sub);
+
 // AMOUNT as a transaction dialog's amount field reads it (0.01 to 1,000,000.00); false after the
 // dialog's message.
 bool ReadAmount(const std::string& text, int32_t& amount);

@@ -3,13 +3,14 @@
 
 #include "cli/ConsoleText.h"
 
+#include "files/FileAccess.h"
+
 #include "ledger/Accounts.h"
 #include "ledger/Budget.h"
 #include "model/Dates.h"
 #include "model/Globals.h"
 #include "model/Money.h"
 
-#include <QFileInfo>
 
 int ConsoleHost::MessageBox(const std::string& text, const std::string& title, MessageButtons buttons,
                             MessageIcon)
@@ -34,7 +35,7 @@ bool ConsoleHost::ChooseOpenFile(const FileChoice&, std::string& path)
 // A file the chooser would ask about replacing is kept: the command line answers No.
 bool ConsoleHost::ChooseSaveFile(const FileChoice& choice, std::string& path)
 {
-    if (choice.PromptOverwrite && !ChosenPath.empty() && QFileInfo::exists(QString::fromLocal8Bit(ChosenPath))) {
+    if (choice.PromptOverwrite && !ChosenPath.empty() && KindOfFile(ChosenPath) != FileKind::Missing) {
         NoteLocal(ChosenPath + " exists; it is not replaced.");
         return false;
     }

@@ -127,13 +127,29 @@ int FindAccount(const std::string& ref, Slot& slot, ConsoleHost& host)
     return Refuse("There is no account named " + std::string(mainName) + (subName[0] ? "/" : "") + subName + ".");
 }
 
+int RefuseAmbiguousRowName(const std::string& account, const std::string& sub)
+{
+    char mainName[16];
+    char subName[16];
+    CopyString(account.c_str(), mainName);
+    CopyString(sub.c_str(), subName);
+    const std::vector<Slot> found = AccountsNamed(mainName, subName);
+    Slot slot;
+    return found.size() > 1 ? OneAccount(found, std::string(mainName) + (subName[0] ? "/" : "") + subName, slot)
+                            : kExitOk;
+}
+
+bool AmountTextFits(const std::string& text, size_t chars)
+{
+    if (text.size() <= chars)
+        return true;
+    HandleDollarConversionError(text.c_str());
+    return false;
+}
+
 bool ReadAmount(const std::string& text, int32_t& amount)
 {
-    if (text.size() > kAmountDateChars) {
-        HandleDollarConversionError(text.c_str());
-        return false;
-    }
-    return ReadDialogAmount(text.c_str(), &amount) == 1;
+    return AmountTextFits(text) && ReadDialogAmount(text.c_str(), &amount) == 1;
 }
 
 bool ReadDateText(const std::string& text, char (&datime)[kDatimeSize])
@@ -360,7 +376,8 @@ int RunAddAccount(const CommandArgs& args, std::ostream&, ConsoleHost& host)
         }
         int32_t payAmounts[kPayers][kPaysPerMonth];
         std::memcpy(payAmounts, Accounts[slot.Mi][slot.Si].PayAmount, sizeof payAmounts);
-        RecordAccountSetup(slot.Mi, slot.Si, name.Text, args.Has("--savings"), payAmounts);
+        if (!RecordAccountSetup(slot.Mi, slot.Si, name.Text, args.Has("--savings"), payAmounts))
+            return kExitRefused;
         // The sub-account window's title until the user names the category.
         if (slot.Si > 0 && !Accounts[slot.Mi][0].SubName[0]) {
             CopyString("Category Name", Accounts[slot.Mi][0].SubName);

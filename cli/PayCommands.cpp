@@ -99,15 +99,18 @@ int RunPayers(const CommandArgs& args, std::ostream& out, ConsoleHost& host)
         return UsageError(host, "--set and --remove name the same pay source");
 
     if (!args.Has("--set") && !args.Has("--remove") && !args.Has("--next-check")) {
-        if (!OpenNamedBudget(args.Operands[0], host))
+        if (!OpenNamedBudget(args.Operands[0], host, BudgetAccess::Read))
             return kExitRefused;
         ListPaySources(out);
         return kExitOk;
     }
     return WithBudget(args, host, [&] {
         PaySetupEntry entry = CurrentPaySetup();
-        if (setSource >= 0)
+        if (setSource >= 0) {
+            if (!AmountTextFits(set[2], kPayEditChars))
+                return kExitRefused;
             entry.Sources[setSource] = {set[1], set[2], PayTypeButton(setSource, frequency)};
+        }
         if (removeSource >= 0)
             entry.Sources[removeSource].Name.clear();
         if (args.Has("--next-check"))
@@ -149,6 +152,8 @@ int RunAllocate(const CommandArgs& args, std::ostream&, ConsoleHost& host)
         if (static_cast<int>(pay) > pays)
             return Refuse("Pay source #" + std::to_string(source + 1) + " has " + std::to_string(pays) +
                           (pays == 1 ? " pay" : " pays") + " a month.");
+        if (!AmountTextFits(args.Operands[2], kPayEditChars))
+            return kExitRefused;
         const Field<15> text(args.Operands[2]);
         int32_t amount = 0;
         if (S2I(text.Text, &amount) != kS2IValid) {
@@ -198,6 +203,14 @@ int RunMultiDeposit(const CommandArgs& args, std::ostream& out, ConsoleHost& hos
     return WithBudget(args, host, [&] {
         if (const int code = RefuseUnusedTicks(ticked); code != kExitOk)
             return code;
+        for (const MultiDepositRow& row : rows) {
+            if (row.Amount.empty())
+                continue;
+            if (!AmountTextFits(row.Amount))
+                return kExitRefused;
+            if (const int code = RefuseAmbiguousRowName(row.Account, row.SubAccount); code != kExitOk)
+                return code;
+        }
         char datime[kDatimeSize];
         if (!CDepositDialogOK(rows, ticked) || !ReadDate(args, datime))
             return kExitRefused;

@@ -4,6 +4,7 @@
 #include "dialogs/EntryHelpers.h"
 
 #include "ledger/Budget.h"
+#include "ledger/Pay.h"
 #include "ledger/Recording.h"
 #include "model/Globals.h"
 #include "model/Host.h"
@@ -26,7 +27,6 @@ constexpr int kMonthlyText = 1038;
 constexpr int kPercentText = 1039;
 constexpr int kCategoryField = 1011;
 constexpr size_t kAccountNameChars = 14;
-constexpr size_t kAllocationChars = 14;
 constexpr size_t kCategoryChars = 15;
 
 // The slot that never holds an account; the running totals are worked out in it.
@@ -109,7 +109,7 @@ private:
         for (int j = 0; j < kPayers; ++j) {
             for (int k = 0; k < kPaysPerMonth; ++k) {
                 int32_t value = 0;
-                const std::string text = dialog.Text(AllocationField(j, k), kAllocationChars);
+                const std::string text = dialog.Text(AllocationField(j, k), kPayEditChars);
                 if (S2I(text.c_str(), &value) != kS2IValid)
                     value = 0;
                 work.PayAmount[j][k] = value;
@@ -137,7 +137,7 @@ private:
         int32_t amounts[kPayers][kPaysPerMonth] = {};
         for (int j = 0; j < kPayers; ++j) {
             for (int k = 0; k < kPaysPerMonth; ++k) {
-                const std::string text = dialog.Text(AllocationField(j, k), kAllocationChars);
+                const std::string text = dialog.Text(AllocationField(j, k), kPayEditChars);
                 if (text.empty())
                     continue;
                 if (S2I(text.c_str(), &amounts[j][k]) != kS2IValid) {

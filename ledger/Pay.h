@@ -17,6 +17,9 @@ constexpr int kPayBiWeekly = 1;
 constexpr int kPaySemiMonthly = 2;
 constexpr int kPayMonthly = 3;
 
+// The characters Pay Setup's name and amount edits and Account Setup's allocation edits hold.
+constexpr size_t kPayEditChars = 14;
+
 // A pay amount of a source may be at most this (100,000.00 with two decimal places).
 constexpr int32_t kMaxPayAmount = 10000000;
 

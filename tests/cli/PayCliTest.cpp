@@ -20,6 +20,8 @@ protected:
         CliFixture::SetUp();
         AddTestAccount(1, 0, "Rent");
         AddTestAccount(2, 0, "Savings", true);
+        AddTestAccount(3, 0, "Twin");
+        AddTestAccount(4, 0, "Twin");
         PaySetupEntry entry = CurrentPaySetup();
         entry.Sources[0] = {"Acme", "1000", PayTypeButton(0, kPayBiWeekly)};
         entry.NextCheck = "1001";
@@ -81,6 +83,11 @@ TEST_F(PayCliTest, RefusedAndUnreadableCommandsLeaveTheFileAsItWas)
         {{"allocate", "Rent", "--payer", "1", "--pay", "4", "5"}, 1, "Selection Error: Pay source #1 has 3 pays a month."},
         {{"allocate", "Rent", "--payer", "2", "--pay", "1", "5"}, 1, "Selection Error: There is no pay source #2."},
         {{"allocate", "Available", "--payer", "1", "--pay", "1", "5"}, 1, "Selection Error: Available gets"},
+        // Longer than the edit: refused whole, not cut to another number.
+        {{"payers", "--set", "1", "Acme", "000000000001000", "weekly"}, 1, "Money Conversion Error: The dollar amount:     000000000001000 "},
+        {{"allocate", "Rent", "--payer", "1", "--pay", "1", "000000000003.00"}, 1, "Money Conversion Error"},
+        {{"multi-deposit", "--row", "0000000000000012.50", "Mom", "Rent"}, 1, "Money Conversion Error"},
+        {{"multi-deposit", "--row", "5", "Mom", "Twin"}, 1, "Selection Error: 2 accounts are named Twin:\n\n@3,0, @4,0"},
         {{"pay", "--payer", "1", "--payer", "3"}, 1, "Selection Error: There is no pay source #3."},
         {{"pay", "--payer", "1", "--date", "2/30"}, 1, "Date Conversion Error"},
         {{"payers", "--set", "1", "Acme", "5", "daily"}, 2, "budget-cli"},
