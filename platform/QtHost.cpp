@@ -11,18 +11,34 @@
 
 namespace {
 
-QWidget* OwnerOr(QWidget* owner)
+QWidget* OwnerOr(QWidget* fallback)
 {
-    return owner ? owner : QApplication::activeWindow();
+    return MessageOwner(fallback);
+}
+
+}  // namespace
+
+QWidget* MessageOwner(QWidget* fallback)
+{
+    QWidget* active = QApplication::activeWindow();
+    return active ? active : fallback;
 }
 
 QString FilterText(const FileChoice& choice)
 {
+    // A description that already names its pattern ("Budget Files (*.bgt)") is shown as it is.
     QStringList filters;
-    for (const FileFilter& f : choice.Filters)
-        filters << FromBudgetText(f.Description + " (" + f.Pattern + ")");
+    for (const FileFilter& f : choice.Filters) {
+        const QString description = FromBudgetText(f.Description);
+        const QString pattern = FromBudgetText(f.Pattern);
+        filters << (description.contains("(" + pattern + ")", Qt::CaseInsensitive)
+                        ? description
+                        : description + " (" + pattern + ")");
+    }
     return filters.join(";;");
 }
+
+namespace {
 
 void ApplyChoice(QFileDialog& dialog, const FileChoice& choice)
 {

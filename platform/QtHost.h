@@ -5,7 +5,14 @@
 
 #include <functional>
 
+class QString;
 class QWidget;
+
+// The window a message box or file chooser belongs to: the window it was raised from (the active
+// one), else `fallback`.
+QWidget* MessageOwner(QWidget* fallback);
+// The name filters of a file chooser, each filter shown once.
+QString FilterText(const FileChoice& choice);
 
 class QtHost : public Host {
 public:
@@ -28,7 +35,7 @@ public:
     int RunDeleteAccountDialog(int Mi, int Si) override { return OnDeleteAccount ? OnDeleteAccount(Mi, Si) : 0; }
     LocalTime Now() override { return SystemLocalTime(); }
 
-    // The window the host's boxes and choosers belong to (the program's active window if unset).
+    // The window the host's boxes and choosers belong to when none of the program's is active.
     QWidget* Owner = nullptr;
     // What repainting an account or the info box means in the windows that exist.
     std::function<void(int Mi, int Si)> OnInvalidateAccount;

@@ -8,6 +8,7 @@
 #include "model/Globals.h"
 #include "model/Money.h"
 #include "model/Selection.h"
+#include "platform/QtHost.h"
 #include "shell/Commands.h"
 #include "shell/MainMouse.h"
 #include "shell/MainPaint.h"
@@ -15,6 +16,7 @@
 #include "shell/SplashWindow.h"
 #include "shell/Windows.h"
 
+#include <QApplication>
 #include <QMenuBar>
 #include <QTemporaryDir>
 
@@ -270,6 +272,21 @@ TEST_F(MainWindowOnScreenTest, ALargerWindowIsBlueBeyondTheBoardAndWindowIsTheLa
     EXPECT_EQ(corner->actions().front()->text(), "&WINDOW");
     for (QAction* menu : main.menuBar()->actions())
         EXPECT_NE(menu->text(), "&WINDOW");
+}
+
+TEST_F(MainWindowOnScreenTest, AMessageBelongsToTheWindowItWasRaisedFromAndFiltersShowOnce)
+{
+    QWidget history;
+    history.show();
+    QApplication::setActiveWindow(&history);
+    EXPECT_EQ(MessageOwner(program->Main.get()), &history);
+    history.hide();
+    QApplication::setActiveWindow(nullptr);
+    EXPECT_EQ(MessageOwner(program->Main.get()), program->Main.get());
+
+    FileChoice choice;
+    choice.Filters = {{"Budget Files (*.bgt)", "*.bgt"}, {"Text Files (*.TXT)", "*.txt"}, {"Statements", "*.ofx"}};
+    EXPECT_EQ(FilterText(choice).toStdString(), "Budget Files (*.bgt);;Text Files (*.TXT);;Statements (*.ofx)");
 }
 
 class StartupTest : public BudgetFixture {
