@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
 int gCXListChar = 8;
 int gCYListChar = 18;
@@ -156,6 +157,29 @@ void DrawSecondLine(DrawContext& dc, const AHistory& h, const Strip& s)
         DrawFitted(dc, s, kMemoX, FieldText(h.Memo, sizeof h.Memo), kMemoWidth);
 }
 
+// Where every kMarkLines-th line of a slot's list begins, found once for each shape of its chain
+// (gHistoryShape), so that a page deep in a long history is found from the nearest mark instead
+// of a walk from the newest record on every paint.
+constexpr int kMarkLines = 256;
+struct PageMarks {
+    uint64_t Shape = 0;
+    const AHistory* Head = nullptr;
+    std::vector<HistoryPageStart> Starts;  // Starts[k]: where line k * kMarkLines begins
+};
+PageMarks gPageMarks[kMainAccounts][kSlots];
+
+// `lines` lines further down the list: a record's second line, when shown, follows its first.
+HistoryPageStart Advance(HistoryPageStart at, int lines)
+{
+    for (; at.Record && lines > 0; --lines) {
+        if (!at.SecondLine && at.Record->HFlag)
+            at.SecondLine = true;
+        else
+            at = {at.Record->HistoryFP, false};
+    }
+    return at;
+}
+
 // The next strip of a page: a record's second line follows its first when it is shown.
 void NextStrip(AHistory*& h, bool& second)
 {
@@ -171,15 +195,20 @@ void NextStrip(AHistory*& h, bool& second)
 
 HistoryPageStart FindHistoryPageStart(int Mi, int Si, int pageStart)
 {
-    int line = 0;
-    for (AHistory* h = MemoryAccounts[Mi][Si].HistoryRec; h; h = h->HistoryFP) {
-        if (line == pageStart)
-            return {h, false};
-        if (h->HFlag && ++line == pageStart)
-            return {h, true};
-        ++line;
+    if (pageStart < 0 || !ValidSlot(Mi, Si))
+        return {};
+    PageMarks& marks = gPageMarks[Mi][Si];
+    AHistory* head = MemoryAccounts[Mi][Si].HistoryRec;
+    if (marks.Shape != gHistoryShape || marks.Head != head || marks.Starts.empty())
+        marks = PageMarks{gHistoryShape, head, {HistoryPageStart{head, false}}};
+    const size_t mark = static_cast<size_t>(pageStart / kMarkLines);
+    while (marks.Starts.size() <= mark) {
+        const HistoryPageStart next = Advance(marks.Starts.back(), kMarkLines);
+        if (!next.Record)
+            return {};
+        marks.Starts.push_back(next);
     }
-    return {};
+    return Advance(marks.Starts[mark], pageStart % kMarkLines);
 }
 
 int HistoryPicture(const AHistory& h)
@@ -278,6 +307,7 @@ void HandleListMouse(int theClick, POINT thePoint, int Mi, int Si, int mod)
         if (thePoint.x < kHistoryArrowWidth && h->Tri) {
             h->HFlag = !h->HFlag;
             MemoryAccounts[Mi][Si].DisplayLines += h->HFlag ? 1 : -1;
+            ++gHistoryShape;
             SetHistoryScrollRange(Mi, Si);
             RedrawHistoryList(Mi, Si);
             return;

@@ -318,6 +318,7 @@ void ToggleHistoryExpansion(int Mi, int Si)
         lines += h->HFlag ? 2 : 1;
     }
     MemoryAccounts[Mi][Si].DisplayLines = lines;
+    ++gHistoryShape;
     slot.HFlag = expand ? 1 : 0;
     SetHistoryScrollRange(Mi, Si);
     if (QWidget* window = WindowOf(Mi, Si))

@@ -183,6 +183,7 @@ AHistory* CreateHistoryRecord(int Mi, int Si)
     CoreRecord& core = MemoryAccounts[Mi][Si];
     rec->HistoryFP = core.HistoryRec;
     core.HistoryRec = rec;
+    ++gHistoryShape;
     GetDatime(rec->RDatime);
     rec->Mi = static_cast<int16_t>(Mi);
     rec->Si = static_cast<int16_t>(Si);

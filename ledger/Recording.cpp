@@ -26,6 +26,7 @@ void SetSecondLine(AHistory* rec, int Mi, int Si)
     if (Accounts[Mi][Si].HFlag) {
         rec->HFlag = 1;
         MemoryAccounts[Mi][Si].DisplayLines++;
+        ++gHistoryShape;
     }
 }
 

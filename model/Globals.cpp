@@ -49,6 +49,7 @@ int gSecondSelected[2] = {-1, -1};
 int32_t gSelectTotal = 0;
 char gInfoBox[64];
 int gBoxFlag = 0;
+uint64_t gHistoryShape = 0;
 
 int gMoveMi = -1;
 int gMoveSi = -1;

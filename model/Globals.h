@@ -70,6 +70,11 @@ extern int32_t gSelectTotal;
 extern char gInfoBox[64];
 extern int gBoxFlag;
 
+// Changes whenever the lines of a history list may have moved: a record added to a chain, a
+// record's second line opened or closed, chains dropped or reset. The lists keep where their
+// pages begin only while it stays the same.
+extern uint64_t gHistoryShape;
+
 // Dragging in the main window.
 extern int gMoveMi;
 extern int gMoveSi;

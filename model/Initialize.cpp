@@ -46,6 +46,7 @@ void InitializeAccountRecord(int Mi, int Si)
 void InitializeMemoryAccountRecord(int Mi, int Si)
 {
     MemoryAccounts[Mi][Si] = CoreRecord{};
+    ++gHistoryShape;
 }
 
 void InitializeInvestRecord(int Ii)
@@ -191,6 +192,7 @@ AHistory* CheckbookLogRecord(const char* theText)
     CoreRecord& book = MemoryAccounts[0][1];
     rec->HistoryFP = book.HistoryRec;
     book.HistoryRec = rec;
+    ++gHistoryShape;
     Accounts[0][1].NumberOfHistoryRecords++;
     book.DisplayLines++;
 

@@ -88,6 +88,7 @@ void ReleaseBudgetRecords()
     for (auto& row : MemoryAccounts)
         for (auto& slot : row)
             slot.HistoryRec = nullptr;
+    ++gHistoryShape;
     for (auto& inv : MemoryInvest)
         inv.HistoryRec = nullptr;
     gHistoryPool.Clear();

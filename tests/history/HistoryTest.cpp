@@ -136,6 +136,43 @@ TEST_F(HistoryTest, TheExpandArrowShowsOrHidesEverySecondLineAndSetsTheScrollRan
     EXPECT_EQ(MemoryAccounts[1][0].DisplayLines, 28);
 }
 
+TEST_F(HistoryTest, PagesDeepInALongHistoryFollowNewRecordsAndOpenedLines)
+{
+    // Where a page begins, walked line by line from the newest record.
+    const auto walked = [](int pageStart) {
+        int line = 0;
+        for (AHistory* h = MemoryAccounts[1][0].HistoryRec; h; h = h->HistoryFP) {
+            if (line == pageStart)
+                return HistoryPageStart{h, false};
+            if (h->HFlag && ++line == pageStart)
+                return HistoryPageStart{h, true};
+            ++line;
+        }
+        return HistoryPageStart{};
+    };
+    const auto expectWalked = [&](const char* after) {
+        for (int start : {0, 1, 255, 256, 257, 511, 512, 513, 700, 899, 900, 901, 2000}) {
+            const HistoryPageStart found = FindHistoryPageStart(1, 0, start), expected = walked(start);
+            EXPECT_EQ(std::pair(found.Record, found.SecondLine), std::pair(expected.Record, expected.SecondLine))
+                << after << ", line " << start;
+        }
+    };
+    Deposit(50000000);
+    for (int k = 0; k < 600; ++k)
+        k % 3 ? (void)RecordATM(1, 0, 100, "11/08/26") : (void)Check(100, "Store");
+    expectWalked("made");
+    RecordATM(1, 0, 100, "11/09/26");
+    Check(100, "Store");
+    expectWalked("two more");
+    DisplayHistory(1, 0);
+    PressLine(0, 5);  // the newest check's second line closed by its arrow
+    expectWalked("one line closed");
+    Press(Window(1), {15, 98});
+    expectWalked("all closed");
+    Press(Window(1), {15, 98});
+    expectWalked("all open");
+}
+
 TEST_F(HistoryTest, ThePictureOfARecordFollowsTheLastRuleThatApplies)
 {
     enum { Out = 1, Atm = 2, Debit = 4, Xfer = 8, Marked = 16, Pay = 32, Reconciled = 64, Undone = 128, Savings = 256 };
