@@ -69,7 +69,7 @@ int RunDump(const CommandArgs& args, std::ostream& out, ConsoleHost& host)
 {
     if (!OpenNamedBudget(args.Operands[0], host, BudgetAccess::Read))
         return kExitRefused;
-    out << DumpBudgetJson();
+    WriteBudgetJson(out);
     return kExitOk;
 }
 

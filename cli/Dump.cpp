@@ -1,4 +1,5 @@
-// Prints the open budget as JSON: every stored field by its record name, in record order.
+// Prints the open budget as JSON: every stored field by its record name, in record order. The text
+// goes to the stream as it is made, so a large budget's dump needs no copy of itself in memory.
 #include "cli/Dump.h"
 
 #include "model/BudgetText.h"
@@ -7,13 +8,21 @@
 #include "model/RecordLayout.h"
 
 #include <cstring>
+#include <ostream>
+#include <sstream>
 #include <string>
 
 namespace {
 
-// A small JSON writer that keeps the order of the fields and indents nested values.
+// A small JSON writer that keeps the order of the fields and indents nested values. It collects
+// the text in a small buffer and hands it to the stream whenever the buffer fills.
 class Json {
 public:
+    explicit Json(std::ostream& stream) : stream(stream) { out.reserve(kFlushAt + 4096); }
+    ~Json() { Flush(); }
+    Json(const Json&) = delete;
+    Json& operator=(const Json&) = delete;
+
     void BeginObject() { Open('{'); }
     void EndObject() { Close('}'); }
     void BeginArray() { Open('['); }
@@ -37,9 +46,30 @@ public:
         Separate();
         Quoted(bytes, length);
     }
-    std::string out;
+    // Ends the document with its line break and hands everything to the stream.
+    void Finish()
+    {
+        out += '\n';
+        Flush();
+    }
 
 private:
+    static constexpr size_t kFlushAt = 64 * 1024;
+
+    // After a stream failure (a full disk, a closed pipe) the rest is not written; the caller
+    // finds the stream failed.
+    void Flush()
+    {
+        if (!out.empty() && stream)
+            stream.write(out.data(), static_cast<std::streamsize>(out.size()));
+        out.clear();
+    }
+    void FlushIfFull()
+    {
+        if (out.size() >= kFlushAt)
+            Flush();
+    }
+
     void Quoted(const char* bytes, size_t length)
     {
         out += '"';
@@ -83,6 +113,7 @@ private:
     }
     void Separate()
     {
+        FlushIfFull();
         if (afterKey) {
             afterKey = false;
             return;
@@ -99,6 +130,8 @@ private:
         out += '\n';
         out.append(static_cast<size_t>(depth) * 2, ' ');
     }
+    std::ostream& stream;
+    std::string out;
     int depth = 0;
     bool first = true;
     bool afterKey = false;
@@ -343,9 +376,9 @@ void WriteBalancing(Json& j)
 
 }  // namespace
 
-std::string DumpBudgetJson()
+void WriteBudgetJson(std::ostream& stream)
 {
-    Json j;
+    Json j(stream);
     j.BeginObject();
     j.Key("budget");
     j.BeginObject();
@@ -364,6 +397,12 @@ std::string DumpBudgetJson()
     j.Key("balancing");
     WriteBalancing(j);
     j.EndObject();
-    j.out += '\n';
-    return j.out;
+    j.Finish();
+}
+
+std::string DumpBudgetJson()
+{
+    std::ostringstream text;
+    WriteBudgetJson(text);
+    return std::move(text).str();
 }
