@@ -4,11 +4,13 @@
 
 #include "cli/Commands.h"
 #include "files/BudgetFile.h"
+#include "ledger/Recording.h"
 #include "model/Dates.h"
 #include "model/Globals.h"
 #include "model/Money.h"
 
-#include <charconv>
+#include <cstdint>
+#include <limits>
 #include <string>
 
 struct Slot {
@@ -26,13 +28,15 @@ struct Field {
     char Text[N];
 };
 
-// A whole number written with the digits 0 to 9 only, that fits the type.
+// A whole number written with the digits 0 to 9 only, that fits the type (ReadDigits).
 template <typename Unsigned>
 bool ParseNumber(const std::string& text, Unsigned& value)
 {
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    return !text.empty() && error == std::errc() && stop == end;
+    uint64_t read = 0;
+    if (ReadDigits(text, std::numeric_limits<Unsigned>::max(), &read) != Digits::Valid)
+        return false;
+    value = static_cast<Unsigned>(read);
+    return true;
 }
 
 // A usage error: exit 2 with the reason.

@@ -105,11 +105,13 @@ const Command kCommands[] = {
      1, "", RunVerify},
     {"demo", "demo FILE", "Writes a small sample budget to FILE for a new user to look at.", 1, "", RunDemo},
     {"add-account", "add-account FILE NAME [--under MAIN] [--savings] [--at MI,SI]",
-     "Sets up a new account as Account Setup does (the name is cut to 14 characters): in the first\n"
-     "free main account box, or with --under MAIN in the first free sub-account box of main account\n"
-     "MAIN, or with --at in that free box. --savings makes a new main account a savings account; a\n"
-     "sub account is a savings account exactly when its main account is. The first sub account of a\n"
-     "main account gets the category name \"Category Name\" when it has none.",
+     "Sets up a new account as Account Setup does (the name is cut to 14 characters), where New\n"
+     "Account puts it: in the first free main account box, or with --under MAIN in the first free\n"
+     "sub-account box of main account MAIN, or with --at as with that box selected: a free box\n"
+     "takes the account, an existing main account gets a new sub account. --savings makes a new\n"
+     "main account a savings account; a sub account is a savings account exactly when its main\n"
+     "account is. The first sub account of a main account gets the category name \"Category Name\"\n"
+     "when it has none.",
      2, "--under= --savings --at=", RunAddAccount},
     {"check", "check FILE ACCOUNT AMOUNT --to PAYEE [--for TEXT] [--memo TEXT] [--number N] [--date DATE] [--tax]",
      "Writes a check as the Write Check dialog does. The check number defaults to the next number\n"

@@ -15,14 +15,13 @@
 namespace {
 
 // Sets up a free slot as Account Setup does, with the monthly allocation from the main job; a
-// first sub account titles its category until the user names it.
+// first sub account titles its category until it is named.
 void AddAccount(int Mi, int Si, const char* name, int32_t monthly = 0, bool savings = false)
 {
     int32_t pay[kPayers][kPaysPerMonth] = {};
     pay[0][0] = monthly;
     RecordAccountSetup(Mi, Si, name, savings, pay);
-    if (Si > 0 && Accounts[Mi][0].SubName[0] == 0)
-        CopyString("Category Name", Accounts[Mi][0].SubName);
+    TitleUnnamedCategory(Mi);
 }
 
 // A day of last month in stored form, so the sample history lies in the past whatever today is.
@@ -82,21 +81,15 @@ void AddHistory()
 
     // The statement at the end of the month shows every one of them.
     for (CBalance* c = gBalanceCAnchor; c; c = c->BalanceCFP)
-        c->BChecked = 1;
+        SetBalanceTick(c, true);
     for (DBalance* d = gBalanceDAnchor; d; d = d->BalanceDFP)
-        d->BChecked = 1;
+        SetBalanceTick(d, true);
     gBudget.StatementBalance = Accounts[0][1].Balance;
     CompleteBalancing(0);
 
     WriteCheck(4, 2, 9800, Today(), "Safe Auto Insurance", "Monthly premium");
     WriteCheck(2, 0, 2315, Today(), "Corner Store", "Milk and bread", true);
     RecordDeposit(6, 0, 2500, "Grandma", Today().c_str(), "Gift money", false);
-}
-
-void AddNote(int Mi, int Si, const char* note)
-{
-    CopyString(note, Accounts[Mi][Si].Note);
-    gBudgetFileChanged = 1;
 }
 
 // A To Do item on the given day of the current month (stored date form).
@@ -136,13 +129,13 @@ void BuildDemoBudget()
     AddAccount(4, 1, "Gas", 15000);
     AddAccount(4, 2, "Insurance", 10000);
     AddAccount(4, 3, "Repairs");
-    CopyString("Car Expenses", Accounts[4][0].SubName);
+    RecordCategoryName(4, "Car Expenses");
     AddAccount(5, 0, "Savings", 30000, true);
     AddAccount(6, 0, "Gifts");
     AddHistory();
 
-    AddNote(1, 0, "Rent is due on the first of the month.");
-    AddNote(5, 0, "Emergency fund: three months of expenses.");
+    RecordNote(1, 0, "Rent is due on the first of the month.");
+    RecordNote(5, 0, "Emergency fund: three months of expenses.");
 
     AddToDo(10, "Renew the car insurance");
     AddToDo(20, "Call the landlord about the lease");

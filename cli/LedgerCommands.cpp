@@ -16,7 +16,6 @@
 #include "model/Messages.h"
 #include "model/Money.h"
 
-#include <charconv>
 #include <cstring>
 #include <sstream>
 #include <string>
@@ -235,10 +234,8 @@ int RecordCheckOrDebit(const CommandArgs& args, ConsoleHost& host, bool debit)
     return WithTransaction(args, host, [&](const Transaction& t) {
         const auto& [slot, amount, datime] = t;
         const Field<64> payTo(args.Value("--to"));
-        if (!payTo.Text[0]) {
-            HandleInputError("The To field must be specified", "");
+        if (!PayToGiven(payTo.Text))
             return kExitRefused;
-        }
         const Field<32> xfor(args.Value("--for"));
         const Field<32> memo(args.Value("--memo"));
         CheckEntry entry;
@@ -277,7 +274,7 @@ template <typename Record>
 void TickAll(Record* first)
 {
     for (Record* r = first; r; r = Next(r))
-        r->BChecked = 1;
+        SetBalanceTick(r, true);
 }
 
 template <typename Record>
@@ -286,7 +283,7 @@ bool TickNth(Record* first, unsigned n)
     while (first && n--)
         first = Next(first);
     if (first)
-        first->BChecked = 1;
+        SetBalanceTick(first, true);
     return first != nullptr;
 }
 
@@ -312,43 +309,36 @@ int TickOutstanding(const std::string& list, ConsoleHost& host)
     return kExitOk;
 }
 
-// New Account with no account selected: the first free main account box from 1.
-int FreeMainSlot(Slot& slot)
-{
-    for (int Mi = 1; Mi < kMainAccounts; ++Mi)
-        if (!Accounts[Mi][0].Valid) {
-            slot = {Mi, 0};
-            return kExitOk;
-        }
-    return Refuse("There are no empty account boxes.");
-}
+constexpr const char* kSavingsUsage =
+    "--savings is for a main account; a sub account is savings when its main account is";
 
-// New Account in a main account's sub-account window: its first free sub-account box.
-int FreeSubSlot(const std::string& mainRef, Slot& slot, ConsoleHost& host)
+// Where add-account puts the new account, as New Account chooses it: with nothing selected in
+// the main window (plain), as a new sub account of MAIN (--under), or with the box MI,SI
+// selected in the window that shows it (--at).
+int NewAccountSlot(const CommandArgs& args, Slot at, Slot& slot, ConsoleHost& host)
 {
-    Slot main;
-    if (const int code = FindAccount(mainRef, main, host); code != kExitOk)
-        return code;
-    if (main.Mi < 1 || main.Si != 0)
-        return Refuse("Sub accounts can only be added", "to a main account.");
-    if (!Accounts[main.Mi][0].Valid)
-        return RefuseEmptyPosition(main);
-    for (int Si = 1; Si < kSlots; ++Si)
-        if (!Accounts[main.Mi][Si].Valid) {
-            slot = {main.Mi, Si};
-            return kExitOk;
-        }
-    return Refuse("There are no empty account boxes.");
-}
-
-// New Account on a chosen box; a sub-account box belongs to a main account's window.
-int ChosenSlot(Slot at)
-{
-    if (at.Si > 0 && !Accounts[at.Mi][0].Valid)
-        return RefuseEmptyPosition({at.Mi, 0});
-    if (Accounts[at.Mi][at.Si].Valid)
-        return Refuse("Account already exists.");
-    return kExitOk;
+    if (args.Has("--under")) {
+        Slot main;
+        if (const int code = FindAccount(args.Value("--under"), main, host); code != kExitOk)
+            return code;
+        if (main.Si != 0)
+            return UsageError(host, "--under takes a main account, not " + args.Value("--under"));
+        if (main.Mi > 0 && !Accounts[main.Mi][0].Valid)
+            return RefuseEmptyPosition(main);
+        slot.Mi = main.Mi;
+        return ChooseSubAccountSlot(main.Mi, &slot.Si) ? kExitOk : kExitRefused;
+    }
+    FrontWindow front{FrontWindow::Main};
+    if (args.Has("--at") && at.Si > 0) {
+        // A sub-account box is selected in its row's sub-account window, which an empty main
+        // account does not have.
+        if (!Accounts[at.Mi][0].Valid)
+            return RefuseEmptyPosition({at.Mi, 0});
+        front = {FrontWindow::SubAccounts, at.Mi};
+    }
+    if (!args.Has("--at"))
+        at = {-1, -1};
+    return ChooseNewAccountSlot(at.Mi, at.Si, front, &slot.Mi, &slot.Si) ? kExitOk : kExitRefused;
 }
 
 }  // namespace
@@ -361,28 +351,22 @@ int RunAddAccount(const CommandArgs& args, std::ostream&, ConsoleHost& host)
     if (args.Has("--at") && (!ParsePosition("@" + args.Value("--at"), at) || at.Mi == 0))
         return UsageError(host, "--at takes a position MI,SI with MI 1 to 25 and SI 0 to 6");
     if (args.Has("--savings") && (args.Has("--under") || at.Si > 0))
-        return UsageError(host, "--savings is for a main account; a sub account is savings when its main account is");
+        return UsageError(host, kSavingsUsage);
     return WithBudget(args, host, [&] {
-        Slot slot = at;
-        const int code = args.Has("--at")      ? ChosenSlot(at)
-                         : args.Has("--under") ? FreeSubSlot(args.Value("--under"), slot, host)
-                                               : FreeMainSlot(slot);
-        if (code != kExitOk)
+        Slot slot;
+        if (const int code = NewAccountSlot(args, at, slot, host); code != kExitOk)
             return code;
+        if (args.Has("--savings") && slot.Si > 0)
+            return UsageError(host, kSavingsUsage);
         const Field<15> name(args.Operands[1]);
-        if (!name.Text[0]) {
-            HandleInputError("An account must be specified.", "");
+        if (!AccountNameGiven(name.Text))
             return kExitRefused;
-        }
         int32_t payAmounts[kPayers][kPaysPerMonth];
         std::memcpy(payAmounts, Accounts[slot.Mi][slot.Si].PayAmount, sizeof payAmounts);
         if (!RecordAccountSetup(slot.Mi, slot.Si, name.Text, args.Has("--savings"), payAmounts))
             return kExitRefused;
-        // The sub-account window's title until the user names the category.
-        if (slot.Si > 0 && !Accounts[slot.Mi][0].SubName[0]) {
-            CopyString("Category Name", Accounts[slot.Mi][0].SubName);
-            gBudgetFileChanged = 1;
-        }
+        // No dialog asks for the category name here: the row is titled until the user names it.
+        TitleUnnamedCategory(slot.Mi);
         return kExitOk;
     });
 }
@@ -408,10 +392,8 @@ int RunDeposit(const CommandArgs& args, std::ostream&, ConsoleHost& host)
 {
     return WithTransaction(args, host, [&](const Transaction& t) {
         const Field<64> from(args.Value("--from"));
-        if (!from.Text[0]) {
-            HandleInputError("The From field must be specified", "");
+        if (!FromGiven(from.Text))
             return kExitRefused;
-        }
         const Field<32> xfor(args.Value("--for"));
         return RecordDeposit(t.slot.Mi, t.slot.Si, t.amount, from.Text, t.datime, xfor.Text, false) ? kExitOk
                                                                                                       : kExitRefused;
@@ -550,13 +532,9 @@ int RunBalance(const CommandArgs& args, std::ostream&, ConsoleHost& host)
         // The statement field: empty text leaves the stored statement balance, as in the window;
         // what the window ignores silently is refused here with the reason.
         const std::string statement = args.Value("--statement");
-        if (!statement.empty()) {
-            int32_t amount = 0;
-            if (statement.size() > kAmountDateChars || S2I(statement.c_str(), &amount) != kS2IValid) {
-                HandleDollarConversionError(statement.c_str());
-                return kExitRefused;
-            }
-            gBudget.StatementBalance = amount;
+        if (!statement.empty() && (statement.size() > kAmountDateChars || !ReadStatementText(statement))) {
+            HandleDollarConversionError(statement.c_str());
+            return kExitRefused;
         }
         if (const int code = TickOutstanding(args.Value("--tick"), host); code != kExitOk)
             return code;

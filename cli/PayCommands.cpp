@@ -8,7 +8,6 @@
 #include "ledger/Pay.h"
 #include "ledger/Recording.h"
 #include "model/Dates.h"
-#include "model/Messages.h"
 
 #include <cstring>
 #include <string>
@@ -142,10 +141,8 @@ int RunAllocate(const CommandArgs& args, std::ostream&, ConsoleHost& host)
         if (!account.Valid)
             return Refuse("There is no account at position " + std::to_string(slot.Mi) + "," +
                           std::to_string(slot.Si) + ".");
-        if (gBudget.NumberOfPayers <= 0) {
-            HandleInputError("pYou can not allocate funds", "Before you define your pay's");
+        if (!AllocationsAllowed())
             return kExitRefused;
-        }
         if (const int code = RefuseUnusedSource(source); code != kExitOk)
             return code;
         const int pays = GetMaxPays(gBudget.PayType[source]);
@@ -156,10 +153,8 @@ int RunAllocate(const CommandArgs& args, std::ostream&, ConsoleHost& host)
             return kExitRefused;
         const Field<15> text(args.Operands[2]);
         int32_t amount = 0;
-        if (S2I(text.Text, &amount) != kS2IValid) {
-            HandleDollarConversionError(text.Text);
+        if (!ReadAllocation(text.Text, &amount))
             return kExitRefused;
-        }
         int32_t payAmounts[kPayers][kPaysPerMonth];
         std::memcpy(payAmounts, account.PayAmount, sizeof payAmounts);
         payAmounts[source][pay - 1] = amount;

@@ -100,8 +100,7 @@ public:
 private:
     void ShowTotals(Dialog& dialog)
     {
-        if (gBudget.NumberOfPayers == 0) {
-            HandleInputError("pYou can not allocate funds", "Before you define your pay's");
+        if (!AllocationsAllowed()) {
             dialog.End(0);
             return;
         }
@@ -124,24 +123,17 @@ private:
         dialog.SetText(kPercentText, "Percent of Income " + std::to_string(percent) + "%");
     }
 
-    // An empty allocation stores 0; anything else must be an amount, so a typing slip is never
-    // taken for 0.
     void Store(Dialog& dialog)
     {
         const std::string name = dialog.Text(kNameField, kAccountNameChars);
-        if (name.empty()) {
-            HandleInputError("An account must be specified.", "");
+        if (!AccountNameGiven(name)) {
             dialog.FocusAndSelect(kNameField);
             return;
         }
         int32_t amounts[kPayers][kPaysPerMonth] = {};
         for (int j = 0; j < kPayers; ++j) {
             for (int k = 0; k < kPaysPerMonth; ++k) {
-                const std::string text = dialog.Text(AllocationField(j, k), kPayEditChars);
-                if (text.empty())
-                    continue;
-                if (S2I(text.c_str(), &amounts[j][k]) != kS2IValid) {
-                    HandleDollarConversionError(text.c_str());
+                if (!ReadAllocation(dialog.Text(AllocationField(j, k), kPayEditChars), &amounts[j][k])) {
                     dialog.FocusAndSelect(AllocationField(j, k));
                     return;
                 }
@@ -171,14 +163,10 @@ public:
         if (notification != kClicked)
             return;
         if (id == IDOK) {
-            const std::string name = dialog.Text(kCategoryField, kCategoryChars);
-            if (name.empty()) {
-                HandleInputError("The Name field must be specified", "");
+            if (!RecordCategoryName(Mi, dialog.Text(kCategoryField, kCategoryChars))) {
                 dialog.FocusAndSelect(kCategoryField);
                 return;
             }
-            CopyString(name.c_str(), Accounts[Mi][0].SubName);
-            gBudgetFileChanged = 1;
             dialog.End(1);
         } else if (id == IDCANCEL) {
             dialog.End(0);
@@ -216,23 +204,11 @@ void SetupSubAccount(int Mi, int Si, QWidget* owner)
     InvalidateAccountRect(Mi, 0);
 }
 
-// The investment view's New Account: investment account m, or the first free one when m is
-// below 1.
-void NewInvestAccount(int m)
+// The window a new sub account's dialogs belong to: the one in front while the row's
+// sub-account window exists, none before.
+QWidget* SubAccountOwner(int Mi, QWidget* foreground)
 {
-    if (m < 1) {
-        for (m = 1; m < kInvestments && Invest[m].Valid; ++m) {
-        }
-        if (m == kInvestments) {
-            HandleSelectionError("There are no empty account boxes.", "");
-            return;
-        }
-    } else if (m >= kInvestments || Invest[m].Valid) {
-        HandleSelectionError("Account already exists.", "");
-        return;
-    }
-    // Investment accounts are set up with their own dialog, which is still to come.
-    NotYet();
+    return MemoryAccounts[Mi][0].SubAccountWindow ? foreground : nullptr;
 }
 
 }  // namespace
@@ -244,60 +220,33 @@ void HandleNewAccount()
 
 void HandleNewAccountFrom(QWidget* foreground)
 {
-    const int m = gFirstSelected[0];
-    const int s = gFirstSelected[1];
     if (gMainInvest) {
-        NewInvestAccount(m);
+        // Investment accounts are set up with their own dialog, which is still to come.
+        if (int Ii = 0; ChooseNewInvestAccount(gFirstSelected[0], &Ii))
+            NotYet();
         return;
     }
-    if (!foreground)
+    FrontWindow front;
+    if (dynamic_cast<MainWindow*>(foreground))
+        front.Is = FrontWindow::Main;
+    else if (const int row = GetSubAccountWindowRecord(foreground); row > 0)
+        front = {FrontWindow::SubAccounts, row};
+    else if (foreground)
+        front.Is = FrontWindow::Other;
+    int Mi = 0;
+    int Si = 0;
+    if (!ChooseNewAccountSlot(gFirstSelected[0], gFirstSelected[1], front, &Mi, &Si))
         return;
-    if (m < 1) {
-        if (dynamic_cast<MainWindow*>(foreground)) {
-            int free = 1;
-            while (free < kMainAccounts && Accounts[free][0].Valid)
-                ++free;
-            if (free == kMainAccounts)
-                HandleSelectionError("There are no empty account boxes.", "");
-            else
-                SetupMainAccount(free, foreground);
-        } else if (const int row = GetSubAccountWindowRecord(foreground); row > 0) {
-            NewSubAccount(row);
-        }
-        return;
-    }
-    if (m >= kMainAccounts || s >= kSlots)
-        return;
-    if (s < 1) {
-        if (Accounts[m][0].Valid)
-            NewSubAccount(m);
-        else
-            SetupMainAccount(m, foreground);
-        return;
-    }
-    if (Accounts[m][s].Valid) {
-        HandleSelectionError("Account already exists.", "");
-        return;
-    }
-    SetupSubAccount(m, s, foreground);
+    if (Si == 0)
+        SetupMainAccount(Mi, foreground);
+    else
+        SetupSubAccount(Mi, Si, SubAccountOwner(Mi, foreground));
 }
 
 void NewSubAccount(int Mi)
 {
-    if (Mi == 0) {
-        HandleInputError("You can not create a sub account", "to the Available account.");
-        return;
-    }
-    if (Mi < 0 || Mi >= kMainAccounts)
-        return;
-    int Si = 1;
-    while (Si < kSlots && Accounts[Mi][Si].Valid)
-        ++Si;
-    if (Si == kSlots) {
-        HandleSelectionError("There are no empty account boxes.", "");
-        return;
-    }
-    SetupSubAccount(Mi, Si, MemoryAccounts[Mi][0].SubAccountWindow ? DialogOwner() : nullptr);
+    if (int Si = 0; ChooseSubAccountSlot(Mi, &Si))
+        SetupSubAccount(Mi, Si, SubAccountOwner(Mi, DialogOwner()));
 }
 
 int RunAccountSetup(int Mi, int Si)

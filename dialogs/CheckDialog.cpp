@@ -125,10 +125,8 @@ private:
         if (!GetDialogDatimeAmt(dialog, &amount, datime))
             return;
         const std::string payTo = dialog.Text(kPayToField, kPayeeChars);
-        if (payTo.empty()) {
-            HandleInputError("The To field must be specified", "");
+        if (!PayToGiven(payTo))
             return;
-        }
         const std::string xfor = dialog.Text(kForField, kForChars);
         std::string memo;
         uint32_t number = 0;

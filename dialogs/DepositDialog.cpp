@@ -79,10 +79,8 @@ private:
         if (!GetDialogDatimeAmt(dialog, &amount, datime))
             return;
         const std::string from = dialog.Text(kFromField, kPayeeChars);
-        if (from.empty()) {
-            HandleInputError("The From field must be specified", "");
+        if (!FromGiven(from))
             return;
-        }
         const std::string xfor = dialog.Text(kForField, kForChars);
         // A deposit over the Checkbook's ceiling is refused by the engine, which tells the user;
         // the dialog closes all the same.

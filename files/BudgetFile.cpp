@@ -5,6 +5,7 @@
 #include "files/BudgetLock.h"
 #include "files/FileAccess.h"
 #include "ledger/Integrity.h"
+#include "ledger/Recording.h"
 #include "model/Dates.h"
 #include "model/Globals.h"
 #include "model/Host.h"
@@ -76,8 +77,7 @@ void CountSubAccounts()
             continue;
         for (int Si = 1; Si < kSlots; ++Si)
             main.NumberOfSubAccounts += Accounts[Mi][Si].Valid ? 1 : 0;
-        if (main.NumberOfSubAccounts > 0 && main.SubName[0] == 0)
-            CopyString("Category Name", main.SubName);
+        TitleUnnamedCategory(Mi);
     }
 }
 

@@ -449,6 +449,30 @@ void ReloadCheckBalanceChain()
     IntegrityCheck4();
 }
 
+void SetBalanceTick(CBalance* theCPtr, bool ticked)
+{
+    theCPtr->BChecked = ticked ? 1 : 0;
+    gBudgetFileChanged = 1;
+}
+
+void SetBalanceTick(DBalance* theDPtr, bool ticked)
+{
+    theDPtr->BChecked = ticked ? 1 : 0;
+    gBudgetFileChanged = 1;
+}
+
+int ReadStatementText(const std::string& text)
+{
+    // Text without a digit ("", "-", "$") is no amount yet, though S2I reads it as 0.
+    if (std::none_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return 0;
+    int32_t amount = 0;
+    if (S2I(text.c_str(), &amount) != kS2IValid)
+        return 0;
+    gBudget.StatementBalance = amount;
+    return 1;
+}
+
 void SumBalanceData()
 {
     int64_t open = 0, ticked = 0;

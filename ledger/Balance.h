@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 // Makes the balancing record of an outstanding checkbook transaction and puts it in its chain.
 void CreateBalanceRecord(AHistory* theHPtr);
@@ -30,6 +31,17 @@ void SortDepositBalanceRecord(DBalance* theDPointer);
 
 // Rebuilds the withdrawal chain in the order bit 1 of gBudget.Flag1 asks for.
 void ReloadCheckBalanceChain();
+
+// Ticks (or unticks) an outstanding withdrawal or deposit as the bank's statement shows it, as a
+// click on its line in the balance window does; the tick is kept with the budget.
+void SetBalanceTick(CBalance* theCPtr, bool ticked);
+void SetBalanceTick(DBalance* theDPtr, bool ticked);
+
+// The statement balance typed into the balance window: 1, stored in gBudget.StatementBalance,
+// when the text is an amount of 0 or more; 0, with nothing stored, for text that is not (yet)
+// one (no digit at all, letters, a negative amount), which the window passes over while the
+// user types.
+int ReadStatementText(const std::string& text);
 
 // Recomputes gBCheckTotal, gBXCheckTotal, gBDepositTotal, gBXDepositTotal and gBalanceZero.
 void SumBalanceData();

@@ -38,6 +38,7 @@ void BalanceUnlessSavings(AHistory* rec, int Mi, int Si)
 }
 
 constexpr size_t kNoteChars = 252;
+constexpr size_t kCategoryChars = 15;
 
 // A field as the dialog's edit of `chars` characters reads it.
 std::string Cut(const std::string& text, size_t chars)
@@ -119,6 +120,128 @@ AHistory* RecordTransfer(int fm1, int fm2, int to1, int to2, int32_t amount, con
     return rec;
 }
 
+int ChooseNewAccountSlot(int m, int s, FrontWindow front, int* Mi, int* Si)
+{
+    if (front.Is == FrontWindow::None)
+        return 0;
+    if (m < 1) {
+        if (front.Is == FrontWindow::SubAccounts) {
+            *Mi = front.Row;
+            return ChooseSubAccountSlot(front.Row, Si);
+        }
+        if (front.Is != FrontWindow::Main)
+            return 0;
+        int free = 1;
+        while (free < kMainAccounts && Accounts[free][0].Valid)
+            ++free;
+        if (free == kMainAccounts) {
+            HandleSelectionError("There are no empty account boxes.", "");
+            return 0;
+        }
+        *Mi = free;
+        *Si = 0;
+        return 1;
+    }
+    if (m >= kMainAccounts || s >= kSlots)
+        return 0;
+    if (s < 1) {
+        *Mi = m;
+        if (Accounts[m][0].Valid)
+            return ChooseSubAccountSlot(m, Si);
+        *Si = 0;
+        return 1;
+    }
+    if (Accounts[m][s].Valid) {
+        HandleSelectionError("Account already exists.", "");
+        return 0;
+    }
+    *Mi = m;
+    *Si = s;
+    return 1;
+}
+
+int ChooseSubAccountSlot(int Mi, int* Si)
+{
+    if (Mi == 0) {
+        HandleInputError("You can not create a sub account", "to the Available account.");
+        return 0;
+    }
+    if (Mi < 0 || Mi >= kMainAccounts)
+        return 0;
+    int free = 1;
+    while (free < kSlots && Accounts[Mi][free].Valid)
+        ++free;
+    if (free == kSlots) {
+        HandleSelectionError("There are no empty account boxes.", "");
+        return 0;
+    }
+    *Si = free;
+    return 1;
+}
+
+int ChooseNewInvestAccount(int m, int* Ii)
+{
+    if (m < 1) {
+        for (m = 1; m < kInvestments && Invest[m].Valid; ++m) {
+        }
+        if (m == kInvestments) {
+            HandleSelectionError("There are no empty account boxes.", "");
+            return 0;
+        }
+    } else if (m >= kInvestments || Invest[m].Valid) {
+        HandleSelectionError("Account already exists.", "");
+        return 0;
+    }
+    *Ii = m;
+    return 1;
+}
+
+int RecordCategoryName(int Mi, const std::string& name)
+{
+    const std::string title = Cut(name, kCategoryChars);
+    if (title.empty()) {
+        HandleInputError("The Name field must be specified", "");
+        return 0;
+    }
+    CopyString(title.c_str(), Accounts[Mi][0].SubName);
+    gBudgetFileChanged = 1;
+    return 1;
+}
+
+void TitleUnnamedCategory(int Mi)
+{
+    ARecord& main = Accounts[Mi][0];
+    if (main.NumberOfSubAccounts > 0 && !main.SubName[0])
+        CopyString("Category Name", main.SubName);
+}
+
+int AccountNameGiven(const std::string& name)
+{
+    if (!name.empty())
+        return 1;
+    HandleInputError("An account must be specified.", "");
+    return 0;
+}
+
+int ReadAllocation(const std::string& text, int32_t* amount)
+{
+    int32_t value = 0;
+    if (!text.empty() && S2I(text.c_str(), &value) != kS2IValid) {
+        HandleDollarConversionError(text.c_str());
+        return 0;
+    }
+    *amount = value;
+    return 1;
+}
+
+int AllocationsAllowed()
+{
+    if (gBudget.NumberOfPayers > 0)
+        return 1;
+    HandleInputError("pYou can not allocate funds", "Before you define your pay's");
+    return 0;
+}
+
 int RecordAccountSetup(int Mi, int Si, const char* name, bool savings,
                        const int32_t payAmounts[kPayers][kPaysPerMonth])
 {
@@ -168,15 +291,48 @@ int ReadDialogAmount(const char* text, int32_t* amount)
     return 1;
 }
 
+int PayToGiven(const std::string& payTo)
+{
+    if (!payTo.empty())
+        return 1;
+    HandleInputError("The To field must be specified", "");
+    return 0;
+}
+
+int FromGiven(const std::string& from)
+{
+    if (!from.empty())
+        return 1;
+    HandleInputError("The From field must be specified", "");
+    return 0;
+}
+
+Digits ReadDigits(std::string_view text, uint64_t largest, uint64_t* value)
+{
+    if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return Digits::NotDigits;
+    uint64_t read = 0;
+    const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), read);
+    if (error != std::errc() || read > largest)
+        return Digits::TooLarge;
+    *value = read;
+    return Digits::Valid;
+}
+
 int ReadCheckNumber(const std::string& text, uint32_t* number)
 {
-    if (text.empty() || !CheckNumbers(text.c_str())) {
+    uint64_t value = 0;
+    switch (ReadDigits(text, kLargestCheckNumber, &value)) {
+    case Digits::NotDigits:
         HandleNumberConversionError(text.c_str());
         return 0;
+    case Digits::TooLarge:
+        HandleRangeError(text.c_str());
+        return 0;
+    case Digits::Valid:
+        break;
     }
-    uint64_t value = 0;
-    const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || value < 1 || value > kLargestCheckNumber) {
+    if (value < 1) {
         HandleRangeError(text.c_str());
         return 0;
     }

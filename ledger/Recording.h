@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // The fields of a check or debit as the check dialog reads them.
 struct CheckEntry {
@@ -28,6 +29,51 @@ AHistory* RecordDeposit(int Mi, int Si, int32_t amount, const char* from, const 
                         bool remind);
 AHistory* RecordTransfer(int fm1, int fm2, int to1, int to2, int32_t amount, const char* datime,
                          const char* xfor);
+
+// Where New Account puts a new account. The window in front decides when no account box is
+// selected: the main window offers a main account, a sub-account window a sub account of its row.
+struct FrontWindow {
+    enum Kind { None, Main, SubAccounts, Other };
+    Kind Is = None;
+    int Row = 0;  // SubAccounts: the main account whose window it is
+};
+
+// The budget view's New Account with box (m, s) the first selection (m below 1: none, or the
+// row of "Available" and the Checkbook): no selection takes the first free main account (main
+// window) or a new sub account of the window's row (sub-account window); a free main box is set
+// up itself, an existing main account gets a new sub account; a sub-account box must be free.
+// 1 with the free slot in *Mi, *Si (Si 0: a main account). 0 when no account is to be made:
+// after the message ("There are no empty account boxes.", "Account already exists.", or a sub
+// account of "Available"), or silently with no window or another window in front, or a
+// selection outside the grid.
+int ChooseNewAccountSlot(int m, int s, FrontWindow front, int* Mi, int* Si);
+
+// A new sub account of main account Mi: its first free sub-account box, in *Si. 0 after "You
+// can not create a sub account" / "to the Available account." for Mi 0, or "There are no empty
+// account boxes." when all six are taken; 0 silently for an Mi outside the grid.
+int ChooseSubAccountSlot(int Mi, int* Si);
+
+// The investment view's New Account: investment account m when it is free, or with m below 1
+// the first free one, in *Ii. 0 after "There are no empty account boxes." or "Account already
+// exists.".
+int ChooseNewInvestAccount(int m, int* Ii);
+
+// The title main account Mi's sub accounts are shown under (its SubName), as Sub Account Setup's
+// OK stores it: up to 15 characters, and not empty ("The Name field must be specified": 0).
+int RecordCategoryName(int Mi, const std::string& name);
+// A main account with sub accounts but no category name is titled "Category Name" until the
+// user names it (a budget opened so, sub accounts made where no dialog asks); that alone is not
+// a change of the budget.
+void TitleUnnamedCategory(int Mi);
+
+// Account Setup's checks before it stores: the name may not be empty ("An account must be
+// specified."), and an allocation edit holds nothing (0) or an amount (the conversion message
+// otherwise), so a typing slip is never taken for 0. Each 1 when fine, else 0 after the message.
+int AccountNameGiven(const std::string& name);
+int ReadAllocation(const std::string& text, int32_t* amount);
+// Allocations are made for pay sources: 0 after "pYou can not allocate funds" / "Before you
+// define your pay's" while none is set up.
+int AllocationsAllowed();
 
 // Account Setup's OK after its name check: log entry for a new or renamed account, name,
 // savings flag, allocations, Valid and the sub-account count, then Recalculate. 0, with nothing
@@ -73,9 +119,18 @@ int32_t RecordMultiDeposit(const MultiDepositRow (&rows)[kMultiDepositRows], con
                            const char* theDatime);
 
 // Reading what the user typed as the dialogs read it, with their messages on bad input.
+// The payee of a check or debit ("The To field must be specified") and the payer of a deposit
+// ("The From field must be specified") may not be empty: 1 when given, else 0 after the message.
+int PayToGiven(const std::string& payTo);
+int FromGiven(const std::string& from);
 // An amount must be a valid amount from 1 to 100000000; a date is completed from today.
 int ReadDialogAmount(const char* text, int32_t* amount);
 int ReadDialogDatime(const char* text, char* theDatime);
+
+// A whole number written with the digits 0 to 9 only, of at most `largest`: the one reader of
+// such numbers, for check numbers and for the counts and positions budget-cli is given.
+enum class Digits { Valid, NotDigits, TooLarge };
+Digits ReadDigits(std::string_view text, uint64_t largest, uint64_t* value);
 
 // Check numbers run from 1 to the largest 32-bit number, which the budget stores them in.
 constexpr uint32_t kLargestCheckNumber = INT32_MAX;

@@ -389,17 +389,10 @@ void ReadStatementBalance()
     const QLineEdit* field = Parts().Statement;
     if (!field)
         return;
-    const std::string text = ToBudgetText(field->text().left(kStatementLength));
-    // Text without a digit ("", "-", "$") is not an amount yet: S2I would read it as 0.
-    if (std::none_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return;
-    int32_t amount = 0;
-    if (S2I(text.c_str(), &amount) != kS2IValid)
-        return;  // letters, a negative amount: the user is still typing
-    if (amount == gBudget.StatementBalance)
-        return;
-    gBudget.StatementBalance = amount;
-    UpdateCommonBalanceArea();
+    const int32_t before = gBudget.StatementBalance;
+    // What is no amount yet is passed over: the user is still typing.
+    if (ReadStatementText(ToBudgetText(field->text().left(kStatementLength))) && gBudget.StatementBalance != before)
+        UpdateCommonBalanceArea();
 }
 
 void UpdateCommonBalanceArea()
@@ -491,8 +484,7 @@ void HandleCheckWindowMouse(int pageStart, int pageSize, POINT thePoint, int the
     if (theClick == kRightClick) {
         HandleTransactionDisplay(c->HistoryRec);
     } else if (theClick == kLeftClick) {
-        c->BChecked = !c->BChecked;
-        gBudgetFileChanged = 1;
+        SetBalanceTick(c, !c->BChecked);
         RedrawLine(Parts().Checks, line, kCheckLineWidth);
         UpdateCommonBalanceArea();
     }
@@ -507,8 +499,7 @@ void HandleDepositWindowMouse(int pageStart, int pageSize, POINT thePoint, int t
     if (theClick == kRightClick) {
         HandleTransactionDisplay(d->HistoryRec ? d->HistoryRec : PayLogEntry(d->DepositID));
     } else if (theClick == kLeftClick) {
-        d->BChecked = !d->BChecked;
-        gBudgetFileChanged = 1;
+        SetBalanceTick(d, !d->BChecked);
         RedrawLine(Parts().Deposits, line, kDepositLineWidth);
         UpdateCommonBalanceArea();
     }

@@ -59,6 +59,7 @@ TEST_F(LedgerCliTest, CommandsRecordWhatTheirOperandsAndOptionsSay)
         {{"add-account", "Groceries"}, 4, 0, "Groceries 0"},
         {{"add-account", "Emergency funds", "--savings"}, 4, 0, "Emergency fund (savings) 0"},
         {{"add-account", "Parking", "--at", "12,0"}, 12, 0, "Parking 0"},
+        {{"add-account", "Deposit", "--at", "1,0"}, 1, 1, "Deposit 0"},  // an existing main account: a sub account
         {{"add-account", "Oil", "--under", "Car"}, 2, 2, "Oil 0"},
         {{"add-account", "Bonds", "--under", "Savings"}, 3, 1, "Bonds (savings) 0"},
     };
@@ -88,9 +89,14 @@ TEST_F(LedgerCliTest, RefusedUnreadableAndIdleCommandsLeaveTheFileAsItWas)
         {{"atm", "Car/Oil", "5"}, 1, "Selection Error: There is no account named Car/Oil.\n"},
         {{"atm", "@4,0", "5"}, 1, "Selection Error: There is no account at position 4,0.\n"},
         {{"deposit", "Checkbook", "5", "--from", "X"}, 1, "Selection Error: The Checkbook may not be\n\nselected for"},
-        {{"check", "Rent", "5", "--to", "X", "--number", "12x"}, 1, "Number Conversion Error: The number:     12x"},
+        {{"check", "Rent", "5", "--to", "X", "--number", "12x"}, 1, "Number Conversion Error: "},
+        {{"check", "Rent", "5", "--to", ""}, 1, "Input Error: The To field"},
+        {{"deposit", "Rent", "5"}, 1, "Input Error: The From field"},
         {{"move", "Available", "@9,0"}, 1, "Error: Invalid move.\nYou can not move\nthe Available account.\n"},
-        {{"add-account", "X", "--at", "1,0"}, 1, "Selection Error: Account already exists.\n"},
+        {{"add-account", "X", "--at", "2,1"}, 1, "Selection Error: Account already exists."},
+        {{"add-account", "X", "--under", "Available"}, 1, "Input Error: You can not create a sub account"},
+        {{"add-account", "X", "--at", "4,1"}, 1, "Selection Error: There is no account at position 4,0."},
+        {{"add-account", "", "--under", "Car"}, 1, "Input Error: An account must be specified."},
         {{"balance", "--statement", "900"}, 1, "Balance Error: Your checkbook is over by: $50.00\n\nCheck for"},
         {{"check", "Rent"}, 2, "budget-cli"},
         {{"check", "Rent", "5", "--to", "A", "--to", "B"}, 2, "budget-cli"},
@@ -98,6 +104,8 @@ TEST_F(LedgerCliTest, RefusedUnreadableAndIdleCommandsLeaveTheFileAsItWas)
         {{"atm", "Rent", "5", "--shortfall", "maybe"}, 2, "budget-cli"},
         {{"atm", "@26,0", "5"}, 2, "budget-cli"},
         {{"add-account", "X", "--under", "Car", "--savings"}, 2, "budget-cli"},
+        {{"add-account", "X", "--at", "1,0", "--savings"}, 2, "budget-cli"},  // Rent's new sub account
+        {{"add-account", "X", "--under", "Car/Gas"}, 2, "budget-cli"},
         {{"undo", "Rent", "0"}, 2, "budget-cli"},
         {{"move", "Rent", "@0,3"}, 2, "budget-cli"},
         {{"balance"}, 2, "budget-cli"},

@@ -58,12 +58,63 @@ TEST_F(BalanceTest, APayEntryReachingMoreThan555AccountsKeepsEveryPiece)
     DBalance* pay = FindIndicator(9);
     EXPECT_EQ(DepositPieceCount(pay), 600);
     EXPECT_EQ(pay->BAmount, 600);
-    pay->BChecked = 1;
+    SetBalanceTick(pay, true);
     BalanceCheckbook();
     int reconciled = 0;
     for (const AHistory* h = MemoryAccounts[1][0].HistoryRec; h; h = h->HistoryFP)
         reconciled += h->PayID == 9 && h->BalanceFlag;
     EXPECT_EQ(reconciled, 600);
+}
+
+// A tick and its undoing move the line between the outstanding and the ticked totals, and the
+// budget counts as changed, for withdrawals and deposits alike.
+TEST_F(BalanceTest, TicksMoveLinesBetweenTheOutstandingAndTheTickedTotals)
+{
+    Check(1, 0, 2500, 1001);
+    CBalance* check = gBalanceCAnchor;
+    DBalance* deposit = gBalanceDAnchor;
+    gBudget.StatementBalance = 0;
+    const auto totals = [] {
+        SumBalanceData();
+        return std::tuple(gBCheckTotal, gBXCheckTotal, gBDepositTotal, gBXDepositTotal, gBalanceZero);
+    };
+    // The Checkbook holds 19,975.00: two deposits of 10,000.00 and the check of 25.00 are outstanding.
+    const auto open = totals();
+    EXPECT_EQ(open, std::tuple(2500, 0, 2000000, 0, 0));
+    const struct { bool deposit, tick; std::tuple<int32_t, int32_t, int32_t, int32_t, int32_t> totals; } steps[] = {
+        {false, true, {0, 2500, 2000000, 0, 2500}},
+        {true, true, {0, 2500, 1000000, 1000000, -997500}},
+        {false, false, {2500, 0, 1000000, 1000000, -1000000}},
+        {true, false, open},
+    };
+    for (const auto& step : steps) {
+        gBudgetFileChanged = 0;
+        if (step.deposit)
+            SetBalanceTick(deposit, step.tick);
+        else
+            SetBalanceTick(check, step.tick);
+        EXPECT_EQ((step.deposit ? deposit->BChecked : check->BChecked), step.tick ? 1 : 0);
+        EXPECT_EQ(totals(), step.totals) << step.deposit << step.tick;
+        EXPECT_EQ(gBudgetFileChanged, 1);
+    }
+}
+
+// The statement field takes what is an amount of 0 or more and passes over the rest silently.
+TEST_F(BalanceTest, TheStatementTextIsTakenWhenItIsAnAmount)
+{
+    const struct { const char* text; int taken; int32_t statement; } cases[] = {
+        {"1,234.50", 1, 123450}, {"$7", 1, 700}, {"0", 1, 0},      {"1.234", 0, 5000}, {"abc", 0, 5000},
+        {"12a", 0, 5000},        {"-12.00", 0, 5000}, {"", 0, 5000}, {"$", 0, 5000},    {"-", 0, 5000},
+    };
+    for (bool negativeAllowed : {false, true}) {
+        gBudget.CheckbookNegativeFlag = negativeAllowed;
+        for (const auto& c : cases) {
+            gBudget.StatementBalance = 5000;
+            EXPECT_EQ(ReadStatementText(c.text), c.taken) << c.text;
+            EXPECT_EQ(gBudget.StatementBalance, c.statement) << c.text;
+        }
+    }
+    EXPECT_TRUE(host.Messages.empty()) << host.AllMessages();
 }
 
 // A forced difference is booked in "Available", unless that takes the Checkbook below 0 where it

@@ -1,4 +1,5 @@
-// The rules of money going out and coming in, the pay totals, the account lookups and typed dates.
+// The rules of money going out and coming in, the pay totals, the account lookups, where a new
+// account goes, and the fields and dates the user types.
 #include "LedgerFixture.h"
 
 #include "ledger/Budget.h"
@@ -9,6 +10,7 @@
 #include "model/Money.h"
 
 #include <cstring>
+#include <functional>
 #include <tuple>
 
 namespace {
@@ -205,6 +207,142 @@ TEST_F(EngineTest, AccountsAreFoundByNameCategoryAndSubName)
         EXPECT_EQ(Mi, c.Mi) << c.main << "/" << c.sub;
         EXPECT_EQ(Si, c.Si) << c.main << "/" << c.sub;
     }
+}
+
+// Where New Account puts an account: the selection, else the window in front, decides.
+TEST_F(EngineTest, NewAccountTakesTheSlotTheSelectionOrTheWindowInFrontOffers)
+{
+    for (int Si = 0; Si < kSlots; ++Si)
+        RecordTestAccount(6, Si, ("Full " + std::to_string(Si)).c_str());
+    RecordTestAccount(3, 1, "Electric");
+    const FrontWindow main{FrontWindow::Main}, other{FrontWindow::Other};
+    const auto window = [](int row) { return FrontWindow{FrontWindow::SubAccounts, row}; };
+    const std::string none = "There are no empty account boxes.\r\r\r\rPlease try again.";
+    // slot: "Mi,Si" chosen, or "" for none.
+    const struct { int m, s; FrontWindow front; std::string slot, message; } cases[] = {
+        {-1, -1, main, "4,0", ""},          {0, 1, main, "4,0", ""},  // the Checkbook's row: as nothing
+        {-1, -1, window(3), "3,2", ""},     {-1, -1, window(6), "", none},
+        {-1, -1, other, "", ""},            {-1, -1, FrontWindow{}, "", ""},
+        {1, 0, main, "1,1", ""},            {5, 0, main, "5,0", ""},
+        {6, -1, main, "", none},            {3, 4, window(3), "3,4", ""},
+        {3, 1, window(3), "", "Account already exists.\r\r\r\rPlease try again."},
+        {26, 0, main, "", ""},              {3, 7, window(3), "", ""},
+    };
+    for (const auto& c : cases) {
+        host.Messages.clear();
+        int Mi = -1, Si = -1;
+        const int chosen = ChooseNewAccountSlot(c.m, c.s, c.front, &Mi, &Si);
+        EXPECT_EQ(chosen ? std::to_string(Mi) + "," + std::to_string(Si) : "", c.slot) << c.m << "," << c.s;
+        EXPECT_EQ(host.OnlyMessage(), c.message) << c.m << "," << c.s;
+    }
+
+    // A sub account of "Available" is refused whatever the window.
+    int Si = -1;
+    EXPECT_EQ(ChooseSubAccountSlot(0, &Si), 0);
+    EXPECT_EQ(host.AllMessages(), "Input Error: You can not create a sub account\r\rto the Available account.\r\r"
+                                  "Please try again.");
+    host.Messages.clear();
+    for (int Mi = 1; Mi < kMainAccounts; ++Mi)
+        Accounts[Mi][0].Valid = 1;
+    int Mi = -1;
+    EXPECT_EQ(ChooseNewAccountSlot(-1, -1, main, &Mi, &Si), 0);
+    EXPECT_EQ(host.OnlyMessage(), none);
+
+    // The investment view: the selected investment account when free, else the first free one.
+    host.Messages.clear();
+    Invest[1].Valid = Invest[3].Valid = 1;
+    const struct { int m, chosen, Ii; std::string message; } invest[] = {
+        {-1, 1, 2, ""}, {4, 1, 4, ""}, {3, 0, -1, "Account already exists.\r\r\r\rPlease try again."}};
+    for (const auto& c : invest) {
+        host.Messages.clear();
+        int Ii = -1;
+        EXPECT_EQ(ChooseNewInvestAccount(c.m, &Ii), c.chosen) << c.m;
+        EXPECT_EQ(Ii, c.Ii) << c.m;
+        EXPECT_EQ(host.OnlyMessage(), c.message) << c.m;
+    }
+}
+
+// The texts a dialog may not leave empty and the numbers typed into it, read with the dialogs'
+// messages; the dialogs and budget-cli read them all through these.
+TEST_F(EngineTest, TypedFieldsAreReadWithTheDialogsMessages)
+{
+    int64_t value = -1;
+    const auto given = [](int (*reader)(const std::string&)) {
+        return [reader](const std::string& text, int64_t*) { return reader(text); };
+    };
+    const auto allocation = [](const std::string& text, int64_t* v) {
+        int32_t amount = -1;
+        const int ok = ReadAllocation(text, &amount);
+        *v = amount;
+        return ok;
+    };
+    const auto checkNumber = [](const std::string& text, int64_t* v) {
+        uint32_t number = 0;
+        const int ok = ReadCheckNumber(text, &number);
+        *v = number;
+        return ok;
+    };
+    const auto category = [](const std::string& text, int64_t*) { return RecordCategoryName(3, text); };
+    const std::string input = "Input Error: ", number = "Number Conversion Error: The number:     ",
+                      range = "Range Error: The number:     ";
+    // message: the start of what is shown, "" for nothing.
+    const struct { const char* what; std::function<int(const std::string&, int64_t*)> read; std::string text;
+                   int ok; int64_t value; std::string message; } cases[] = {
+        {"To", given(PayToGiven), "", 0, -1, input + "The To field must be specified\r\r\r\r"},
+        {"To", given(PayToGiven), "Grocer", 1, -1, ""},
+        {"From", given(FromGiven), "", 0, -1, input + "The From field must be specified\r\r\r\r"},
+        {"account name", given(AccountNameGiven), "", 0, -1, input + "An account must be specified.\r\r\r\r"},
+        {"allocation", allocation, "", 1, 0, ""},
+        {"allocation", allocation, "$12.50", 1, 1250, ""},
+        {"allocation", allocation, "12x", 0, -1, "Money Conversion Error: The dollar amount:     12x     is"},
+        {"category", category, "", 0, -1, input + "The Name field must be specified\r\r\r\r"},
+        {"check number", checkNumber, "1001", 1, 1001, ""},
+        {"check number", checkNumber, "2147483647", 1, INT32_MAX, ""},
+        {"check number", checkNumber, "", 0, 0, number + "     is invalid."},
+        {"check number", checkNumber, "12x", 0, 0, number + "12x     is invalid."},
+        {"check number", checkNumber, "+5", 0, 0, number + "+5"},
+        {"check number", checkNumber, " 5", 0, 0, number + " 5"},
+        {"check number", checkNumber, "0", 0, 0, range + "0     is out of range."},
+        {"check number", checkNumber, "2147483648", 0, 0, range + "2147483648"},
+        {"check number", checkNumber, "99999999999999999999", 0, 0, range + "99999999999999999999"},
+    };
+    for (const auto& c : cases) {
+        host.Messages.clear();
+        value = -1;
+        EXPECT_EQ(c.read(c.text, &value), c.ok) << c.what << " \"" << c.text << "\"";
+        EXPECT_EQ(value, c.value) << c.what << " \"" << c.text << "\"";
+        const std::string shown = host.AllMessages();
+        EXPECT_EQ(shown.substr(0, c.message.size()), c.message) << c.what << " \"" << c.text << "\"";
+        EXPECT_EQ(shown.empty(), c.message.empty()) << shown;
+    }
+
+    // The category name is cut to its field; a budget opened without one is titled, unchanged.
+    EXPECT_EQ(RecordCategoryName(3, "Utilities and more"), 1);
+    EXPECT_STREQ(Accounts[3][0].SubName, "Utilities and m");
+    RecordTestAccount(1, 1, "Bread");
+    gBudgetFileChanged = 0;
+    for (int Mi : {1, 2, 3})
+        TitleUnnamedCategory(Mi);
+    EXPECT_EQ(std::string(Accounts[1][0].SubName) + "|" + Accounts[2][0].SubName + "|" + Accounts[3][0].SubName,
+              "Category Name||Utilities and m");
+    EXPECT_EQ(gBudgetFileChanged, 0);
+
+    // Digits alone, up to the largest the reader is given.
+    uint64_t read = 0;
+    EXPECT_EQ(ReadDigits("255", 255, &read), Digits::Valid);
+    EXPECT_EQ(read, 255u);
+    EXPECT_EQ(ReadDigits("256", 255, &read), Digits::TooLarge);
+    EXPECT_EQ(ReadDigits("18446744073709551616", UINT64_MAX, &read), Digits::TooLarge);
+    EXPECT_EQ(ReadDigits("-1", UINT64_MAX, &read), Digits::NotDigits);
+
+    // Allocations wait for a pay source.
+    host.Messages.clear();
+    gBudget.NumberOfPayers = 0;
+    EXPECT_EQ(AllocationsAllowed(), 0);
+    EXPECT_EQ(host.AllMessages(), "Input Error: pYou can not allocate funds\r\rBefore you define your pay's\r\r"
+                                  "Please try again.");
+    gBudget.NumberOfPayers = 1;
+    EXPECT_EQ(AllocationsAllowed(), 1);
 }
 
 TEST_F(EngineTest, HitTestsFindTheBoxUnderAPoint)

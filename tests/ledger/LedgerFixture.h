@@ -32,9 +32,9 @@ protected:
     static void ReconcileAll()
     {
         for (CBalance* c = gBalanceCAnchor; c; c = c->BalanceCFP)
-            c->BChecked = 1;
+            SetBalanceTick(c, true);
         for (DBalance* d = gBalanceDAnchor; d; d = d->BalanceDFP)
-            d->BChecked = 1;
+            SetBalanceTick(d, true);
         BalanceCheckbook();
     }
 
