@@ -233,11 +233,11 @@ int RecordCheckOrDebit(const CommandArgs& args, ConsoleHost& host, bool debit)
 {
     return WithTransaction(args, host, [&](const Transaction& t) {
         const auto& [slot, amount, datime] = t;
-        const Field<64> payTo(args.Value("--to"));
+        const Field<kPayeeChars + 1> payTo(args.Value("--to"));
         if (!PayToGiven(payTo.Text))
             return kExitRefused;
-        const Field<32> xfor(args.Value("--for"));
-        const Field<32> memo(args.Value("--memo"));
+        const Field<kForChars + 1> xfor(args.Value("--for"));
+        const Field<kForChars + 1> memo(args.Value("--memo"));
         CheckEntry entry;
         entry.Amount = amount;
         entry.Datime = datime;
@@ -358,7 +358,7 @@ int RunAddAccount(const CommandArgs& args, std::ostream&, ConsoleHost& host)
             return code;
         if (args.Has("--savings") && slot.Si > 0)
             return UsageError(host, kSavingsUsage);
-        const Field<15> name(args.Operands[1]);
+        const Field<kAccountNameChars + 1> name(args.Operands[1]);
         if (!AccountNameGiven(name.Text))
             return kExitRefused;
         int32_t payAmounts[kPayers][kPaysPerMonth];
@@ -391,10 +391,10 @@ int RunATM(const CommandArgs& args, std::ostream&, ConsoleHost& host)
 int RunDeposit(const CommandArgs& args, std::ostream&, ConsoleHost& host)
 {
     return WithTransaction(args, host, [&](const Transaction& t) {
-        const Field<64> from(args.Value("--from"));
+        const Field<kPayeeChars + 1> from(args.Value("--from"));
         if (!FromGiven(from.Text))
             return kExitRefused;
-        const Field<32> xfor(args.Value("--for"));
+        const Field<kForChars + 1> xfor(args.Value("--for"));
         return RecordDeposit(t.slot.Mi, t.slot.Si, t.amount, from.Text, t.datime, xfor.Text, false) ? kExitOk
                                                                                                       : kExitRefused;
     });
@@ -414,7 +414,7 @@ int RunTransfer(const CommandArgs& args, std::ostream&, ConsoleHost& host)
         char datime[kDatimeSize];
         if (!ReadAmount(args.Operands[3], amount) || !ReadDate(args, datime))
             return kExitRefused;
-        const Field<32> xfor(args.Value("--for"));
+        const Field<kForChars + 1> xfor(args.Value("--for"));
         return RecordTransfer(from.Mi, from.Si, to.Mi, to.Si, amount, datime, xfor.Text) ? kExitOk : kExitRefused;
     });
 }
@@ -478,9 +478,9 @@ int RunEdit(const CommandArgs& args, std::ostream&, ConsoleHost& host)
         if (args.Has("--date") && !ReadDateText(args.Value("--date"), datime))
             return kExitRefused;
         entry.Datime = datime;
-        const Field<64> payTo(args.Value("--to", RecordText(record->PayToFm)));
-        const Field<32> xfor(args.Value("--for", RecordText(record->For)));
-        const Field<32> memo(args.Value("--memo", RecordText(record->Memo)));
+        const Field<kPayeeChars + 1> payTo(args.Value("--to", RecordText(record->PayToFm)));
+        const Field<kForChars + 1> xfor(args.Value("--for", RecordText(record->For)));
+        const Field<kForChars + 1> memo(args.Value("--memo", RecordText(record->Memo)));
         entry.PayTo = payTo.Text;
         entry.For = xfor.Text;
         entry.Memo = memo.Text;

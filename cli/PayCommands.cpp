@@ -151,7 +151,7 @@ int RunAllocate(const CommandArgs& args, std::ostream&, ConsoleHost& host)
                           (pays == 1 ? " pay" : " pays") + " a month.");
         if (!AmountTextFits(args.Operands[2], kPayEditChars))
             return kExitRefused;
-        const Field<15> text(args.Operands[2]);
+        const Field<kPayEditChars + 1> text(args.Operands[2]);
         int32_t amount = 0;
         if (!ReadAllocation(text.Text, &amount))
             return kExitRefused;

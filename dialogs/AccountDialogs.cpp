@@ -26,8 +26,6 @@ constexpr int kSetupOK = 1022;
 constexpr int kMonthlyText = 1038;
 constexpr int kPercentText = 1039;
 constexpr int kCategoryField = 1011;
-constexpr size_t kAccountNameChars = 14;
-constexpr size_t kCategoryChars = 15;
 
 // The slot that never holds an account; the running totals are worked out in it.
 constexpr int kWorkMi = 0;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "ledger/Recording.h"
 #include "model/Money.h"
 
 class Dialog;
@@ -23,11 +24,10 @@ constexpr int kCheckbookFrame = 1021;
 constexpr int kAvailableFrame = 1022;
 constexpr int kAccountFrame = 1023;
 
-// How much of a field's text is taken; longer text is cut without a word.
+// How much of the amount and date fields is taken; longer text is cut without a word. The texts'
+// lengths (kPayeeChars, kForChars) come with the recording functions, as budget-cli cuts alike.
 constexpr size_t kAmountChars = 15;
 constexpr size_t kDateChars = 15;
-constexpr size_t kPayeeChars = 63;  // Pay to / Received from
-constexpr size_t kForChars = 31;    // For and Memo
 
 // 1 when (Mi, Si) lies in the grid and is an account.
 bool ValidSlot(int Mi, int Si);

@@ -22,7 +22,6 @@ namespace {
 constexpr int kNoteField = 1003;
 constexpr int kNoteOK = 1001;
 constexpr int kNoteDelete = 1002;
-constexpr size_t kNoteChars = 252;
 
 // Delete Account
 constexpr int kNameText = 1011;

@@ -37,9 +37,6 @@ void BalanceUnlessSavings(AHistory* rec, int Mi, int Si)
         CreateBalanceRecord(rec);
 }
 
-constexpr size_t kNoteChars = 252;
-constexpr size_t kCategoryChars = 15;
-
 // A field as the dialog's edit of `chars` characters reads it.
 std::string Cut(const std::string& text, size_t chars)
 {
@@ -406,7 +403,7 @@ int CDepositDialogOK(const MultiDepositRow (&rows)[kMultiDepositRows], const boo
             HandleInputError("A savings account may not be specified.", "");
             return refuse(r, MultiDepositField::Account);
         }
-        if (Cut(row.From, 63).empty()) {
+        if (Cut(row.From, kPayeeChars).empty()) {
             HandleInputError("The From field must be specified.", "");
             return refuse(r, MultiDepositField::From);
         }
@@ -458,8 +455,8 @@ int32_t RecordMultiDeposit(const MultiDepositRow (&rows)[kMultiDepositRows], con
         int Si = 0;
         if (!RowSlot(row, &Mi, &Si))
             continue;
-        AHistory* rec = CreditAccount(Mi, Si, amount, Cut(row.From, 63).c_str(), theDatime,
-                                      Cut(row.For, 31).c_str());
+        AHistory* rec = CreditAccount(Mi, Si, amount, Cut(row.From, kPayeeChars).c_str(), theDatime,
+                                      Cut(row.For, kForChars).c_str());
         if (!rec)
             continue;  // cannot happen after DepositFits
         SetSecondLine(rec, Mi, Si);
