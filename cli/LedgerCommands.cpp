@@ -313,8 +313,8 @@ constexpr const char* kSavingsUsage =
     "--savings is for a main account; a sub account is savings when its main account is";
 
 // Where add-account puts the new account, as New Account chooses it: with nothing selected in
-// the main window (plain), as a new sub account of MAIN (--under), or with the box MI,SI
-// selected in the window that shows it (--at).
+// the main window (plain, `at` is no position), as a new sub account of MAIN (--under), or with
+// the box `at` selected in the window that shows it (--at).
 int NewAccountSlot(const CommandArgs& args, Slot at, Slot& slot, ConsoleHost& host)
 {
     if (args.Has("--under")) {
@@ -329,15 +329,13 @@ int NewAccountSlot(const CommandArgs& args, Slot at, Slot& slot, ConsoleHost& ho
         return ChooseSubAccountSlot(main.Mi, &slot.Si) ? kExitOk : kExitRefused;
     }
     FrontWindow front{FrontWindow::Main};
-    if (args.Has("--at") && at.Si > 0) {
+    if (at.Si > 0) {
         // A sub-account box is selected in its row's sub-account window, which an empty main
         // account does not have.
         if (!Accounts[at.Mi][0].Valid)
             return RefuseEmptyPosition({at.Mi, 0});
         front = {FrontWindow::SubAccounts, at.Mi};
     }
-    if (!args.Has("--at"))
-        at = {-1, -1};
     return ChooseNewAccountSlot(at.Mi, at.Si, front, &slot.Mi, &slot.Si) ? kExitOk : kExitRefused;
 }
 
