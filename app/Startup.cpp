@@ -1,6 +1,7 @@
 // Starting the desktop program.
 #include "app/Startup.h"
 
+#include "dialogs/AccountDialogs.h"
 #include "dialogs/EntryDialogs.h"
 #include "dialogs/NoteDialogs.h"
 #include "dialogs/PayDialogs.h"
@@ -12,7 +13,6 @@
 #include "platform/QtHost.h"
 #include "shell/BalanceWindow.h"
 #include "shell/MainWindow.h"
-#include "shell/Pending.h"
 #include "shell/Shell.h"
 #include "shell/SplashWindow.h"
 #include "shell/SubWindow.h"
@@ -30,6 +30,7 @@ Program::~Program()
     DestroyHistoryWindows();
     DestroySubWindows();
     gShell = ShellWindows{};
+    SetShowSubAccounts(nullptr);
     if (&GetHost() == Host.get())
         SetHost(nullptr);
 }
@@ -59,6 +60,7 @@ Program CreateProgram()
         return HandleTransfer(0, 0, Mi, Si, 1, amount);
     };
     program.Host->OnDeleteAccount = [](int Mi, int Si) { return DeleteAccountDialog(Mi, Si, 0); };
+    SetShowSubAccounts(DisplaySubAccounts);
     gShell.ShowMainWindow = [main](bool place) {
         if (place) {
             main->PlaceAndShow(true);

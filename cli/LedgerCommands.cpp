@@ -237,7 +237,7 @@ int RecordCheckOrDebit(const CommandArgs& args, ConsoleHost& host, bool debit)
         if (!PayToGiven(payTo.Text))
             return kExitRefused;
         const Field<kForChars + 1> xfor(args.Value("--for"));
-        const Field<kForChars + 1> memo(args.Value("--memo"));
+        const Field<kMemoChars + 1> memo(args.Value("--memo"));
         CheckEntry entry;
         entry.Amount = amount;
         entry.Datime = datime;
@@ -478,7 +478,7 @@ int RunEdit(const CommandArgs& args, std::ostream&, ConsoleHost& host)
         entry.Datime = datime;
         const Field<kPayeeChars + 1> payTo(args.Value("--to", RecordText(record->PayToFm)));
         const Field<kForChars + 1> xfor(args.Value("--for", RecordText(record->For)));
-        const Field<kForChars + 1> memo(args.Value("--memo", RecordText(record->Memo)));
+        const Field<kMemoChars + 1> memo(args.Value("--memo", RecordText(record->Memo)));
         entry.PayTo = payTo.Text;
         entry.For = xfor.Text;
         entry.Memo = memo.Text;

@@ -13,10 +13,9 @@
 #include "model/Money.h"
 #include "model/Selection.h"
 #include "platform/Dialog.h"
-#include "shell/MainWindow.h"
-#include "shell/SubWindow.h"
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -34,6 +33,12 @@ constexpr int kWorkSi = 6;
 constexpr int PayerGroup(int j) { return 1003 + 6 * j; }
 constexpr int AllocationField(int j, int k) { return 1004 + 6 * j + k; }
 constexpr int AllocationLabel(int j, int k) { return 1023 + 5 * j + k; }
+
+std::function<void(int Mi)>& ShowSubAccounts()
+{
+    static std::function<void(int Mi)> show;
+    return show;
+}
 
 bool IsAllocationField(int id)
 {
@@ -196,7 +201,8 @@ void SetupSubAccount(int Mi, int Si, QWidget* owner)
     if (RunSetupDialog(Mi, Si, owner) == 1) {
         if (Accounts[Mi][0].NumberOfSubAccounts == 1)
             RunSubAccountDialog(Mi);
-        DisplaySubAccounts(Mi);
+        if (ShowSubAccounts())
+            ShowSubAccounts()(Mi);
     }
     InvalidateAccountRect(Mi, Si);
     InvalidateAccountRect(Mi, 0);
@@ -211,12 +217,12 @@ QWidget* SubAccountOwner(int Mi, QWidget* foreground)
 
 }  // namespace
 
-void HandleNewAccount()
+void SetShowSubAccounts(std::function<void(int Mi)> show)
 {
-    HandleNewAccountFrom(DialogOwner());
+    ShowSubAccounts() = std::move(show);
 }
 
-void HandleNewAccountFrom(QWidget* foreground)
+void NewAccount(FrontWindow front, QWidget* owner)
 {
     if (gMainInvest) {
         // Investment accounts are set up with their own dialog, which is still to come.
@@ -224,21 +230,14 @@ void HandleNewAccountFrom(QWidget* foreground)
             NotYet();
         return;
     }
-    FrontWindow front;
-    if (dynamic_cast<MainWindow*>(foreground))
-        front.Is = FrontWindow::Main;
-    else if (const int row = GetSubAccountWindowRecord(foreground); row > 0)
-        front = {FrontWindow::SubAccounts, row};
-    else if (foreground)
-        front.Is = FrontWindow::Other;
     int Mi = 0;
     int Si = 0;
     if (!ChooseNewAccountSlot(gFirstSelected[0], gFirstSelected[1], front, &Mi, &Si))
         return;
     if (Si == 0)
-        SetupMainAccount(Mi, foreground);
+        SetupMainAccount(Mi, owner);
     else
-        SetupSubAccount(Mi, Si, SubAccountOwner(Mi, foreground));
+        SetupSubAccount(Mi, Si, SubAccountOwner(Mi, owner));
 }
 
 void NewSubAccount(int Mi)

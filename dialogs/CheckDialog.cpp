@@ -96,7 +96,7 @@ private:
     // the last check (or debit, in the debit face) that was neither a transfer nor a pay.
     const AHistory* RecordToRepeat() const
     {
-        const unsigned char kind = debit ? 255 : 0;
+        const unsigned char kind = debit ? kWithdrawalDebit : kWithdrawalCheck;
         for (const AHistory* rec = MemoryAccounts[Mi][Si].HistoryRec; rec; rec = rec->HistoryFP) {
             if (gHPtr ? rec == gHPtr : rec->TypeFlag && !rec->TransferFlag && !rec->PayFlag && rec->ATM == kind)
                 return rec;
@@ -131,7 +131,7 @@ private:
         std::string memo;
         uint32_t number = 0;
         if (!debit) {
-            memo = dialog.Text(kMemoField, kForChars);
+            memo = dialog.Text(kMemoField, kMemoChars);
             if (!savings) {
                 if (!ReadCheckNumber(dialog.Text(kNumberField, kNumberChars), &number)) {
                     dialog.FocusAndSelect(kNumberField);

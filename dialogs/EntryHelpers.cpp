@@ -5,9 +5,9 @@
 #include "model/Dates.h"
 #include "model/Globals.h"
 #include "model/Money.h"
+#include "platform/AccountBox.h"
 #include "platform/Dialog.h"
 #include "platform/DrawContext.h"
-#include "shell/MainPaint.h"
 
 #include <QApplication>
 

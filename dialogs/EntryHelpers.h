@@ -25,7 +25,8 @@ constexpr int kAvailableFrame = 1022;
 constexpr int kAccountFrame = 1023;
 
 // How much of the amount and date fields is taken; longer text is cut without a word. The texts'
-// lengths (kPayeeChars, kForChars) come with the recording functions, as budget-cli cuts alike.
+// lengths (kPayeeChars, kForChars, kMemoChars) come with the records they are stored in, and
+// budget-cli cuts alike.
 constexpr size_t kAmountChars = 15;
 constexpr size_t kDateChars = 15;
 

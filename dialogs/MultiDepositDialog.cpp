@@ -19,7 +19,6 @@ constexpr int FromField(int r) { return 1041 + r; }
 constexpr int ForField(int r) { return 1044 + r; }
 constexpr int AccountField(int r) { return 1051 + r; }
 constexpr int SubAccountField(int r) { return 1054 + r; }
-constexpr size_t kAccountChars = 15;
 
 int FaultField(const MultiDepositFault& fault)
 {
@@ -39,8 +38,8 @@ private:
         for (int r = 0; r < kMultiDepositRows; ++r) {
             rows[r].Amount = dialog.Text(AmountField(r), kAmountChars);
             rows[r].From = dialog.Text(FromField(r), kPayeeChars);
-            rows[r].Account = dialog.Text(AccountField(r), kAccountChars);
-            rows[r].SubAccount = dialog.Text(SubAccountField(r), kAccountChars);
+            rows[r].Account = dialog.Text(AccountField(r), kNameChars);
+            rows[r].SubAccount = dialog.Text(SubAccountField(r), kNameChars);
             rows[r].For = dialog.Text(ForField(r), kForChars);
         }
         MultiDepositFault fault;

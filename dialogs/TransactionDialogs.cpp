@@ -88,7 +88,7 @@ public:
         dialog.SetChecked(kBalancedBox, h->BalanceFlag != 0);
         if (deposit) {
             dialog.SetChecked(kDepositBox, true);
-        } else if (h->ATM == 1) {
+        } else if (h->ATM == kWithdrawalATM) {
             dialog.SetChecked(kATMBox, true);
         } else {
             dialog.SetChecked(kCheckBox, true);
@@ -171,7 +171,7 @@ private:
             return;
         const std::string payTo = dialog.Text(kPayeeField, kPayeeChars);
         const std::string xfor = dialog.Text(kForField, kForChars);
-        const std::string memo = dialog.Text(kMemoField, kForChars);
+        const std::string memo = dialog.Text(kMemoField, kMemoChars);
         uint32_t number = static_cast<uint32_t>(h->CheckID);
         if ((EditFields(h) & kEditNumber) && !ReadCheckNumber(dialog.Text(kNumberField, kNumberChars), &number)) {
             dialog.FocusAndSelect(kNumberField);

@@ -7,16 +7,15 @@
 #include "model/Initialize.h"
 #include "model/Money.h"
 #include "platform/DrawContext.h"
+#include "platform/ListLines.h"
+#include "platform/Mouse.h"
 #include "platform/Pictures.h"
-#include "shell/MainMouse.h"
-#include "shell/MainPaint.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
 
-#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -25,10 +24,6 @@ int gCXListChar = 8;
 int gCYListChar = 18;
 
 namespace {
-
-constexpr COLORREF kStandard = RGB(0, 0, 0);
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr int kPictureHeight = 16;
 
 // Columns of a line, from the strip's left edge.
 constexpr int kArrowX = 0;
@@ -44,13 +39,6 @@ constexpr int kMemoWidth = 150;
 constexpr int kAmountRight = 452;
 constexpr int kBalanceRight = 516;
 constexpr int kAmountWidth = 60;
-
-constexpr unsigned char kDebitCard = 255;
-
-std::string FieldText(const char* field, size_t size)
-{
-    return std::string(field, strnlen(field, size));
-}
 
 bool ValidSlot(int Mi, int Si)
 {
@@ -68,51 +56,12 @@ HistoryListPane* PaneOf(int Mi, int Si)
     return static_cast<HistoryListPane*>(static_cast<QWidget*>(MemoryAccounts[Mi][Si].HistoryListWindow));
 }
 
-// Where texts and pictures of a strip sit: centred in the line's height.
-struct Strip {
-    int X;
-    int TextY;
-    int PictureY;
-};
-
-Strip StripOf(const DrawContext& dc, const RECT& r)
-{
-    const int height = r.bottom - r.top;
-    return Strip{r.left, r.top + std::max(0, (height - dc.TextHeight()) / 2),
-                 r.top + std::max(0, (height - kPictureHeight) / 2)};
-}
-
-// A text fitted into `width` pixels; a text cut short is followed by the dots picture.
-void DrawFitted(DrawContext& dc, const Strip& s, int x, const std::string& text, int width)
-{
-    if (text.empty())
-        return;
-    if (dc.TextWidth(text) <= width) {
-        dc.TextOut(s.X + x, s.TextY, text);
-        return;
-    }
-    // The text and the dots after it together stay inside the column.
-    std::string shown;
-    int shownWidth = 0;
-    SetMaxText(dc, text, width - PictureSize(kDots).width() + 4, shown, shownWidth);
-    dc.TextOut(s.X + x, s.TextY, shown);
-    dc.DrawBitmap(kDots, s.X + x + shownWidth, s.PictureY);
-}
-
-void DrawAmount(DrawContext& dc, const Strip& s, int right, int32_t amount)
-{
-    char text[kAmountTextSize];
-    AmountString(dc, amount, kAmountWidth, text);
-    dc.TextOut(s.X + right - dc.TextWidth(text), s.TextY, text);
-}
-
 // What the first line names: the transfer's other account and purpose, or the payee.
 std::string PartnerText(const AHistory& h)
 {
     if (!h.TransferFlag)
-        return FieldText(h.PayToFm, sizeof h.PayToFm);
-    return std::string(h.XferFm ? "To: " : "From: ") + FieldText(h.AccountName, sizeof h.AccountName) +
-           " For: " + FieldText(h.For, sizeof h.For);
+        return RecordText(h.PayToFm);
+    return std::string(h.XferFm ? "To: " : "From: ") + RecordText(h.AccountName) + " For: " + RecordText(h.For);
 }
 
 void DrawFirstLine(DrawContext& dc, const AHistory& h, const Strip& s)
@@ -136,25 +85,25 @@ void DrawFirstLine(DrawContext& dc, const AHistory& h, const Strip& s)
     const bool payLog = h.LogRecord && h.Mi == 0 && h.Si == 1 && h.PayID > 0;
     if (h.LogRecord && !payLog)
         return;
-    DrawAmount(dc, s, kAmountRight, h.Amt);
+    DrawAmount(dc, s, kAmountRight, h.Amt, kAmountWidth);
     if (h.Balance < 0)
         dc.SetTextColor(gBudget.NegativeAmount);
-    DrawAmount(dc, s, kBalanceRight, h.Balance);
-    dc.SetTextColor(kStandard);
+    DrawAmount(dc, s, kBalanceRight, h.Balance, kAmountWidth);
+    dc.SetTextColor(kListText);
 }
 
 void DrawSecondLine(DrawContext& dc, const AHistory& h, const Strip& s)
 {
     if (h.TypeFlag && !h.TransferFlag && !SavingsRecord(h))
-        dc.TextOut(s.X + kDateX, s.TextY, h.ATM == kDebitCard ? std::string("Debit") : std::to_string(h.CheckID));
+        dc.TextOut(s.X + kDateX, s.TextY, h.ATM == kWithdrawalDebit ? std::string("Debit") : std::to_string(h.CheckID));
     if (h.PrintFlag && h.TypeFlag)
         dc.DrawBitmap(kPrinter, s.X + kPrinterX, s.PictureY);
     if (h.Remind)
         dc.DrawBitmap(kRemind, s.X + kPictureX, s.PictureY);
-    DrawFitted(dc, s, kTextX, FieldText(h.For, sizeof h.For), kForWidth);
+    DrawFitted(dc, s, kTextX, RecordText(h.For), kForWidth);
     // A transfer's Memo holds the link to its other half, not text.
-    if (h.ATM != kDebitCard && !h.TransferFlag)
-        DrawFitted(dc, s, kMemoX, FieldText(h.Memo, sizeof h.Memo), kMemoWidth);
+    if (h.ATM != kWithdrawalDebit && !h.TransferFlag)
+        DrawFitted(dc, s, kMemoX, RecordText(h.Memo), kMemoWidth);
 }
 
 // Where every kMarkLines-th line of a slot's list begins, found once for each shape of its chain
@@ -215,7 +164,7 @@ int HistoryPicture(const AHistory& h)
 {
     // The rules in order; the last one that applies wins.
     int picture = h.TypeFlag ? kCheck : kDeposit;
-    if (h.TypeFlag && h.ATM == 1)
+    if (h.TypeFlag && h.ATM == kWithdrawalATM)
         picture = kATM;
     if (h.TransferFlag)
         picture = h.Marked ? kX : kTransfer;
@@ -264,15 +213,14 @@ void PaintHistoryListWindow(DrawContext& dc, int Mi, int Si, int pageStart, int 
 void DrawHistoryData(DrawContext& dc, const AHistory* theHPtr, RECT theRect, int Line)
 {
     const Strip s = StripOf(dc, theRect);
-    dc.SetTextColor(kStandard);
+    dc.SetTextColor(kListText);
     if (Line == 0)
         DrawFirstLine(dc, *theHPtr, s);
     else
         DrawSecondLine(dc, *theHPtr, s);
     if (theHPtr->Selected)
         dc.InvertRect(theRect.left, theRect.top, theRect.right, theRect.bottom);
-    dc.Line(theRect.left, theRect.top, theRect.right - 1, theRect.top, kWhite);
-    dc.Line(theRect.left, theRect.bottom, theRect.right - 1, theRect.bottom, kWhite);
+    DrawLineFrame(dc, theRect);
 }
 
 void HandleListMouse(int theClick, POINT thePoint, int Mi, int Si, int mod)
@@ -351,11 +299,7 @@ void SetHistoryScrollRange(int Mi, int Si)
     HistoryListPane* pane = PaneOf(Mi, Si);
     if (!pane)
         return;
-    const int lines = MemoryAccounts[Mi][Si].DisplayLines;
-    QScrollBar* bar = pane->ScrollBar();
-    bar->setPageStep(kHistoryPage);
-    bar->setRange(0, std::max(0, lines - kHistoryPage));
-    bar->setEnabled(lines > kHistoryPage);
+    pane->SetLines(MemoryAccounts[Mi][Si].DisplayLines, kHistoryPage);
 }
 
 void RedrawHistoryList(int Mi, int Si)
@@ -386,13 +330,11 @@ void HistoryListPane::mousePressEvent(QMouseEvent* event)
     int Mi, Si;
     if (gMainInvest || !GetHistoryListWindowRecord(static_cast<QWidget*>(this), &Mi, &Si))
         return;
-    const QPoint p = event->position().toPoint();
-    const Qt::KeyboardModifiers keys = event->modifiers();
-    const int mod = (keys & Qt::ShiftModifier ? kModShift : 0) | (keys & Qt::ControlModifier ? kModCtrl : 0);
+    const int mod = SetMod(event->modifiers());
     if (event->button() == Qt::LeftButton)
-        HandleListMouse(kLeftClick, POINT{p.x(), p.y()}, Mi, Si, mod);
+        HandleListMouse(kLeftClick, PointOf(event), Mi, Si, mod);
     else if (event->button() == Qt::RightButton)
-        HandleListMouse(kRightClick, POINT{p.x(), p.y()}, Mi, Si, mod);
+        HandleListMouse(kRightClick, PointOf(event), Mi, Si, mod);
 }
 
 void HistoryListPane::wheelEvent(QWheelEvent* event)

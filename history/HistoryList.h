@@ -4,7 +4,7 @@
 #pragma once
 
 #include "model/Records.h"
-#include "shell/Windows.h"
+#include "platform/PlainWindow.h"
 
 #include <QFont>
 

@@ -4,6 +4,7 @@
 
 #include "dialogs/AccountDialogs.h"
 #include "dialogs/EntryDialogs.h"
+#include "dialogs/Pending.h"
 #include "dialogs/TransactionDialogs.h"
 #include "history/HistoryList.h"
 #include "ledger/Undo.h"
@@ -11,21 +12,18 @@
 #include "model/Initialize.h"
 #include "model/Messages.h"
 #include "model/Selection.h"
+#include "platform/AccountBox.h"
 #include "platform/DrawContext.h"
+#include "platform/Mouse.h"
 #include "platform/Pictures.h"
-#include "shell/MainMouse.h"
-#include "shell/MainPaint.h"
-#include "shell/Pending.h"
-#include "shell/Windows.h"
+#include "platform/PlainWindow.h"
 
 #include <QApplication>
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 
 #include <algorithm>
-#include <vector>
 
 const HistoryButton kHistoryButtons[8] = {
     {kCheckButton, 32, 8}, {kDepositButton, 64, 8}, {kPrintButton, 96, 8}, {kRemindButton, 128, 8},
@@ -39,8 +37,6 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kPaneFrame = RGB(0, 0, 0);
 const QColor kHistoryBlue(0, 0, 255);
 
-constexpr int kBoxWidth = 124;
-constexpr int kBoxHeight = 64;
 constexpr int kClientWidth = 552;
 // A line of the list is never lower than a picture with the white lines above and below it.
 constexpr int kMinimumListLine = 18;
@@ -60,11 +56,6 @@ enum ButtonAction { kCheckAction, kDepositAction, kPrintAction, kRemindAction,
 bool ValidSlot(int Mi, int Si)
 {
     return Mi >= 0 && Mi < kMainAccounts && Si >= 0 && Si < kSlots;
-}
-
-bool Inside(POINT p, int left, int top, int right, int bottom)
-{
-    return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
 }
 
 // Handles are kept as QWidget pointers, as every window of the program is.
@@ -103,10 +94,7 @@ protected:
         int Mi, Si;
         if (event->button() != Qt::LeftButton || !SlotOf(this, &Mi, &Si))
             return;
-        const QPoint p = event->position().toPoint();
-        const Qt::KeyboardModifiers keys = event->modifiers();
-        const int mod = (keys & Qt::ShiftModifier ? kModShift : 0) | (keys & Qt::ControlModifier ? kModCtrl : 0);
-        HistoryWindowMouse(Mi, Si, kLeftClick, mod, POINT{p.x(), p.y()});
+        HistoryWindowMouse(Mi, Si, kLeftClick, SetMod(event->modifiers()), PointOf(event));
     }
     // The second press of a double click does nothing (it would run a button twice).
     void mouseDoubleClickEvent(QMouseEvent*) override {}
@@ -120,48 +108,22 @@ protected:
     // Closing only hides the window (the default for a window that is not deleted on close).
 };
 
-// Every history window made, whether or not a slot still knows it: opening another budget
-// resets the slots' handles, and the windows of the budget before are then put away here.
-std::vector<HistoryWindow*>& MadeWindows()
-{
-    static std::vector<HistoryWindow*> windows;
-    return windows;
-}
-
 bool Known(QWidget* window)
 {
     int Mi, Si;
     return SlotOf(window, &Mi, &Si);
 }
 
-void HideForgottenWindows()
+// Every history window made, whether or not a slot still knows it.
+WindowRegistry& MadeWindows()
 {
-    for (HistoryWindow* window : MadeWindows())
-        if (!window->isHidden() && !Known(window))
-            window->hide();
-}
-
-void DeleteForgottenWindows()
-{
-    std::vector<HistoryWindow*>& windows = MadeWindows();
-    std::erase_if(windows, [](HistoryWindow* window) {
-        if (Known(window))
-            return false;
-        delete window;
-        return true;
-    });
+    static WindowRegistry windows(Known);
+    return windows;
 }
 
 QWidget* WindowOf(int Mi, int Si)
 {
     return static_cast<QWidget*>(MemoryAccounts[Mi][Si].HistoryWindow);
-}
-
-void ShowInFront(QWidget* window)
-{
-    window->show();
-    window->raise();
-    window->activateWindow();
 }
 
 void RefreshSlot(int Mi, int Si)
@@ -170,7 +132,7 @@ void RefreshSlot(int Mi, int Si)
     if (!window)
         return;
     SetHistoryScrollRange(Mi, Si);
-    window->update(kHistoryBoxX, kHistoryBoxY, kBoxWidth, kBoxHeight);
+    window->update(kHistoryBoxX, kHistoryBoxY, kAccountBoxWidth, kAccountBoxHeight);
     RedrawHistoryList(Mi, Si);
 }
 
@@ -178,7 +140,7 @@ void RefreshSlot(int Mi, int Si)
 
 QWidget* CreateHistoryList(int Mi, int Si)
 {
-    DeleteForgottenWindows();
+    MadeWindows().DeleteForgotten();
     // Measured once, so every window and list of the run has the same lines.
     static const bool measured = [] {
         const QFontMetrics metrics(QApplication::font());
@@ -190,7 +152,7 @@ QWidget* CreateHistoryList(int Mi, int Si)
 
     auto* window = new HistoryWindow;
     auto* pane = new HistoryListPane(window, kHistoryListX, kHistoryListY);
-    MadeWindows().push_back(window);
+    MadeWindows().Add(window);
     MemoryAccounts[Mi][Si].HistoryWindow = static_cast<QWidget*>(window);
     MemoryAccounts[Mi][Si].HistoryListWindow = static_cast<QWidget*>(pane);
     return window;
@@ -210,13 +172,8 @@ void DisplayHistory(int Mi, int Si)
     SetHistoryScrollRange(Mi, Si);
 
     // A place stored on a larger screen (or above or left of it) comes back on this one.
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
     POINT& at = Accounts[Mi][Si].HwPt;
-    if (at.x > area.width() || at.x < 0)
-        at.x = 40;
-    if (at.y > area.height() || at.y < 0)
-        at.y = 40;
+    KeepOnScreen(at, true);
     window->move(at.x, at.y);
     ShowInFront(window);
 }
@@ -249,8 +206,7 @@ void HistoryWindowMouse(int Mi, int Si, int theClick, int mod, POINT thePoint)
             h->Selected = 0;
             changed = true;
         }
-    const RECT& arrow = kHistoryArrowArea;
-    if (Inside(thePoint, arrow.left, arrow.top, arrow.right, arrow.bottom)) {
+    if (Inside(thePoint, kHistoryArrowArea)) {
         ToggleHistoryExpansion(Mi, Si);
         changed = true;
     }
@@ -328,7 +284,7 @@ void ToggleHistoryExpansion(int Mi, int Si)
 
 void InvalidateHistory(int Mi, int Si)
 {
-    HideForgottenWindows();
+    MadeWindows().HideForgotten();
     if (Mi < 0 || Mi >= kMainAccounts) {
         for (int m = 0; m < kMainAccounts; ++m)
             for (int s = 0; s < kSlots; ++s)
@@ -350,5 +306,5 @@ void DestroyHistoryWindows()
     for (auto& row : MemoryAccounts)
         for (CoreRecord& slot : row)
             slot.HistoryWindow = slot.HistoryListWindow = nullptr;
-    DeleteForgottenWindows();
+    MadeWindows().DeleteForgotten();
 }

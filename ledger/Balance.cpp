@@ -39,8 +39,8 @@ void CopyDate(char* out, const char* datime)
     out[8] = 0;
 }
 
-bool IsATM(const CBalance* c) { return c->ATM == 1; }
-bool IsDebit(const CBalance* c) { return c->ATM == 255; }
+bool IsATM(const CBalance* c) { return c->ATM == kWithdrawalATM; }
+bool IsDebit(const CBalance* c) { return c->ATM == kWithdrawalDebit; }
 bool IsCheck(const CBalance* c) { return !IsATM(c) && !IsDebit(c); }
 
 // Puts `node` after `pred` (null: at the head) of the withdrawal chain.
@@ -355,9 +355,9 @@ void SortWithdrawTypes(AHistory* theHPtr, CBalance* theCPointer)
 {
     if (SortedByDate())
         SortWithdrawByDate(theCPointer);
-    else if (theHPtr->ATM == 1)
+    else if (theHPtr->ATM == kWithdrawalATM)
         SortATMBalanceRecord(theCPointer);
-    else if (theHPtr->ATM == 255)
+    else if (theHPtr->ATM == kWithdrawalDebit)
         SortDebitBalanceRecord(theCPointer);
     else
         SortCheckBalanceRecord(theCPointer);

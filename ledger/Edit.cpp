@@ -222,10 +222,10 @@ int EditFields(const AHistory* theHPtr)
     const AHistory* h = theHPtr;
     if (h->TransferFlag)
         return kEditFor;
-    const bool debit = h->TypeFlag && h->ATM == 255;
+    const bool debit = h->TypeFlag && h->ATM == kWithdrawalDebit;
     if (!h->TypeFlag || debit || IsPayPiece(h))
         return kEditPayee | kEditFor | (h->TypeFlag ? kEditTax : 0);
-    if (h->ATM == 1)
+    if (h->ATM == kWithdrawalATM)
         return 0;
     // A savings account's checks carry no number.
     const bool savings = Accounts[h->Mi][h->Si].SavingsFlag != 0;

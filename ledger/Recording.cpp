@@ -60,8 +60,8 @@ bool RowAmount(const MultiDepositRow& row, int32_t* amount)
 // The slot a row names, or false.
 bool RowSlot(const MultiDepositRow& row, int* Mi, int* Si)
 {
-    const std::string account = Cut(row.Account, 15);
-    const std::string sub = Cut(row.SubAccount, 15);
+    const std::string account = Cut(row.Account, kNameChars);
+    const std::string sub = Cut(row.SubAccount, kNameChars);
     return !account.empty() && FindAccountName(account.c_str(), sub.c_str(), Mi, Si);
 }
 
@@ -76,7 +76,7 @@ AHistory* RecordCheck(int Mi, int Si, const CheckEntry& entry)
     if (!rec)
         return nullptr;
     if (entry.Debit)
-        rec->ATM = 255;
+        rec->ATM = kWithdrawalDebit;
     rec->TaxFlag = entry.Tax ? 1 : 0;
     SetSecondLine(rec, Mi, Si);
     BalanceUnlessSavings(rec, Mi, Si);
@@ -90,7 +90,7 @@ AHistory* RecordATM(int Mi, int Si, int32_t amount, const char* datime)
 {
     AHistory* rec = DebitAccount(Mi, Si, amount, 0, "ATM Cash", datime, "", "");
     if (rec) {
-        rec->ATM = 1;
+        rec->ATM = kWithdrawalATM;
         BalanceUnlessSavings(rec, Mi, Si);
     }
     gBudgetFileChanged = 1;
@@ -387,7 +387,7 @@ int CDepositDialogOK(const MultiDepositRow (&rows)[kMultiDepositRows], const boo
             HandleRangeError(amountText.c_str());
             return refuse(r, MultiDepositField::Amount);
         }
-        const std::string account = Cut(row.Account, 15);
+        const std::string account = Cut(row.Account, kNameChars);
         if (account.empty()) {
             HandleInputError("An Account name must be specified.", "");
             return refuse(r, MultiDepositField::Account);
@@ -395,7 +395,7 @@ int CDepositDialogOK(const MultiDepositRow (&rows)[kMultiDepositRows], const boo
         int Mi = 0;
         int Si = 0;
         if (!RowSlot(row, &Mi, &Si)) {
-            HandleStandardError("Invalid Account Name", account.c_str(), Cut(row.SubAccount, 15).c_str(),
+            HandleStandardError("Invalid Account Name", account.c_str(), Cut(row.SubAccount, kNameChars).c_str(),
                                 "Please try again");
             return refuse(r, MultiDepositField::Account);
         }

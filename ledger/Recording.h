@@ -10,14 +10,6 @@
 #include <string>
 #include <string_view>
 
-// How much of a typed text the dialogs take; longer text is cut without a word, and budget-cli
-// cuts what it is given to the same lengths.
-constexpr size_t kPayeeChars = 63;        // Pay to, Received from
-constexpr size_t kForChars = 31;          // For and Memo
-constexpr size_t kAccountNameChars = 14;  // an account's name in Account Setup
-constexpr size_t kCategoryChars = 15;     // the category name of a row's sub accounts
-constexpr size_t kNoteChars = 252;        // an account's note
-
 // The fields of a check or debit as the check dialog reads them.
 struct CheckEntry {
     int32_t Amount = 0;

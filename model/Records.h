@@ -2,6 +2,7 @@
 // balancing records. Their file images (sizes and offsets) are described in RecordLayout.h.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 // Window handles are opaque to the core; the desktop program stores its own pointers here.
@@ -88,7 +89,7 @@ struct AHistory {
     char Checked;
     char Marked;
     char MultiDeposit;
-    unsigned char ATM;     // 0 check, 1 ATM, 255 debit
+    unsigned char ATM;     // the kind of a withdrawal: kWithdrawalCheck, kWithdrawalATM or kWithdrawalDebit
     char Found;
     char HFlag;
     char Selected;
@@ -97,6 +98,11 @@ struct AHistory {
     char Unused2;
     char Unused3;
 };
+
+// The kind of a withdrawal (AHistory::ATM, CBalance::ATM); deposits have kWithdrawalCheck.
+constexpr unsigned char kWithdrawalCheck = 0;
+constexpr unsigned char kWithdrawalATM = 1;
+constexpr unsigned char kWithdrawalDebit = 255;
 
 // One account slot of the grid (432 bytes in the file).
 struct ARecord {
@@ -118,6 +124,18 @@ struct ARecord {
     char Flag2;
     char Note[256];
 };
+
+// How much of a typed text the dialogs take; longer text is cut without a word, and budget-cli
+// cuts what it is given to the same lengths. Each is the record field it is stored in less its
+// terminator, except where the dialog's edit takes less: Account Setup's name edit one character
+// less, and the Notes edit four less.
+constexpr size_t kPayeeChars = sizeof(AHistory::PayToFm) - 1;    // Pay to, Received from
+constexpr size_t kForChars = sizeof(AHistory::For) - 1;          // For
+constexpr size_t kMemoChars = sizeof(AHistory::Memo) - 1;        // Memo
+constexpr size_t kNameChars = sizeof(ARecord::Name) - 1;         // an account's name in a Multiple Deposit row
+constexpr size_t kCategoryChars = sizeof(ARecord::SubName) - 1;  // the category name of a row's sub accounts
+constexpr size_t kAccountNameChars = kNameChars - 1;             // an account's name in Account Setup
+constexpr size_t kNoteChars = sizeof(ARecord::Note) - 4;         // an account's note
 
 // The in-memory companion of an account slot; never stored.
 struct CoreRecord {

@@ -50,6 +50,8 @@ constexpr int kBLDown = 1021; // difference below 0
 constexpr int kBRDown = 1022; // difference above 0
 
 // Buttons, 32 x 24.
+constexpr int kButtonWidth = 32;
+constexpr int kButtonHeight = 24;
 constexpr int kSell = 1026;
 constexpr int kBuy = 1027;
 constexpr int kPPS = 1028;

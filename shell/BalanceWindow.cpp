@@ -7,10 +7,11 @@
 #include "model/Dates.h"
 #include "model/Globals.h"
 #include "model/Money.h"
+#include "platform/AccountBox.h"
 #include "platform/DrawContext.h"
+#include "platform/ListLines.h"
+#include "platform/Mouse.h"
 #include "platform/Pictures.h"
-#include "shell/MainMouse.h"
-#include "shell/MainPaint.h"
 #include "shell/Windows.h"
 
 #include <QCoreApplication>
@@ -27,9 +28,7 @@
 namespace {
 
 constexpr COLORREF kStandard = RGB(0, 0, 0);
-constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kPaneFrame = RGB(0, 0, 0);
-constexpr int kPictureHeight = 16;
 constexpr int kDefaultTotalsY = 360;
 constexpr int kWindowHeight = 416;
 constexpr int kStatementLength = 15;  // characters of the statement field that are read
@@ -39,9 +38,6 @@ constexpr int kTickX = 0;
 constexpr int kDateX = 16;
 constexpr int kKindX = 80;
 constexpr int kAmountWidth = 64;
-
-constexpr unsigned char kATMWithdrawal = 1;
-constexpr unsigned char kDebitCard = 255;
 
 // The window made at start-up and its parts; they go with the program's windows.
 struct BalanceParts {
@@ -79,49 +75,22 @@ std::string DisplayDate(const char* datime)
     return display;
 }
 
-// Where the texts and pictures of a line sit: centred in the line's height.
-struct Strip {
-    int X;
-    int TextY;
-    int PictureY;
-};
-
-Strip StripOf(const DrawContext& dc, const RECT& r)
-{
-    const int height = r.bottom - r.top;
-    return Strip{r.left, r.top + std::max(0, (height - dc.TextHeight()) / 2),
-                 r.top + std::max(0, (height - kPictureHeight) / 2)};
-}
-
-void DrawAmount(DrawContext& dc, const Strip& s, int right, int32_t amount)
-{
-    char text[kAmountTextSize];
-    AmountString(dc, amount, kAmountWidth, text);
-    dc.TextOut(s.X + right - dc.TextWidth(text), s.TextY, text);
-}
-
 // The tick and the date every line begins with.
 Strip DrawLineStart(DrawContext& dc, const RECT& r, bool ticked, const char* datime)
 {
     const Strip s = StripOf(dc, r);
-    dc.SetTextColor(kStandard);
+    dc.SetTextColor(kListText);
     if (ticked)
         dc.DrawBitmap(kX, s.X + kTickX, s.PictureY);
     dc.TextOut(s.X + kDateX, s.TextY, DisplayDate(datime));
     return s;
 }
 
-void DrawLineFrame(DrawContext& dc, const RECT& r)
-{
-    dc.Line(r.left, r.top, r.right - 1, r.top, kWhite);
-    dc.Line(r.left, r.bottom, r.right - 1, r.bottom, kWhite);
-}
-
 std::string KindText(const CBalance& c)
 {
-    if (c.ATM == kATMWithdrawal)
+    if (c.ATM == kWithdrawalATM)
         return "ATM";
-    if (c.ATM == kDebitCard)
+    if (c.ATM == kWithdrawalDebit)
         return "Debit";
     return c.BIdent ? std::to_string(c.BIdent) : std::string(" ");
 }
@@ -177,18 +146,8 @@ AHistory* PayLogEntry(int32_t payID)
 
 void SetPaneRange(ListPane* pane, int32_t lines)
 {
-    if (!pane)
-        return;
-    // The bar scrolls until the last page is full, and stays, disabled, while every line fits.
-    QScrollBar* bar = pane->ScrollBar();
-    bar->setPageStep(kBalancePage);
-    bar->setRange(0, std::max(0, static_cast<int>(lines) - kBalancePage));
-    bar->setEnabled(lines > kBalancePage);
-}
-
-int SetMod(Qt::KeyboardModifiers keys)
-{
-    return (keys & Qt::ShiftModifier ? kModShift : 0) | (keys & Qt::ControlModifier ? kModCtrl : 0);
+    if (pane)
+        pane->SetLines(lines, kBalancePage);
 }
 
 bool ScrollKey(int key)
@@ -258,12 +217,11 @@ private:
         }
         case QEvent::MouseButtonPress: {
             const auto* mouse = static_cast<QMouseEvent*>(event);
-            const QPoint p = mouse->position().toPoint();
             // A right press on the indicator is taken as a plain left one.
             if (mouse->button() == Qt::LeftButton)
-                HandleBalanceWindowMouse(POINT{p.x(), p.y()}, SetMod(mouse->modifiers()));
+                HandleBalanceWindowMouse(PointOf(mouse), SetMod(mouse->modifiers()));
             else if (mouse->button() == Qt::RightButton)
-                HandleBalanceWindowMouse(POINT{p.x(), p.y()}, 0);
+                HandleBalanceWindowMouse(PointOf(mouse), 0);
             return true;
         }
         case QEvent::MouseButtonDblClick:
@@ -296,11 +254,10 @@ private:
             const int click = mouse->button() == Qt::LeftButton    ? kLeftClick
                               : mouse->button() == Qt::RightButton ? kRightClick
                                                                    : 0;
-            const QPoint p = mouse->position().toPoint();
             if (checks)
-                HandleCheckWindowMouse(bar->value(), bar->pageStep(), POINT{p.x(), p.y()}, click);
+                HandleCheckWindowMouse(bar->value(), bar->pageStep(), PointOf(mouse), click);
             else
-                HandleDepositWindowMouse(bar->value(), bar->pageStep(), POINT{p.x(), p.y()}, click);
+                HandleDepositWindowMouse(bar->value(), bar->pageStep(), PointOf(mouse), click);
             return true;
         }
         case QEvent::MouseButtonDblClick:
@@ -358,9 +315,7 @@ void HandleBalanceWindow()
     if (!parts.Window || !parts.Statement)
         return;
     SetBalanceScrollRanges();
-    parts.Window->show();
-    parts.Window->raise();
-    parts.Window->activateWindow();
+    ShowInFront(parts.Window);
     parts.Window->update();
     parts.Statement->setText(FromBudgetText(MoneyText(gBudget.StatementBalance)));
     parts.Statement->setFocus();
@@ -453,21 +408,20 @@ void DrawCheckData(DrawContext& dc, const CBalance* theCPtr, RECT theRect)
 {
     const Strip s = DrawLineStart(dc, theRect, theCPtr->BChecked != 0, theCPtr->BDatime);
     dc.TextOut(s.X + kKindX, s.TextY, KindText(*theCPtr));
-    DrawAmount(dc, s, kCheckLineWidth, theCPtr->BAmount);
+    DrawAmount(dc, s, kCheckLineWidth, theCPtr->BAmount, kAmountWidth);
     DrawLineFrame(dc, theRect);
 }
 
 void DrawDepositData(DrawContext& dc, const DBalance* theDPtr, RECT theRect)
 {
     const Strip s = DrawLineStart(dc, theRect, theDPtr->BChecked != 0, theDPtr->BDatime);
-    DrawAmount(dc, s, kDepositLineWidth, theDPtr->BAmount);
+    DrawAmount(dc, s, kDepositLineWidth, theDPtr->BAmount, kAmountWidth);
     DrawLineFrame(dc, theRect);
 }
 
 void HandleBalanceWindowMouse(POINT thePoint, int mod)
 {
-    const RECT& a = kIndicatorArea;
-    if (thePoint.x < a.left || thePoint.x >= a.right || thePoint.y < a.top || thePoint.y >= a.bottom)
+    if (!Inside(thePoint, kIndicatorArea))
         return;
     if (!CompleteBalancing(mod == kModBoth ? 1 : 0))
         return;

@@ -3,9 +3,11 @@
 
 #include "dialogs/AccountDialogs.h"
 #include "dialogs/EntryDialogs.h"
+#include "dialogs/EntryHelpers.h"
 #include "dialogs/MultiDepositDialog.h"
 #include "dialogs/NoteDialogs.h"
 #include "dialogs/PayDialogs.h"
+#include "dialogs/Pending.h"
 #include "files/BudgetFile.h"
 #include "history/HistoryWindow.h"
 #include "ledger/Accounts.h"
@@ -13,7 +15,7 @@
 #include "model/Initialize.h"
 #include "model/Selection.h"
 #include "shell/BalanceWindow.h"
-#include "shell/Pending.h"
+#include "shell/MainWindow.h"
 #include "shell/Shell.h"
 #include "shell/Windows.h"
 
@@ -108,7 +110,27 @@ void NewFromSplash()
     NewBudget();
 }
 
+// What kind of window New Account is issued from.
+FrontWindow FrontOf(QWidget* window)
+{
+    if (dynamic_cast<MainWindow*>(window))
+        return FrontWindow{FrontWindow::Main};
+    if (const int row = GetSubAccountWindowRecord(window); row > 0)
+        return FrontWindow{FrontWindow::SubAccounts, row};
+    return FrontWindow{window ? FrontWindow::Other : FrontWindow::None};
+}
+
 }  // namespace
+
+void HandleNewAccount()
+{
+    HandleNewAccountFrom(DialogOwner());
+}
+
+void HandleNewAccountFrom(QWidget* foreground)
+{
+    NewAccount(FrontOf(foreground), foreground);
+}
 
 void HandleMenu(int id, bool fromSplash)
 {

@@ -5,6 +5,8 @@
 #include <set>
 #include <vector>
 
+class QWidget;
+
 // Command ids of the menus.
 enum Command {
     kCmdNew = 40001, kCmdOpen = 40002, kCmdSave = 40004, kCmdSaveAs = 40005, kCmdArchive = 40006,
@@ -47,6 +49,12 @@ void HandleMenu(int id, bool fromSplash);
 
 // The command ids whose menu items are enabled now.
 std::set<int> HandleMenuHilites();
+
+// The New Account command: the window in front (the main window or a sub-account window)
+// decides where the account goes when no box is selected, and the dialogs belong to it.
+void HandleNewAccount();
+// The same, issued from window `foreground`; nothing happens without one.
+void HandleNewAccountFrom(QWidget* foreground);
 
 // Switches the main window between budget (0) and investment (1) mode.
 void BudgetSwitch(int mode);

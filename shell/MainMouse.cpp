@@ -6,6 +6,7 @@
 #include "dialogs/MultiDepositDialog.h"
 #include "dialogs/NoteDialogs.h"
 #include "dialogs/PayDialogs.h"
+#include "dialogs/Pending.h"
 #include "files/BudgetFile.h"
 #include "history/HistoryWindow.h"
 #include "ledger/Accounts.h"
@@ -14,18 +15,15 @@
 #include "model/Host.h"
 #include "model/Money.h"
 #include "model/Selection.h"
+#include "platform/AccountBox.h"
+#include "platform/Pictures.h"
 #include "shell/BalanceWindow.h"
+#include "shell/Commands.h"
 #include "shell/MainPaint.h"
-#include "shell/Pending.h"
 #include "shell/Shell.h"
 #include "shell/SubWindow.h"
 
 namespace {
-
-bool Inside(POINT p, int left, int top, int right, int bottom)
-{
-    return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
-}
 
 void ShowSelectTotal()
 {
@@ -91,12 +89,12 @@ int MouseDownMainAccounts(int theClick, int mod, POINT thePoint)
         const int y = FindMainAccountVCoordinate(Mi);
         gMi = Mi;
         gSi = 0;
-        if (Inside(thePoint, x + 10, y + 46, x + 18, y + 54) && Accounts[Mi][0].Note[0]) {
+        if (OnNoteMark(thePoint, x, y) && Accounts[Mi][0].Note[0]) {
             BudgetNote(Mi, 0, 0);
             InvalidateAccountRect(Mi, 0);
             return 1;
         }
-        if (Inside(thePoint, x, y, x + 124, y + 64))
+        if (OnAccountBox(thePoint, x, y))
             return AccountBoxClick(Mi, theClick, mod);
     }
     return 0;
@@ -104,12 +102,12 @@ int MouseDownMainAccounts(int theClick, int mod, POINT thePoint)
 
 int MouseDownMainCheckbook(int theClick, int mod, POINT thePoint)
 {
-    if (Inside(thePoint, 82, 68, 90, 76) && Accounts[0][1].Note[0]) {
+    if (OnNoteMark(thePoint, kCheckbookX, kCheckbookY) && Accounts[0][1].Note[0]) {
         BudgetNote(0, 1, 0);
         ForceAccountImageUpdate(0, 1);
         return 1;
     }
-    if (!Inside(thePoint, kCheckbookX, kCheckbookY, kCheckbookX + 124, kCheckbookY + 64))
+    if (!OnAccountBox(thePoint, kCheckbookX, kCheckbookY))
         return 0;
     if (theClick == kRightClick && mod == kModCtrl) {
         DisplayHistory(0, 1);

@@ -2,14 +2,7 @@
 #pragma once
 
 #include "model/Records.h"
-
-// Click kinds and modifier codes of a mouse message.
-constexpr int kLeftClick = 1;
-constexpr int kDoubleClick = 2;
-constexpr int kRightClick = 3;
-constexpr int kModShift = 1;
-constexpr int kModCtrl = 2;
-constexpr int kModBoth = 3;
+#include "platform/Mouse.h"
 
 // A press or double click in the main window.
 void MainWindowMouse(int theClick, int mod, POINT thePoint);

@@ -4,8 +4,11 @@
 #include "files/BudgetFile.h"
 #include "ledger/Budget.h"
 #include "model/Globals.h"
+#include "platform/AccountBox.h"
 #include "platform/DrawContext.h"
+#include "platform/Mouse.h"
 #include "platform/Pictures.h"
+#include "platform/PlainWindow.h"
 #include "shell/Commands.h"
 #include "shell/MainMouse.h"
 #include "shell/MainPaint.h"
@@ -17,21 +20,9 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QShortcut>
 
 namespace {
-
-int SetMod(Qt::KeyboardModifiers modifiers)
-{
-    return (modifiers & Qt::ShiftModifier ? kModShift : 0) | (modifiers & Qt::ControlModifier ? kModCtrl : 0);
-}
-
-POINT PointOf(const QMouseEvent* event)
-{
-    const QPoint p = event->position().toPoint();
-    return POINT{p.x(), p.y()};
-}
 
 // The account grid: paints with the budget painters and turns mouse events into clicks.
 class AccountBoard : public QWidget {
@@ -148,27 +139,21 @@ MainWindow::MainWindow()
 
 void MainWindow::PlaceAndShow(bool fixNegative)
 {
-    const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry()
-                                                          : QRect(0, 0, 1024, 768);
     POINT& at = gBudget.MwPt;
-    if (at.x > screen.width() || (fixNegative && at.x < 0))
-        at.x = 40;
-    if (at.y > screen.height() || (fixNegative && at.y < 0))
-        at.y = 40;
+    KeepOnScreen(at, fixNegative);
     move(at.x, at.y);
-    show();
-    raise();
-    activateWindow();
+    ShowInFront(this);
 }
 
 void MainWindow::InvalidateAccount(int Mi, int Si)
 {
     // The info box, the Checkbook and "Available" always; the slot's own box on the grid.
     board->update(233, 64, 160, 24);
-    board->update(kCheckbookX, kCheckbookY, 124, 64);
-    board->update(FindMainAccountHCoordinate(0), FindMainAccountVCoordinate(0), 124, 64);
+    board->update(kCheckbookX, kCheckbookY, kAccountBoxWidth, kAccountBoxHeight);
+    board->update(FindMainAccountHCoordinate(0), FindMainAccountVCoordinate(0), kAccountBoxWidth, kAccountBoxHeight);
     if (Mi > 0 && Mi < kMainAccounts)
-        board->update(FindMainAccountHCoordinate(Mi), FindMainAccountVCoordinate(Mi), 124, 64);
+        board->update(FindMainAccountHCoordinate(Mi), FindMainAccountVCoordinate(Mi), kAccountBoxWidth,
+                      kAccountBoxHeight);
     (void)Si;
 }
 

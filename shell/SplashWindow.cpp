@@ -2,9 +2,9 @@
 #include "shell/SplashWindow.h"
 
 #include "model/Globals.h"
+#include "platform/AccountBox.h"
 #include "platform/DrawContext.h"
 #include "platform/Pictures.h"
-#include "shell/MainPaint.h"
 #include "shell/MainWindow.h"
 
 #include <QApplication>
@@ -13,8 +13,6 @@
 #include <QPainter>
 
 namespace {
-
-constexpr int kSplashPicture = 1012;
 
 class SplashBoard : public QWidget {
 public:
@@ -33,11 +31,11 @@ protected:
     {
         QPainter painter(this);
         DrawContext dc(painter);
-        dc.DrawBitmap(kSplashPicture, 0, 0);
+        dc.DrawBitmap(kSplash, 0, 0);
         if (!about)
             return;
         dc.SetTransparent(true);
-        dc.DrawBitmap(kAccountBox, 56, 70);
+        dc.DrawBitmap(kAccount, 56, 70);
         dc.SetTextColor(gBudget.Standard);
         DisplayAboutLine(dc, "Created by:", 79, 94);
         DisplayAboutLine(dc, kAboutAuthor, 94, 109);

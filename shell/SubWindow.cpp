@@ -5,6 +5,7 @@
 #include "dialogs/AccountDialogs.h"
 #include "dialogs/EntryDialogs.h"
 #include "dialogs/NoteDialogs.h"
+#include "dialogs/Pending.h"
 #include "history/HistoryWindow.h"
 #include "ledger/Accounts.h"
 #include "ledger/Budget.h"
@@ -13,21 +14,19 @@
 #include "model/Initialize.h"
 #include "model/Money.h"
 #include "model/Selection.h"
+#include "platform/AccountBox.h"
 #include "platform/DrawContext.h"
+#include "platform/Mouse.h"
 #include "platform/Pictures.h"
-#include "shell/MainPaint.h"
+#include "platform/PlainWindow.h"
+#include "shell/Commands.h"
 #include "shell/MainWindow.h"
-#include "shell/Pending.h"
-#include "shell/Windows.h"
 
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 
 #include <algorithm>
-#include <cstring>
-#include <vector>
 
 const SubButton kSubButtons[7] = {
     {kCheckButton, 22, 8}, {kDepositButton, 54, 8}, {kTransferButton, 86, 8}, {kStatButton, 22, 32},
@@ -36,25 +35,7 @@ const SubButton kSubButtons[7] = {
 
 namespace {
 
-constexpr int kBoxWidth = 124;
-constexpr int kBoxHeight = 64;
 const QColor kSubBlue(0, 0, 255);
-
-bool Inside(POINT p, int left, int top, int right, int bottom)
-{
-    return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
-}
-
-int SetMod(Qt::KeyboardModifiers keys)
-{
-    return (keys & Qt::ShiftModifier ? kModShift : 0) | (keys & Qt::ControlModifier ? kModCtrl : 0);
-}
-
-POINT PointOf(const QMouseEvent* event)
-{
-    const QPoint p = event->position().toPoint();
-    return POINT{p.x(), p.y()};
-}
 
 QWidget* WindowOf(int Mi)
 {
@@ -154,34 +135,16 @@ protected:
     // Closing only hides the window (the default for a window that is not deleted on close).
 };
 
-// Every window made, whether or not a main slot still knows it: opening another budget resets
-// the slots' handles, and the windows of the budget before are then put away here.
-std::vector<SubWindow*>& MadeWindows()
-{
-    static std::vector<SubWindow*> windows;
-    return windows;
-}
-
 bool Known(QWidget* window)
 {
     return GetSubAccountWindowRecord(window) >= 0;
 }
 
-void HideForgottenWindows()
+// Every sub-account window made, whether or not a main slot still knows it.
+WindowRegistry& MadeWindows()
 {
-    for (SubWindow* window : MadeWindows())
-        if (!window->isHidden() && !Known(window))
-            window->hide();
-}
-
-void DeleteForgottenWindows()
-{
-    std::erase_if(MadeWindows(), [](SubWindow* window) {
-        if (Known(window))
-            return false;
-        delete window;
-        return true;
-    });
+    static WindowRegistry windows(Known);
+    return windows;
 }
 
 // The first matching row of the box table for slot (Mi, Si); 1 when taken.
@@ -228,11 +191,9 @@ int SubBoxClick(int Mi, int Si, int theClick, int mod)
 
 QWidget* CreateSubWindow(int Mi)
 {
-    DeleteForgottenWindows();
-    const ARecord& main = Accounts[Mi][0];
-    const std::string category(main.SubName, strnlen(main.SubName, sizeof main.SubName));
-    auto* window = new SubWindow(FromBudgetText(category + " Window"));
-    MadeWindows().push_back(window);
+    MadeWindows().DeleteForgotten();
+    auto* window = new SubWindow(FromBudgetText(RecordText(Accounts[Mi][0].SubName) + " Window"));
+    MadeWindows().Add(window);
     MemoryAccounts[Mi][0].SubAccountWindow = static_cast<QWidget*>(window);
     return window;
 }
@@ -246,18 +207,11 @@ void DisplaySubAccounts(int Mi)
         window = CreateSubWindow(Mi);
     InvalidateAccountRect(Mi, 0);
 
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
     POINT& at = Accounts[Mi][0].SwPt;
-    if (at.x > area.width() || at.x < 0)
-        at.x = 40;
-    if (at.y > area.height() || at.y < 0)
-        at.y = 40;
+    KeepOnScreen(at, true);
     const POINT place = at;  // moving the window stores its place again
     window->move(place.x, place.y);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    ShowInFront(window);
 }
 
 void PaintSubWindow(DrawContext& dc, int Mi)
@@ -325,12 +279,12 @@ int MouseDownSubAccounts(int Mi, int theClick, int mod, POINT thePoint)
         const int y = FindSubAccountVCoordinate(Si);
         gMi = Mi;
         gSi = Si;
-        if (Inside(thePoint, x + 10, y + 46, x + 18, y + 54) && Accounts[Mi][Si].Note[0]) {
+        if (OnNoteMark(thePoint, x, y) && Accounts[Mi][Si].Note[0]) {
             BudgetNote(Mi, Si, 0);
             InvalidateAccountRect(Mi, Si);
             return 1;
         }
-        if (Inside(thePoint, x, y, x + kBoxWidth, y + kBoxHeight))
+        if (OnAccountBox(thePoint, x, y))
             return SubBoxClick(Mi, Si, theClick, mod);
     }
     return 0;
@@ -338,7 +292,7 @@ int MouseDownSubAccounts(int Mi, int theClick, int mod, POINT thePoint)
 
 void InvalidateSubWindow(int Mi, int Si)
 {
-    HideForgottenWindows();
+    MadeWindows().HideForgotten();
     if (Mi < 0 || Mi >= kMainAccounts) {
         for (int m = 1; m < kMainAccounts; ++m)
             RedrawWindow(m);
@@ -350,14 +304,15 @@ void InvalidateSubWindow(int Mi, int Si)
     if (Si < 0 || Si >= kSlots)
         window->update();
     else
-        window->update(FindSubAccountHCoordinate(Si), FindSubAccountVCoordinate(Si), kBoxWidth, kBoxHeight);
+        window->update(FindSubAccountHCoordinate(Si), FindSubAccountVCoordinate(Si), kAccountBoxWidth,
+                       kAccountBoxHeight);
 }
 
 void DestroySubWindows()
 {
     for (auto& row : MemoryAccounts)
         row[0].SubAccountWindow = nullptr;
-    DeleteForgottenWindows();
+    MadeWindows().DeleteForgotten();
 }
 
 AccountWindow DropWindow(AccountWindow from, const QPoint& global, POINT& local)

@@ -12,7 +12,6 @@ int gCYChar = 16;
 namespace {
 
 const QColor kBlue(0, 0, 255);
-const QColor kListGrey(240, 240, 240);
 
 void Hide(WindowHandle window)
 {
@@ -21,31 +20,6 @@ void Hide(WindowHandle window)
 }
 
 }  // namespace
-
-PlainWindow::PlainWindow(const char* title, int width, int height, QColor background, QWidget* parent)
-    : QWidget(parent)
-{
-    if (!parent) {
-        setWindowTitle(title);
-        setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    }
-    setFixedSize(width, height);
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, background);
-    setPalette(palette);
-    hide();
-}
-
-ListPane::ListPane(QWidget* parent, int x, int y, int width, int height, int page)
-    : PlainWindow("", width, height, kListGrey, parent)
-{
-    move(x, y);
-    scrollBar = new QScrollBar(Qt::Vertical, this);
-    scrollBar->setGeometry(width - scrollBar->sizeHint().width(), 0, scrollBar->sizeHint().width(), height);
-    scrollBar->setPageStep(page);
-    show();  // visible within its parent
-}
 
 LongLivedWindows CreateLongLivedWindows(QWidget* main)
 {

@@ -3,8 +3,7 @@
 // contents are painted by the windows' own parts.
 #pragma once
 
-#include <QScrollBar>
-#include <QWidget>
+#include "platform/PlainWindow.h"
 
 #include <memory>
 
@@ -12,22 +11,6 @@
 // with external leading. Several list windows are sized in lines of gCYChar.
 extern int gCXChar;
 extern int gCYChar;
-
-// A window or pane with a fixed client size and a solid background colour.
-class PlainWindow : public QWidget {
-public:
-    PlainWindow(const char* title, int width, int height, QColor background, QWidget* parent = nullptr);
-};
-
-// A list pane with its vertical scroll bar along the right edge.
-class ListPane : public PlainWindow {
-public:
-    ListPane(QWidget* parent, int x, int y, int width, int height, int page);
-    QScrollBar* ScrollBar() const { return scrollBar; }
-
-private:
-    QScrollBar* scrollBar;
-};
 
 struct LongLivedWindows {
     std::unique_ptr<PlainWindow> Print;

@@ -7,6 +7,7 @@
 #include "model/Globals.h"
 #include "model/Money.h"
 #include "model/Selection.h"
+#include "shell/Commands.h"
 #include "shell/SubWindow.h"
 
 namespace {

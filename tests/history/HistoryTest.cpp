@@ -184,7 +184,7 @@ TEST_F(HistoryTest, ThePictureOfARecordFollowsTheLastRuleThatApplies)
     };
     for (const auto& c : cases) {
         AHistory* h = AddTestHistory(c.flags & Savings ? 3 : 1, 0, 100, c.flags & Out, "x");
-        h->ATM = (c.flags & Atm) ? 1 : (c.flags & Debit) ? 255 : 0;
+        h->ATM = (c.flags & Atm) ? kWithdrawalATM : (c.flags & Debit) ? kWithdrawalDebit : kWithdrawalCheck;
         h->TransferFlag = (c.flags & Xfer) != 0;
         h->Marked = (c.flags & Marked) != 0;
         h->PayFlag = (c.flags & Pay) != 0;

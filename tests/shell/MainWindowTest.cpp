@@ -8,6 +8,7 @@
 #include "model/Globals.h"
 #include "model/Money.h"
 #include "model/Selection.h"
+#include "platform/AccountBox.h"
 #include "platform/QtHost.h"
 #include "shell/Commands.h"
 #include "shell/MainMouse.h"

@@ -114,7 +114,7 @@ void BuildRichTestBudget()
     std::memcpy(out->Memo, "\7\2\6", 4);
     AHistory* in = AddTestHistory(2, 6, 2500, false, "Transfer");
     in->TransferFlag = in->Checked = 1;
-    in->ATM = 255;
+    in->ATM = kWithdrawalDebit;
     CopyString("Gas", in->AccountName);
     std::memcpy(in->Memo, "\7\2\1", 4);
     AddTestHistory(3, 0, 100000, false, "Bonus")->PayID = 4;

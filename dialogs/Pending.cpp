@@ -1,5 +1,5 @@
 // Command handlers whose windows and dialogs are still to come: each says so.
-#include "shell/Pending.h"
+#include "dialogs/Pending.h"
 
 #include "model/Messages.h"
 
