@@ -182,8 +182,7 @@ private:
 
 int RunSetupDialog(int Mi, int Si, QWidget* owner)
 {
-    gMi = Mi;
-    gSi = Si;
+    const DialogContext context(Mi, Si);
     AccountSetupDialog procedure;
     return RunDialog("NEWACCOUNT", procedure, owner);
 }
@@ -253,8 +252,7 @@ int RunAccountSetup(int Mi, int Si)
 
 int RunSubAccountDialog(int Mi)
 {
-    gMi = Mi;
-    gSi = 0;
+    const DialogContext context(Mi, 0);
     SubAccountDialog procedure;
     return RunDialog("SUBACCOUNT", procedure, DialogOwner());
 }

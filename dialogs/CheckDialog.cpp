@@ -199,14 +199,14 @@ void HandleCheck(int Mi, int Si, void* theRemHPtr)
 {
     if (Mi < 0 || Si < 0)
         return;
-    gMi = Mi;
-    gSi = Si;
-    gHPtr = static_cast<AHistory*>(theRemHPtr);
     ResetSelect(-1, -1);
     if (!ValidSlot(Mi, Si))
         return;
-    CheckDialog procedure;
-    RunDialog("CHECK", procedure, DialogOwner());
+    {
+        const DialogContext context(Mi, Si, static_cast<AHistory*>(theRemHPtr));
+        CheckDialog procedure;
+        RunDialog("CHECK", procedure, DialogOwner());
+    }
     InvalidateAccountRect(Mi, Si);
 }
 
@@ -214,12 +214,13 @@ void HandleATM(int Mi, int Si)
 {
     if (Mi < 0 || Si < 0)
         return;
-    gMi = Mi;
-    gSi = Si;
     ResetSelect(-1, -1);
     if (!ValidSlot(Mi, Si))
         return;
-    ATMDialog procedure;
-    RunDialog("ATM", procedure, DialogOwner());
+    {
+        const DialogContext context(Mi, Si);
+        ATMDialog procedure;
+        RunDialog("ATM", procedure, DialogOwner());
+    }
     InvalidateAccountRect(Mi, Si);
 }

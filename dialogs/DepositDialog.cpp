@@ -99,13 +99,13 @@ void HandleDeposit(int Mi, int Si, void* theRemHPtr)
 {
     if (Mi < 0 || Si < 0)
         return;
-    gMi = Mi;
-    gSi = Si;
-    gHPtr = static_cast<AHistory*>(theRemHPtr);
     ResetSelect(-1, -1);
     if (!ValidSlot(Mi, Si))
         return;
-    DepositDialog procedure;
-    RunDialog("DEPOSIT", procedure, DialogOwner());
+    {
+        const DialogContext context(Mi, Si, static_cast<AHistory*>(theRemHPtr));
+        DepositDialog procedure;
+        RunDialog("DEPOSIT", procedure, DialogOwner());
+    }
     InvalidateAccountRect(Mi, Si);
 }

@@ -80,3 +80,31 @@ QWidget* DialogOwner()
 {
     return QApplication::activeWindow();
 }
+
+DialogContext::DialogContext(int Mi, int Si, AHistory* record, int flag)
+    : keptMi(gMi), keptSi(gSi), keptMi2(gMi2), keptSi2(gSi2), keptRecord(gHPtr), keptAmount(gAmount),
+      keptFlag(gDflag1)
+{
+    gMi = Mi;
+    gSi = Si;
+    gHPtr = record;
+    gDflag1 = flag;
+}
+
+DialogContext::~DialogContext()
+{
+    gMi = keptMi;
+    gSi = keptSi;
+    gMi2 = keptMi2;
+    gSi2 = keptSi2;
+    gHPtr = keptRecord;
+    gAmount = keptAmount;
+    gDflag1 = keptFlag;
+}
+
+void DialogContext::SetTransfer(int Mi2, int Si2, int32_t amount)
+{
+    gMi2 = Mi2;
+    gSi2 = Si2;
+    gAmount = amount;
+}

@@ -9,6 +9,7 @@
 
 #include "ledger/Recording.h"
 #include "model/Money.h"
+#include "model/Records.h"
 
 class Dialog;
 class DrawContext;
@@ -56,4 +57,25 @@ int GetDialogDatime(Dialog& dialog, char* outText, int msgFlag, int field);
 
 // The window in the foreground, which owns the dialog about to open (none without one).
 QWidget* DialogOwner();
+
+// The dialog context a dialog is opened with (gMi, gSi, gHPtr, gDflag1; gMi2, gSi2 and gAmount for
+// a transfer), set for as long as the object lives and every one of them put back as it was
+// afterwards: a dialog opened while another is open (the Available Transfer a withdrawal asks
+// for) leaves the other's context as it found it, and no dialog leaves its record behind.
+class DialogContext {
+public:
+    DialogContext(int Mi, int Si, AHistory* record = nullptr, int flag = 0);
+    ~DialogContext();
+    DialogContext(const DialogContext&) = delete;
+    DialogContext& operator=(const DialogContext&) = delete;
+
+    // The account a transfer goes to, and the amount it proposes.
+    void SetTransfer(int Mi2, int Si2, int32_t amount);
+
+private:
+    int keptMi, keptSi, keptMi2, keptSi2;
+    AHistory* keptRecord;
+    int32_t keptAmount;
+    int keptFlag;
+};
 

@@ -199,20 +199,16 @@ void HandleTransactionDisplay(AHistory* theHPtr)
 {
     if (!theHPtr)
         return;
-    gMi = theHPtr->Mi;
-    gSi = theHPtr->Si;
-    gHPtr = theHPtr;
+    const DialogContext context(theHPtr->Mi, theHPtr->Si, theHPtr);
     TransactionDialog procedure;
     RunDialog("TRANSACTION", procedure, DialogOwner());
-    gHPtr = nullptr;
 }
 
 void BudgetEdit(AHistory* theHPtr, QWidget* theWindow)
 {
     if (!theHPtr || !theWindow || !CheckEditable(theHPtr))
         return;
-    gHPtr = theHPtr;
+    const DialogContext context(theHPtr->Mi, theHPtr->Si, theHPtr);
     EditDialog procedure;
     RunDialog("XEDIT", procedure, theWindow);
-    gHPtr = nullptr;
 }

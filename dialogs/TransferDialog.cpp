@@ -104,28 +104,19 @@ int HandleTransfer(int Mi1, int Si1, int Mi2, int Si2, int flag, int amt)
 {
     if (Mi1 < 0 || Si1 < 0 || Mi2 < 0 || Si2 < 0)
         return 0;
-    // The Available Transfer is offered while the withdrawal's dialog, which works on gMi and
-    // gSi, is still open.
-    const int keptMi = gMi;
-    const int keptSi = gSi;
-    gMi = Mi1;
-    gSi = Si1;
-    gMi2 = Mi2;
-    gSi2 = Si2;
-    gDflag1 = flag;
-    gAmount = amt;
     ResetSelect(-1, -1);
+    if (!ValidSlot(Mi1, Si1) || !ValidSlot(Mi2, Si2))
+        return 0;
     int result = 0;
-    if (ValidSlot(Mi1, Si1) && ValidSlot(Mi2, Si2)) {
+    {
+        // The Available Transfer is offered while the withdrawal's dialog is still open: its
+        // context comes back afterwards.
+        DialogContext context(Mi1, Si1, nullptr, flag);
+        context.SetTransfer(Mi2, Si2, amt);
         TransferDialog procedure;
         result = RunDialog("TRANSFER", procedure, DialogOwner()) == 1 ? 1 : 0;
-        InvalidateAccountRect(Mi1, Si1);
-        InvalidateAccountRect(Mi2, Si2);
     }
-    gDflag1 = 0;
-    if (flag) {
-        gMi = keptMi;
-        gSi = keptSi;
-    }
+    InvalidateAccountRect(Mi1, Si1);
+    InvalidateAccountRect(Mi2, Si2);
     return result;
 }

@@ -250,8 +250,6 @@ int MouseDownHistoryButton(int Mi, int Si, POINT thePoint, QWidget* theWindow)
         ForceAccountImageUpdate(Mi, Si);
         return 1;
     case kInfoAction:
-        gMi = Mi;
-        gSi = Si;
         RunAccountSetup(Mi, Si);
         ForceAccountImageUpdate(Mi, Si);
         return 1;

@@ -245,8 +245,6 @@ void HandleMenu(int id, bool fromSplash)
         const int16_t kind = GetSelected(&Mi, &Si, 1, 1);
         if (kind == 1) {
             if (Accounts[Mi][Si].Valid) {
-                gMi = Mi;
-                gSi = Si;
                 Accounts[Mi][Si].SelectFlag = 0;
                 RunAccountSetup(Mi, Si);
             }
@@ -271,8 +269,6 @@ void HandleMenu(int id, bool fromSplash)
         break;
     case kCmdSubCategory:
         if (GetSelected(&Mi, &Si, 1, 0) == 1 && Accounts[Mi][0].Valid) {
-            gMi = Mi;
-            gSi = 0;
             RunSubAccountDialog(Mi);
             InvalidateAccountRect(Mi, 0);
         }

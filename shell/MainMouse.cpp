@@ -65,8 +65,6 @@ int AccountBoxClick(int Mi, int theClick, int mod)
         ForceAccountImageUpdate(Mi, 0);
         ShowSelectTotal();
     } else if (right && (mod == 0 || (mod == kModCtrl && !valid))) {
-        gMi = Mi;
-        gSi = 0;
         Accounts[Mi][0].SelectFlag = 0;
         RunAccountSetup(Mi, 0);
         InvalidateAccountRect(Mi, 0);
@@ -87,8 +85,6 @@ int MouseDownMainAccounts(int theClick, int mod, POINT thePoint)
     for (int Mi = 0; Mi < kMainAccounts; ++Mi) {
         const int x = FindMainAccountHCoordinate(Mi);
         const int y = FindMainAccountVCoordinate(Mi);
-        gMi = Mi;
-        gSi = 0;
         if (OnNoteMark(thePoint, x, y) && Accounts[Mi][0].Note[0]) {
             BudgetNote(Mi, 0, 0);
             InvalidateAccountRect(Mi, 0);
@@ -184,8 +180,6 @@ int MouseDownMainButton(int, int, POINT thePoint)
         if (kind == 3)
             BudgetInvestments();
         else if (kind == 1 && Accounts[Mi][Si].Valid) {
-            gMi = Mi;
-            gSi = Si;
             Accounts[Mi][Si].SelectFlag = 0;
             RunAccountSetup(Mi, Si);
             InvalidateAccountRect(Mi, Si);

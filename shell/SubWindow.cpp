@@ -60,8 +60,6 @@ void ShowSelectTotal()
 // then counts as not taken, so the selection is cleared afterwards.
 void AccountSetup(int Mi, int Si)
 {
-    gMi = Mi;
-    gSi = Si;
     Accounts[Mi][Si].SelectFlag = 0;
     RunAccountSetup(Mi, Si);
     InvalidateAccountRect(Mi, Si);
@@ -277,8 +275,6 @@ int MouseDownSubAccounts(int Mi, int theClick, int mod, POINT thePoint)
     for (int Si = 0; Si < kSlots; ++Si) {
         const int x = FindSubAccountHCoordinate(Si);
         const int y = FindSubAccountVCoordinate(Si);
-        gMi = Mi;
-        gSi = Si;
         if (OnNoteMark(thePoint, x, y) && Accounts[Mi][Si].Note[0]) {
             BudgetNote(Mi, Si, 0);
             InvalidateAccountRect(Mi, Si);

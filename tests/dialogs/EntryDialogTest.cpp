@@ -9,6 +9,8 @@
 #include "files/BudgetFile.h"
 #include "model/Globals.h"
 
+#include <tuple>
+
 namespace {
 
 // The engine's offer of a transfer from "Available" opens the transfer dialog, as on the desktop.
@@ -17,8 +19,12 @@ public:
     int RunAvailableTransfer(int Mi, int Si, int32_t amount) override
     {
         OfferedTransfers.push_back(amount);
-        return HandleTransfer(0, 0, Mi, Si, 1, amount);
+        const int result = HandleTransfer(0, 0, Mi, Si, 1, amount);
+        ContextAfterTransfer = {gMi, gSi, gDflag1};
+        return result;
     }
+    // The dialog context the withdrawal's dialog has back once the transfer dialog closed.
+    std::tuple<int, int, int> ContextAfterTransfer;
 };
 
 // Types the fields, clicks the boxes, then OK.
@@ -123,7 +129,29 @@ TEST_F(EntryDialogTest, ACheckLackingMoneyOffersTheAvailableTransfer)
         if (c.available != 10000) {
             EXPECT_STREQ(Newest(0, 0)->For, "Available Transfer") << row;
         }
-        EXPECT_TRUE(gDflag1 == 0 && gMi == 1) << "the check dialog's state and account are put back";
+        EXPECT_EQ(dialogs.ContextAfterTransfer, std::tuple(1, 0, 0)) << "the check dialog's account and state are back";
+    }
+}
+
+// The record a check or deposit repeats (a reminder's) is the dialog's while it runs; none is left
+// behind for what opens next, when the record may be gone, and the dialog context is as it was.
+TEST_F(EntryDialogTest, TheRecordADialogRepeatsIsItsOnlyWhileItRuns)
+{
+    AHistory* const check = RecordCheck(1, 0, CheckEntry{1200, "11/20/26", "Landlord", "", "", 1000});
+    AHistory* const deposit = RecordDeposit(2, 1, 2500, "Employer", "11/01/26", "", false);
+    const struct { const char* name; void (*open)(int, int, void*); int Mi, Si; AHistory* record; } cases[] = {
+        {"check", HandleCheck, 1, 0, check},
+        {"deposit", HandleDeposit, 2, 1, deposit},
+    };
+    for (const auto& c : cases) {
+        gMi = 5;
+        gSi = 3;
+        const AHistory* seen = nullptr;
+        script.Scripts.push_back([&](ScriptedDialog& d) { seen = gHPtr; d.Click(IDCANCEL); });
+        c.open(c.Mi, c.Si, c.record);
+        EXPECT_EQ(seen, c.record) << c.name;
+        EXPECT_EQ(gHPtr, nullptr) << c.name;
+        EXPECT_EQ(std::pair(gMi, gSi), std::pair(5, 3)) << c.name;
     }
 }
 
