@@ -1,6 +1,6 @@
 // The balance window: the statement field, ticking lines, the indicator, ticks kept through
-// closing, the panes after an undo, the keyboard, and a picture of the window. (The random
-// ledger runs check that ticks are saved with the budget.)
+// closing, the panes after an undo, and the keyboard. (The random ledger runs check that ticks
+// are saved with the budget.)
 #include "support/WindowFixture.h"
 
 #include "history/HistoryList.h"
@@ -235,21 +235,6 @@ TEST_F(BalanceWindowTest, AnUndoneCheckLeavesTheCheckPane)
     Render(QSize(400, 416), texts, [](DrawContext& dc) { PaintCheckWindow(dc, 0, kBalancePage); });
     ASSERT_EQ(texts.size(), 16u * 3);  // date, number and amount of checks 1001 to 1016
     EXPECT_EQ(texts[46].Text, "1016");
-}
-
-TEST_F(BalanceWindowTest, ScreenshotWithOutstandingItems)
-{
-    RecordATM(1, 0, 6000, "11/08/26");
-    Check(8640, 1002, "11/06/26");
-    Check(2315, 0, "11/09/26", true);
-    RecordDeposit(1, 0, 1250, "Refund", "11/12/26", "", false);
-    gBudget.StatementBalance = 89000;
-    HandleBalanceWindow();
-    for (int line : {0, 3})
-        PressLine(CheckPane(), line);
-    PressLine(DepositPane(), 0);
-    EXPECT_TRUE(SaveScreenshot(*Window(), "balance-window.png"));
-    EXPECT_TRUE(windows.Messages.empty()) << windows.AllMessages();
 }
 
 }  // namespace

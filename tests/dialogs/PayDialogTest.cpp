@@ -1,16 +1,12 @@
 // Pay Setup and Pay Entry driven by scripts: what OK refuses and where the focus goes, removing a
 // source, frequencies stored only by OK, the pay boxes following the date, and Enter Pay without
-// a pay source. Also pictures of Account Setup and Pay Setup as real dialogs.
+// a pay source.
 #include "support/SampleBudget.h"
 #include "support/WindowFixture.h"
 
-#include "dialogs/AccountDialogs.h"
 #include "dialogs/PayDialogs.h"
 #include "ledger/Pay.h"
 #include "model/Globals.h"
-
-#include <QDialog>
-#include <QLineEdit>
 
 namespace {
 
@@ -154,45 +150,6 @@ TEST_F(PayDialogTest, EnterPayWithoutAPaySourceAsksForOneFirst)
     EXPECT_EQ(dialogs.Opened, std::vector<std::string>{"PAYSETUP"});
     HandlePay();
     EXPECT_EQ(dialogs.Opened, (std::vector<std::string>{"PAYSETUP", "PAYSETUP", "PAY"}));
-}
-
-// Real dialogs: each opens, gets `fill`, and is written to build/tests/screenshots/NAME.
-TEST_F(PayDialogTest, ScreenshotsOfAccountSetupAndPaySetup)
-{
-    ASSERT_EQ(SetPaySource(0, "Acme", "1,000.00", kPayWeekly), 1);
-    ASSERT_EQ(SetPaySource(1, "Pension", "1,500.00", kPayBiWeekly), 1);
-    AddTestAccount(1, 0, "Rent");
-    const auto type = [](QtDialog& d, int id, const char* text) {
-        qobject_cast<QLineEdit*>(d.Widget(id))->setText(text);
-        d.Send(id, kTextChanged);
-    };
-    std::function<void(QtDialog&)> fill;
-    const char* file = nullptr;
-    ScopedDialogRunner real{[&](const std::string& name, DialogProcedure& procedure) {
-        std::string error;
-        QtDialog dialog(LoadDialogTemplate(name, error).value(), procedure, nullptr);
-        dialog.Open();
-        fill(dialog);
-        QCoreApplication::processEvents();
-        EXPECT_TRUE(SaveScreenshot(dialog.Window(), file));
-        dialog.Send(IDCANCEL, kClicked);
-        return dialog.Result();
-    }};
-
-    file = "account-setup-dialog.png";
-    fill = [&](QtDialog& d) {
-        type(d, 1002, "Rent");
-        for (int k = 0; k < 5; ++k)
-            type(d, 1004 + k, "50.00");
-        for (int k = 0; k < 3; ++k)
-            type(d, 1010 + k, "125.00");
-        EXPECT_EQ(d.Text(1038).rfind("Monthly Total $48", 0), 0u) << d.Text(1038);
-    };
-    EXPECT_EQ(RunAccountSetup(1, 0), 0);
-
-    file = "pay-setup-dialog.png";
-    fill = [&](QtDialog& d) { EXPECT_EQ(d.Text(1009), "Pension"); EXPECT_TRUE(d.Checked(1012)); };
-    EXPECT_EQ(HandlePaySetup(), 0);
 }
 
 }  // namespace

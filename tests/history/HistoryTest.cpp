@@ -1,5 +1,5 @@
 // The history window and its list: pages, expanding, pictures, line texts, selection, transfer
-// marks, the window's place, the toolbar, repainting after the engine, and a picture of a window.
+// marks, the window's place, the toolbar, and repainting after the engine.
 #include "support/SampleBudget.h"
 #include "support/WindowFixture.h"
 
@@ -332,36 +332,6 @@ TEST_F(HistoryTest, OpenWindowsFollowWhatTheEngineChanges)
     // What the engine asks of the program's host reaches the history window.
     program.Host->InvalidateAccount(1, 0);
     EXPECT_EQ(Bar()->maximum(), 20 - kHistoryPage);
-}
-
-TEST_F(HistoryTest, ScreenshotOfAHistoryWindowWithEveryKindOfRecord)
-{
-    Accounts[0][0].Balance = 100000;
-    Deposit(52000)->PayFlag = 1;
-    AHistory* refund = Deposit(1250, "Refund from Green Market", "11/02/26");
-    refund->HFlag = 0;
-    MemoryAccounts[1][0].DisplayLines--;
-    Check(8640, "Green Market", "Weekly groceries", "Card 5521")->BalanceFlag = 1;
-    Check(2315, "Corner Store", "Milk and bread", "", true);
-    RecordATM(1, 0, 6000, "11/08/26");
-    RecordTransfer(1, 0, 2, 0, 5000, "11/10/26", "Share of the rent");
-    RecordTransfer(0, 0, 1, 0, 2500, "11/12/26", "Top up");
-    gSelectedItem = Check(4210, "Farmers Market Cooperative of the Valley", "Vegetables and fruit for the week");
-    BudgetUndo(1, 0);
-    AHistory* printed = Check(3199, "Oak Street Bakery", "Birthday cake", "Order 88");
-    printed->PrintFlag = printed->Remind = 1;
-    AHistory* log = CreateHistoryRecord(1, 0);
-    CopyString("11/20/26", log->Datime);
-    CopyString("Statement of November checked", log->PayToFm);
-    log->LogRecord = 1;
-    AddTestHistory(1, 0, 60000, true, "Holiday dinner party");
-    host.Messages.clear();
-
-    DisplayHistory(1, 0);
-    PressLine(7);  // the transfer to "Rent", marked
-    PressLine(6);  // the transfer from "Available", marked and selected
-    EXPECT_TRUE(SaveScreenshot(*Window(1), "history-window.png"));
-    EXPECT_TRUE(host.Messages.empty()) << host.AllMessages();
 }
 
 }  // namespace

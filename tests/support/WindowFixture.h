@@ -103,10 +103,25 @@ QImage Render(QSize size, Drawn& texts, Paint paint, QColor background = Qt::bla
     return image;
 }
 
-// Writes a picture of the window to build/tests/screenshots/NAME for anyone to look at.
-inline bool SaveScreenshot(QWidget& window, const char* name)
+// Writes a picture of the window to build/tests/screenshots/NAME for anyone to look at, once it
+// is seen to be a picture of the window: the window's whole size, and more than one colour.
+inline testing::AssertionResult SaveScreenshot(QWidget& window, const char* name)
 {
+    const QImage image = window.grab().toImage();
+    const QSize size = image.deviceIndependentSize().toSize();
+    if (window.size().isEmpty() || size != window.size())
+        return testing::AssertionFailure() << name << " is " << size.width() << " x " << size.height()
+                                           << ", its window " << window.width() << " x " << window.height();
+    const QRgb first = image.pixel(0, 0);
+    bool drawn = false;
+    for (int y = 0; y < image.height() && !drawn; ++y)
+        for (int x = 0; x < image.width() && !drawn; ++x)
+            drawn = image.pixel(x, y) != first;
+    if (!drawn)
+        return testing::AssertionFailure() << name << " is one flat colour";
     const QString folder = QCoreApplication::applicationDirPath() + "/screenshots";
     QDir().mkpath(folder);
-    return window.grab().save(folder + "/" + name);
+    if (!image.save(folder + "/" + name))
+        return testing::AssertionFailure() << name << " could not be written to " << folder.toStdString();
+    return testing::AssertionSuccess();
 }

@@ -1,0 +1,74 @@
+// Pictures of the program's windows and dialogs over the sample budget, written to
+// build/tests/screenshots/ for anyone to look at; each must be a whole picture of its window.
+#include "support/WindowFixture.h"
+
+#include "cli/Demo.h"
+#include "dialogs/AccountDialogs.h"
+#include "dialogs/PayDialogs.h"
+#include "history/HistoryList.h"
+#include "history/HistoryWindow.h"
+#include "model/Globals.h"
+#include "shell/BalanceWindow.h"
+#include "shell/SubWindow.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+
+#include <map>
+#include <string>
+
+namespace {
+
+class ScreenshotTest : public ProgramFixture {};
+
+TEST_F(ScreenshotTest, EveryWindowAndDialogIsPicturedWholeAtItsSize)
+{
+    BuildDemoBudget();
+    program->Main->PlaceAndShow(false);
+    program->Splash->show();
+
+    // Groceries: a debit, an ATM withdrawal, a transfer and a pay, with their second lines and
+    // the newest record selected.
+    DisplayHistory(2, 0);
+    ToggleHistoryExpansion(2, 0);
+    Press(static_cast<QWidget*>(MemoryAccounts[2][0].HistoryListWindow), {200, gCYListChar / 2});
+    DisplaySubAccounts(4);  // Car Expenses
+    HandleBalanceWindow();  // this month's transactions are outstanding
+    QCoreApplication::processEvents();
+
+    const std::map<std::string, QWidget*> pictures = {
+        {"main-window.png", program->Main.get()},
+        {"splash-window.png", program->Splash.get()},
+        {"history-window.png", static_cast<QWidget*>(MemoryAccounts[2][0].HistoryWindow)},
+        {"sub-account-window.png", static_cast<QWidget*>(MemoryAccounts[4][0].SubAccountWindow)},
+        {"balance-window.png", program->Others.Balance.get()},
+    };
+    for (const auto& [name, window] : pictures) {
+        ASSERT_NE(window, nullptr) << name;
+        EXPECT_TRUE(SaveScreenshot(*window, name.c_str()));
+    }
+
+    // Real dialogs, each pictured as it opens (Account Setup after an allocation was typed, so its
+    // totals show) and cancelled.
+    const std::map<std::string, std::string> dialogPictures = {
+        {"NEWACCOUNT", "account-setup-dialog.png"}, {"PAYSETUP", "pay-setup-dialog.png"}};
+    std::vector<std::string> opened;
+    ScopedDialogRunner real{[&](const std::string& name, DialogProcedure& procedure) {
+        opened.push_back(name);
+        std::string error;
+        QtDialog dialog(LoadDialogTemplate(name, error).value(), procedure, nullptr);
+        dialog.Open();
+        if (name == "NEWACCOUNT")
+            dialog.Send(1004, kTextChanged);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(SaveScreenshot(dialog.Window(), dialogPictures.at(name).c_str()));
+        dialog.Send(IDCANCEL, kClicked);
+        return dialog.Result();
+    }};
+    EXPECT_EQ(RunAccountSetup(1, 0), 0);  // Rent
+    EXPECT_EQ(HandlePaySetup(), 0);
+    EXPECT_EQ(opened, (std::vector<std::string>{"NEWACCOUNT", "PAYSETUP"}));
+    EXPECT_TRUE(windows.Messages.empty()) << windows.AllMessages();
+}
+
+}  // namespace
