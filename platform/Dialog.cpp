@@ -1,6 +1,7 @@
 // The dialog runtime: the shared parts of Dialog, the Qt dialog, the scripted dialog and RunDialog.
 #include "platform/Dialog.h"
 
+#include "model/BudgetText.h"
 #include "model/Host.h"
 #include "platform/DrawContext.h"
 
@@ -14,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextCursor>
 #include <QtDebug>
 
 #include <stdexcept>
@@ -40,6 +42,54 @@ std::string WithCrLf(const std::string& text)
 QString MultilineText(const std::string& text)
 {
     return FromBudgetText(WithCrLf(text)).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+// What edit `control` holds of `text`: a multi-line edit's lines end in CR LF, and an edit with a
+// limit keeps its first characters up to it, never half a line break.
+std::string HeldText(const ControlTemplate& control, std::string text)
+{
+    if (control.Kind != ControlKind::Edit)
+        return text;
+    if (control.Multiline)
+        text = WithCrLf(text);
+    if (control.Limit > 0 && text.size() > static_cast<size_t>(control.Limit)) {
+        text.resize(static_cast<size_t>(control.Limit));
+        if (control.Multiline && text.back() == '\r')
+            text.pop_back();
+    }
+    return text;
+}
+
+// How many characters of the program's text a character of a multi-line edit takes: a line
+// break two (CR LF), a character budget text cannot hold none.
+int HeldLength(QChar c)
+{
+    if (c == QLatin1Char('\n'))
+        return 2;
+    return !c.isSurrogate() && BudgetTextByte(c.unicode()) >= 0 ? 1 : 0;
+}
+
+// A multi-line edit refuses what goes beyond its limit: the characters just typed or pasted
+// (those before the cursor) that do not fit are taken out again.
+void KeepToLimit(QPlainTextEdit* edit, int limit)
+{
+    const QString text = edit->toPlainText();
+    long long excess = -limit;
+    for (QChar c : text)
+        excess += HeldLength(c);
+    if (excess <= 0)
+        return;
+    QTextCursor cursor = edit->textCursor();
+    qsizetype end = cursor.position();
+    if (end == 0)
+        end = text.size();  // nothing typed before the cursor: the end goes
+    qsizetype start = end;
+    while (start > 0 && excess > 0)
+        excess -= HeldLength(text.at(--start));
+    cursor.setPosition(static_cast<int>(start));
+    cursor.setPosition(static_cast<int>(end), QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    edit->setTextCursor(cursor);
 }
 
 bool TakesFocus(ControlKind kind)
@@ -199,17 +249,27 @@ QtDialog::QtDialog(DialogTemplate fromTemplate, DialogProcedure& procedure, QWid
         case ControlKind::Edit:
             if (control.Multiline) {
                 auto* edit = new QPlainTextEdit(window);
-                edit->setPlainText(MultilineText(control.Text));
+                edit->setPlainText(MultilineText(HeldText(control, control.Text)));
                 edit->setReadOnly(control.ReadOnly);
                 edit->setTabChangesFocus(true);
-                QObject::connect(edit, &QPlainTextEdit::textChanged, [this, id] {
-                    if (!settingText)
-                        Send(id, kTextChanged);
+                const int limit = control.Limit;
+                QObject::connect(edit, &QPlainTextEdit::textChanged, [this, id, edit, limit] {
+                    if (settingText)
+                        return;
+                    if (limit > 0) {
+                        // Taking out what does not fit changes the text again: one command.
+                        settingText = true;
+                        KeepToLimit(edit, limit);
+                        settingText = false;
+                    }
+                    Send(id, kTextChanged);
                 });
                 widget = edit;
             } else {
                 auto* edit = new QLineEdit(text, window);
                 KeepToBudgetText(edit);
+                if (control.Limit > 0)
+                    edit->setMaxLength(control.Limit);
                 edit->setReadOnly(control.ReadOnly);
                 QObject::connect(edit, &QLineEdit::textEdited, [this, id] { Send(id, kTextChanged); });
                 widget = edit;
@@ -328,7 +388,7 @@ void QtDialog::SetText(int id, const std::string& text)
     if (auto* edit = qobject_cast<QLineEdit*>(widget))
         edit->setText(qtext);
     else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget))
-        edit->setPlainText(MultilineText(text));
+        edit->setPlainText(MultilineText(HeldText(*dialogTemplate.Find(id), text)));
     else if (auto* label = qobject_cast<QLabel*>(widget))
         label->setText(qtext);
     else if (auto* button = qobject_cast<QAbstractButton*>(widget))
@@ -453,10 +513,7 @@ void ScriptedDialog::Run(DialogTemplate fromTemplate, DialogProcedure& runProced
     titleText = dialogTemplate.Title;
     for (const ControlTemplate& control : dialogTemplate.Controls)
         if (control.Id != kNoControlId)
-            controls[control.Id] = Control{&control,
-                                           control.Kind == ControlKind::Edit && control.Multiline
-                                               ? WithCrLf(control.Text)
-                                               : control.Text};
+            controls[control.Id] = Control{&control, HeldText(control, control.Text)};
     procedure->Init(*this);
     if (focused == 0)
         for (const ControlTemplate& control : dialogTemplate.Controls) {
@@ -505,7 +562,7 @@ void ScriptedDialog::Type(int id, const std::string& text)
     Control& control = Usable(id, "Type");
     if (control.Source->Kind != ControlKind::Edit || control.Source->ReadOnly)
         throw std::logic_error("Type " + std::to_string(id) + ": not an editable field");
-    control.Text = control.Source->Multiline ? WithCrLf(text) : text;
+    control.Text = HeldText(*control.Source, text);
     focused = id;
     selected = 0;
     Send(id, kTextChanged);
@@ -550,15 +607,31 @@ int ScriptedDialog::Invalidations(int id) const
     return At(id).Invalidations;
 }
 
+std::optional<size_t> ScriptedDialog::ReadLimit(int id) const
+{
+    At(id);
+    const auto found = readLimits.find(id);
+    return found == readLimits.end() ? std::nullopt : std::optional<size_t>(found->second);
+}
+
 std::string ScriptedDialog::Text(int id) const
 {
-    return At(id).Text;
+    const std::string& text = At(id).Text;
+    readLimits[id] = std::string::npos;
+    return text;
+}
+
+std::string ScriptedDialog::Text(int id, size_t maxChars) const
+{
+    std::string text = Dialog::Text(id, maxChars);
+    readLimits[id] = maxChars;
+    return text;
 }
 
 void ScriptedDialog::SetText(int id, const std::string& text)
 {
     Control& control = At(id);
-    control.Text = control.Source->Kind == ControlKind::Edit && control.Source->Multiline ? WithCrLf(text) : text;
+    control.Text = HeldText(*control.Source, text);
     if (selected == id)
         selected = 0;
 }

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 
 class DrawContext;
@@ -44,7 +45,8 @@ public:
 
 // The dialog as its procedure sees it. Texts are the program's 8-bit text; a multi-line edit's
 // lines are separated by carriage return and line feed. Only what the user does sends commands:
-// SetText and SetChecked send none.
+// SetText and SetChecked send none. An edit with a limit holds at most that many characters (a
+// line break counting as two), whether typed or set: what it shows is what its dialog reads.
 class Dialog {
 public:
     virtual ~Dialog() = default;
@@ -54,7 +56,7 @@ public:
 
     virtual std::string Text(int id) const = 0;
     // At most the first `maxChars` characters, as a fixed-size buffer would take them.
-    std::string Text(int id, size_t maxChars) const;
+    virtual std::string Text(int id, size_t maxChars) const;
     virtual void SetText(int id, const std::string& text) = 0;
 
     virtual bool Checked(int id) const = 0;
@@ -162,6 +164,7 @@ public:
     void Run(DialogTemplate dialogTemplate, DialogProcedure& procedure);
 
     // The user replaces an edit's text (focus goes there) and the procedure gets kTextChanged.
+    // What goes beyond the edit's limit is not taken, as the real edit refuses it.
     void Type(int id, const std::string& text);
     // The user clicks a button, check box or radio button (focus goes there): kClicked.
     void Click(int id);
@@ -173,10 +176,13 @@ public:
     int Focused() const { return focused; }    // 0: none
     int Selected() const { return selected; }  // the edit whose whole text is selected, 0: none
     int Invalidations(int id) const;
+    // How many characters of control `id` the procedure last read with Text(id, chars):
+    // std::string::npos when it read the whole text, nothing when it has not read it.
+    std::optional<size_t> ReadLimit(int id) const;
 
     const DialogTemplate& Template() const override { return dialogTemplate; }
     std::string Text(int id) const override;
-    using Dialog::Text;
+    std::string Text(int id, size_t maxChars) const override;
     void SetText(int id, const std::string& text) override;
     bool Checked(int id) const override;
     void SetChecked(int id, bool checked) override;
@@ -212,6 +218,7 @@ private:
     std::string titleText;
     int focused = 0;
     int selected = 0;
+    mutable std::map<int, size_t> readLimits;
 };
 
 // Runs dialog `templateName` modally over `owner` with `procedure` and returns its result;

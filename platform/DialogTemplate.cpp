@@ -27,6 +27,7 @@ namespace {
 
 constexpr int kMaxDialogUnits = 1000;
 constexpr int kMaxControlId = 65535;
+constexpr int kMaxEditLimit = 32767;  // the most a line edit can be given
 
 // The first fault found; caught at the top of the parser and turned into its message.
 struct TemplateFault : std::runtime_error {
@@ -174,7 +175,7 @@ private:
 
         switch (control.Kind) {
         case ControlKind::Static: CheckKeys(object, {"id", "kind", "text", "rect", "align"}, what); break;
-        case ControlKind::Edit: CheckKeys(object, {"id", "kind", "text", "rect", "style"}, what); break;
+        case ControlKind::Edit: CheckKeys(object, {"id", "kind", "text", "rect", "style", "limit"}, what); break;
         case ControlKind::Button: CheckKeys(object, {"id", "kind", "text", "rect", "default"}, what); break;
         default: CheckKeys(object, {"id", "kind", "text", "rect"}, what); break;
         }
@@ -212,6 +213,8 @@ private:
                     throw Fault(what, "unknown style \"" + name.toStdString() + "\"");
             }
         }
+        if (object.contains("limit"))
+            control.Limit = InRange(Integer(object.value("limit"), what, "limit"), 1, kMaxEditLimit, "limit", what);
         if (object.contains("default")) {
             if (!object.value("default").isBool())
                 throw Fault(what, "\"default\" must be true or false");

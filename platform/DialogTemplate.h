@@ -33,6 +33,7 @@ struct ControlTemplate {
     TextAlign Align = TextAlign::Left;  // statics only
     bool Multiline = false;             // edits: Enter starts a new line
     bool ReadOnly = false;              // edits
+    int Limit = 0;                      // edits: the most characters the field holds (0: no limit)
     bool Default = false;               // buttons: the one Enter presses
 };
 

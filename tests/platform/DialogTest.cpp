@@ -1,11 +1,25 @@
 // The dialog runtime: templates load or are refused, the Qt dialog builds and routes its controls,
-// and a scripted dialog runs a procedure the way the user would drive it.
+// and a scripted dialog runs a procedure the way the user would drive it; every edit of the
+// program's dialogs holds what its dialog reads of it.
 #include "platform/Dialog.h"
 #include "platform/DrawContext.h"
+
+#include "support/SampleBudget.h"
+#include "support/WindowFixture.h"
+
+#include "dialogs/AccountDialogs.h"
+#include "dialogs/EntryDialogs.h"
+#include "dialogs/MultiDepositDialog.h"
+#include "dialogs/NoteDialogs.h"
+#include "dialogs/PayDialogs.h"
+#include "dialogs/TransactionDialogs.h"
+#include "ledger/Pay.h"
+#include "model/Globals.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -14,6 +28,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -83,6 +99,32 @@ struct AmountProcedure : DialogProcedure {
     }
 };
 
+// Every template compiled into the program.
+std::vector<DialogTemplate> ProgramTemplates()
+{
+    std::string error;
+    EXPECT_TRUE(LoadDialogTemplate("ATM", error)) << error;  // makes the resources known
+    std::vector<DialogTemplate> templates;
+    for (const QString& file : QDir(QStringLiteral(":/dialogs")).entryList({QStringLiteral("*.json")})) {
+        std::optional<DialogTemplate> loaded = LoadDialogTemplate(file.chopped(5).toStdString(), error);
+        EXPECT_TRUE(loaded) << error;
+        if (loaded)
+            templates.push_back(std::move(*loaded));
+    }
+    EXPECT_GE(templates.size(), 13u);
+    return templates;
+}
+
+// Types `text` into the widget key by key, as the user would.
+void TypeKeys(QWidget* widget, const QString& text)
+{
+    for (QChar c : text) {
+        const int key = c == QLatin1Char('\n') ? int(Qt::Key_Return) : 0;
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key ? QString() : QString(c));
+        QApplication::sendEvent(widget, &press);
+    }
+}
+
 }  // namespace
 
 TEST(DialogUnits, ScaleByQuartersOfCharWidthAndEighthsOfHeightRounded)
@@ -115,6 +157,9 @@ TEST(DialogTemplateLoad, DamagedTemplatesAreRefusedWithTheFault)
         {head + R"({"id": 1, "kind": "button", "default": true, "rect": [0, 0, 10, 10]},
                    {"id": 2, "kind": "button", "default": true, "rect": [20, 0, 10, 10]}]})", "second default"},
         {head + R"({"id": 70000, "kind": "edit", "rect": [0, 0, 10, 10]}]})", "id 70000"},
+        {head + R"({"id": 3, "kind": "edit", "limit": 0, "rect": [0, 0, 10, 10]}]})", "limit 0"},
+        {head + R"({"id": 3, "kind": "edit", "limit": "15", "rect": [0, 0, 10, 10]}]})", "\"limit\" must hold"},
+        {head + R"({"id": 1, "kind": "button", "limit": 15, "rect": [0, 0, 10, 10]}]})", "unknown key \"limit\""},
     };
     for (const auto& c : cases) {
         std::string error;
@@ -249,4 +294,126 @@ TEST(ScriptedDialogTest, HiddenAndDisabledControlsCannotBeUsed)
 
     dialog.Type(1010, "a\nb");
     EXPECT_EQ(dialog.Text(1010), "a\r\nb");
+}
+
+// Typing more than an edit holds, in the real dialog and in the scripted one, leaves what the edit
+// holds: its limit of characters, a line break of a multi-line edit counting as two.
+TEST(DialogLimits, TypingStopsAtTheEditsLimit)
+{
+    for (const DialogTemplate& dialogTemplate : ProgramTemplates()) {
+        DialogProcedure nothing;
+        QtDialog real(dialogTemplate, nothing, nullptr);
+        real.Open();
+        ScriptedDialog scripted;
+        scripted.Run(dialogTemplate, nothing);
+        for (const ControlTemplate& edit : dialogTemplate.Controls) {
+            if (edit.Kind != ControlKind::Edit)
+                continue;
+            const std::string where = dialogTemplate.Name + " " + std::to_string(edit.Id);
+            ASSERT_GT(edit.Limit, 0) << where << " has no limit";
+            const size_t limit = static_cast<size_t>(edit.Limit);
+            // A multi-line edit gets a line break early on, and the limit falls after it.
+            const std::string typed = (edit.Multiline ? "ab\n" : "") + std::string(limit + 5, 'x');
+            real.SetText(edit.Id, "");
+            real.Widget(edit.Id)->setFocus();
+            TypeKeys(real.Widget(edit.Id), QString::fromStdString(typed));
+            EXPECT_EQ(real.Text(edit.Id).size(), limit) << where;
+            EXPECT_EQ(real.Text(edit.Id).substr(0, 4), edit.Multiline ? "ab\r\n" : "xxxx") << where;
+            scripted.Type(edit.Id, typed);
+            EXPECT_EQ(scripted.Text(edit.Id), real.Text(edit.Id)) << where;
+            real.SetText(edit.Id, typed);
+            EXPECT_EQ(real.Text(edit.Id).size(), limit) << where << ": set by the dialog";
+        }
+        real.Window().close();
+    }
+}
+
+// A line edit takes only what budget text holds, as it is typed.
+TEST(DialogLimits, ALineEditDropsWhatBudgetTextCannotHold)
+{
+    AmountProcedure procedure;
+    QtDialog dialog(TestTemplate(), procedure, nullptr);
+    dialog.Open();
+    auto* edit = qobject_cast<QLineEdit*>(dialog.Widget(1006));
+    ASSERT_TRUE(edit);
+    TypeKeys(edit, QString::fromUtf8("\u03a9mega \u20ac5"));
+    EXPECT_EQ(edit->text(), QString::fromUtf8("mega \u20ac5"));
+    EXPECT_EQ(dialog.Text(1006), "mega \x80" "5");
+    dialog.Window().close();
+}
+
+// Every edit of every dialog holds exactly what its dialog reads of it. Each dialog runs with its
+// own procedure and its fields filled so that OK goes through; what the procedure took of each
+// edit is then held against the edit's limit. A field the procedure reads whole is bounded by its
+// limit alone.
+class DialogReadsTest : public BudgetFixture {
+protected:
+    DialogScripts dialogs;
+};
+
+TEST_F(DialogReadsTest, EveryEditHoldsWhatItsDialogReads)
+{
+    AddTestAccount(1, 0, "Rent");
+    AddTestAccount(2, 0, "Car");
+    AddTestAccount(2, 1, "Gas");
+    Accounts[0][0].Balance = Accounts[1][0].Balance = 100000;
+    Accounts[0][1].Balance = 200000;
+    ASSERT_EQ(SetPaySource(0, "Acme", "1,000.00", kPayWeekly), 1);
+    AHistory* check = AddTestHistory(1, 0, 500, true, "Landlord");
+    check->CheckID = 999;
+    QWidget owner;
+
+    using Fields = std::vector<std::pair<int, std::string>>;
+    const struct {
+        const char* Name;
+        std::function<void()> Open;
+        Fields Typed;
+        int Ok;
+    } cases[] = {
+        {"ATM", [] { HandleATM(1, 0); }, {{1003, "1.00"}}, IDOK},
+        {"CHECK", [] { HandleCheck(1, 0, nullptr); }, {{1002, "Landlord"}, {1003, "1.00"}}, IDOK},
+        {"DEPOSIT", [] { HandleDeposit(1, 0, nullptr); }, {{1001, "Mom"}, {1003, "1.00"}}, IDOK},
+        {"MULTI", [] { HandleMultiDeposit(); }, {{1031, "1.00"}, {1041, "Mom"}, {1051, "Rent"}}, IDOK},
+        {"NEWACCOUNT", [] { RunAccountSetup(4, 0); }, {{1002, "Travel"}}, 1022},
+        {"NOTES", [] { BudgetNote(1, 0, 0); }, {{1003, "Due in May"}}, 1001},
+        {"PAY", [] { HandlePay(); }, {}, IDOK},
+        {"PAYSETUP", [] { HandlePaySetup(); }, {}, IDOK},
+        {"SUBACCOUNT", [] { RunSubAccountDialog(2); }, {{1011, "Car Costs"}}, IDOK},
+        {"TRANSFER", [] { HandleTransfer(0, 0, 1, 0, 0, 0); }, {{1003, "1.00"}}, IDOK},
+        {"XEDIT", [&] { BudgetEdit(check, &owner); }, {}, IDOK},
+    };
+    std::set<std::string> covered;
+    for (const auto& c : cases) {
+        std::map<int, std::optional<size_t>> reads;
+        dialogs.Scripts.push_back([&](ScriptedDialog& d) {
+            for (const auto& [id, text] : c.Typed)
+                d.Type(id, text);
+            d.Click(c.Ok);
+            ASSERT_TRUE(d.IsEnded()) << c.Name << " refused the fields: " << host.AllMessages();
+            for (const ControlTemplate& control : d.Template().Controls)
+                if (control.Kind == ControlKind::Edit)
+                    reads[control.Id] = d.ReadLimit(control.Id);
+        });
+        c.Open();
+        ASSERT_TRUE(dialogs.Scripts.empty()) << c.Name << " did not open";
+        covered.insert(c.Name);
+        std::string error;
+        const std::optional<DialogTemplate> dialogTemplate = LoadDialogTemplate(c.Name, error);
+        ASSERT_TRUE(dialogTemplate) << error;
+        for (const ControlTemplate& edit : dialogTemplate->Controls) {
+            if (edit.Kind != ControlKind::Edit)
+                continue;
+            const std::string where = std::string(c.Name) + " " + std::to_string(edit.Id);
+            const std::optional<size_t> read = reads[edit.Id];
+            ASSERT_TRUE(read) << where << " is never read";
+            if (*read != std::string::npos) {
+                EXPECT_EQ(static_cast<size_t>(edit.Limit), *read) << where << ": the limit against what is read";
+            }
+        }
+    }
+    for (const DialogTemplate& dialogTemplate : ProgramTemplates()) {
+        const bool hasEdits = std::any_of(dialogTemplate.Controls.begin(), dialogTemplate.Controls.end(),
+                                          [](const ControlTemplate& c) { return c.Kind == ControlKind::Edit; });
+        EXPECT_TRUE(!hasEdits || covered.count(dialogTemplate.Name)) << dialogTemplate.Name << " is not run here";
+    }
 }
