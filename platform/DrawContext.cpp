@@ -13,10 +13,14 @@
 #include <cmath>
 #include <cstring>
 
+namespace {
+
 QColor ToQColor(COLORREF colour)
 {
     return QColor(colour & 0xff, (colour >> 8) & 0xff, (colour >> 16) & 0xff);
 }
+
+}  // namespace
 
 QString FromBudgetText(const std::string& text)
 {
@@ -70,7 +74,7 @@ void DrawContext::TextOut(int x, int y, const std::string& text)
     const QString qtext = FromBudgetText(text);
     const QFontMetrics metrics = painter.fontMetrics();
     if (!transparent)
-        painter.fillRect(x, y, metrics.horizontalAdvance(qtext), metrics.height(), ToQColor(backColour));
+        painter.fillRect(x, y, metrics.horizontalAdvance(qtext), metrics.height(), Qt::white);
     painter.setPen(ToQColor(textColour));
     painter.drawText(x, y + metrics.ascent(), qtext);
     if (recording)
@@ -93,24 +97,9 @@ int DrawContext::TextHeight() const
     return painter.fontMetrics().height();
 }
 
-int DrawContext::AverageCharWidth() const
-{
-    return painter.fontMetrics().averageCharWidth();
-}
-
-int DrawContext::LineHeight() const
-{
-    return painter.fontMetrics().lineSpacing();
-}
-
 void DrawContext::SetTextColor(COLORREF colour)
 {
     textColour = colour;
-}
-
-void DrawContext::SetBkColor(COLORREF colour)
-{
-    backColour = colour;
 }
 
 void DrawContext::SetTransparent(bool on)
@@ -152,11 +141,6 @@ void DrawContext::DrawBitmap(int id, int x, int y)
 void DrawContext::SetFont(const QFont& font)
 {
     painter.setFont(font);
-}
-
-QFont DrawContext::Font() const
-{
-    return painter.font();
 }
 
 QFont EzCreateFont(const QPaintDevice& device, const char* szFaceName, int iDeciPtHeight, int iDeciPtWidth,

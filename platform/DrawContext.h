@@ -18,20 +18,15 @@ class DrawContext : public TextMeasure {
 public:
     explicit DrawContext(QPainter& painter);
 
-    // Text drawn with its top-left corner at (x, y), in the text colour; with an opaque
-    // background mode the text's cell is filled with the background colour first.
+    // Text drawn with its top-left corner at (x, y), in the text colour; unless the context is
+    // transparent, the text's cell is filled with white first.
     void TextOut(int x, int y, const std::string& text);
     // Width and height in pixels of a text in the current font.
     int TextWidth(const char* text, int length) const override;
     int TextWidth(const std::string& text) const;
     int TextHeight() const;
-    // Average character width and height with external leading of the current font.
-    int AverageCharWidth() const;
-    int LineHeight() const;
 
     void SetTextColor(COLORREF colour);
-    COLORREF TextColor() const { return textColour; }
-    void SetBkColor(COLORREF colour);
     void SetTransparent(bool transparent);
 
     // Inverts the colours of a rectangle (right and bottom exclusive).
@@ -44,7 +39,6 @@ public:
     void DrawBitmap(int id, int x, int y);
 
     void SetFont(const QFont& font);
-    QFont Font() const;
 
     // Recorded texts (when recording): where and in which colour each text was drawn.
     struct DrawnText {
@@ -59,12 +53,9 @@ public:
 private:
     QPainter& painter;
     COLORREF textColour = 0;
-    COLORREF backColour = 0xffffff;
     bool transparent = false;
     std::vector<DrawnText>* recording = nullptr;
 };
-
-QColor ToQColor(COLORREF colour);
 
 // Text of the budget (one byte per character, Windows-1252) as a QString, and back. A character
 // the budget's text cannot hold is left out rather than stored as something else.
