@@ -175,6 +175,15 @@ void NewBudget()
 
     ClearBudgetPointers();
     GetAccountData();
+    // Account setup keeps notes and category names; a new budget starts without those of any
+    // budget before it.
+    for (auto& row : Accounts)
+        for (auto& slot : row) {
+            std::memset(slot.Note, 0, sizeof slot.Note);
+            std::memset(slot.SubName, 0, sizeof slot.SubName);
+        }
+    for (auto& inv : Invest)
+        std::memset(inv.Note, 0, sizeof inv.Note);
 
     GetHost().RunNewBudgetPaySetup();
 

@@ -31,6 +31,13 @@ TEST_F(ModelTest, NewBudgetHasOnlyAvailableAndTheCheckbook)
     for (const auto& row : MemoryAccounts)
         for (const auto& slot : row)
             EXPECT_EQ(slot.HistoryRec, nullptr);
+
+    // Nothing of a budget before it: notes and category names included.
+    CopyString("Old note", Accounts[3][0].Note);
+    CopyString("Old title", Accounts[3][0].SubName);
+    CopyString("Old shares", Invest[2].Note);
+    NewBudget();
+    EXPECT_EQ(std::string(Accounts[3][0].Note) + Accounts[3][0].SubName + Invest[2].Note, "");
 }
 
 TEST_F(ModelTest, LogEntryGoesToTheHeadOfTheCheckbookDatedToday)
