@@ -1,4 +1,4 @@
-// The dialog runtime: the shared parts of Dialog, the Qt dialog, the scripted dialog and RunDialog.
+// The dialog runtime: the shared parts of Dialog, the Qt dialog and RunDialog.
 #include "platform/Dialog.h"
 
 #include "model/BudgetText.h"
@@ -18,46 +18,14 @@
 #include <QTextCursor>
 #include <QtDebug>
 
-#include <stdexcept>
+#include <utility>
 
 namespace {
-
-// Line breaks of a multi-line edit as the program reads them: carriage return and line feed.
-std::string WithCrLf(const std::string& text)
-{
-    std::string result;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' || text[i] == '\n') {
-            result += "\r\n";
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-        } else {
-            result += text[i];
-        }
-    }
-    return result;
-}
 
 // A multi-line edit's text for the widget, which separates lines by line feeds alone.
 QString MultilineText(const std::string& text)
 {
     return FromBudgetText(WithCrLf(text)).replace(QLatin1String("\r\n"), QLatin1String("\n"));
-}
-
-// What edit `control` holds of `text`: a multi-line edit's lines end in CR LF, and an edit with a
-// limit keeps its first characters up to it, never half a line break.
-std::string HeldText(const ControlTemplate& control, std::string text)
-{
-    if (control.Kind != ControlKind::Edit)
-        return text;
-    if (control.Multiline)
-        text = WithCrLf(text);
-    if (control.Limit > 0 && text.size() > static_cast<size_t>(control.Limit)) {
-        text.resize(static_cast<size_t>(control.Limit));
-        if (control.Multiline && text.back() == '\r')
-            text.pop_back();
-    }
-    return text;
 }
 
 // How many characters of the program's text a character of a multi-line edit takes: a line
@@ -90,17 +58,6 @@ void KeepToLimit(QPlainTextEdit* edit, int limit)
     cursor.setPosition(static_cast<int>(end), QTextCursor::KeepAnchor);
     cursor.removeSelectedText();
     edit->setTextCursor(cursor);
-}
-
-bool TakesFocus(ControlKind kind)
-{
-    return kind == ControlKind::Edit || kind == ControlKind::Button || kind == ControlKind::Check ||
-           kind == ControlKind::Radio;
-}
-
-bool IsToggle(ControlKind kind)
-{
-    return kind == ControlKind::Check || kind == ControlKind::Radio;
 }
 
 DialogRunner& InstalledRunner()
@@ -493,195 +450,6 @@ void QtDialog::SendPaint(int id, DrawContext& dc)
 }
 
 // ---------------------------------------------------------------------------------------------
-// ScriptedDialog
-
-void ScriptedDialog::Run(const std::string& templateName, DialogProcedure& runProcedure)
-{
-    std::string error;
-    std::optional<DialogTemplate> loaded = LoadDialogTemplate(templateName, error);
-    if (!loaded)
-        throw std::runtime_error(error);
-    Run(std::move(*loaded), runProcedure);
-}
-
-void ScriptedDialog::Run(DialogTemplate fromTemplate, DialogProcedure& runProcedure)
-{
-    if (procedure)
-        throw std::logic_error("a scripted dialog runs once");
-    dialogTemplate = std::move(fromTemplate);
-    procedure = &runProcedure;
-    titleText = dialogTemplate.Title;
-    for (const ControlTemplate& control : dialogTemplate.Controls)
-        if (control.Id != kNoControlId)
-            controls[control.Id] = Control{&control, HeldText(control, control.Text)};
-    procedure->Init(*this);
-    if (focused == 0)
-        for (const ControlTemplate& control : dialogTemplate.Controls) {
-            if (control.Id == kNoControlId || !TakesFocus(control.Kind) || !Visible(control.Id) ||
-                !Enabled(control.Id))
-                continue;
-            focused = control.Id;
-            selected = control.Kind == ControlKind::Edit ? control.Id : 0;
-            break;
-        }
-}
-
-ScriptedDialog::Control& ScriptedDialog::At(int id)
-{
-    return const_cast<Control&>(static_cast<const ScriptedDialog*>(this)->At(id));
-}
-
-const ScriptedDialog::Control& ScriptedDialog::At(int id) const
-{
-    const auto found = controls.find(id);
-    if (found == controls.end())
-        throw std::out_of_range("dialog " + dialogTemplate.Name + " has no control " + std::to_string(id));
-    return found->second;
-}
-
-ScriptedDialog::Control& ScriptedDialog::Usable(int id, const char* step)
-{
-    if (!procedure || IsEnded())
-        throw std::logic_error(std::string(step) + " " + std::to_string(id) + ": the dialog is not open");
-    Control& control = At(id);
-    if (!control.Visible || !control.Enabled)
-        throw std::logic_error(std::string(step) + " " + std::to_string(id) + ": the control is " +
-                               (control.Visible ? "disabled" : "hidden"));
-    return control;
-}
-
-void ScriptedDialog::Send(int id, int notification)
-{
-    if (!procedure || IsEnded())
-        throw std::logic_error("the dialog is not open");
-    procedure->Command(*this, id, notification);
-}
-
-void ScriptedDialog::Type(int id, const std::string& text)
-{
-    Control& control = Usable(id, "Type");
-    if (control.Source->Kind != ControlKind::Edit || control.Source->ReadOnly)
-        throw std::logic_error("Type " + std::to_string(id) + ": not an editable field");
-    control.Text = HeldText(*control.Source, text);
-    focused = id;
-    selected = 0;
-    Send(id, kTextChanged);
-}
-
-void ScriptedDialog::Click(int id)
-{
-    Control& control = Usable(id, "Click");
-    const ControlKind kind = control.Source->Kind;
-    if (kind != ControlKind::Button && !IsToggle(kind))
-        throw std::logic_error("Click " + std::to_string(id) + ": not a button");
-    focused = id;
-    selected = 0;
-    Send(id, kClicked);
-}
-
-void ScriptedDialog::PressEnter()
-{
-    const ControlTemplate* focus = dialogTemplate.Find(focused);
-    if (focus && focus->Kind == ControlKind::Edit && focus->Multiline)
-        return;  // a new line in the edit
-    if (const int command = EnterCommand(focused))
-        Send(command, kClicked);
-}
-
-void ScriptedDialog::PressEscape()
-{
-    Send(IDCANCEL, kClicked);
-}
-
-void ScriptedDialog::Paint(int id, DrawContext& dc)
-{
-    Control& control = At(id);
-    if (control.Source->Kind != ControlKind::Frame)
-        throw std::logic_error("Paint " + std::to_string(id) + ": not a frame");
-    if (control.Visible && procedure)
-        procedure->Paint(*this, id, dc);
-}
-
-int ScriptedDialog::Invalidations(int id) const
-{
-    return At(id).Invalidations;
-}
-
-std::optional<size_t> ScriptedDialog::ReadLimit(int id) const
-{
-    At(id);
-    const auto found = readLimits.find(id);
-    return found == readLimits.end() ? std::nullopt : std::optional<size_t>(found->second);
-}
-
-std::string ScriptedDialog::Text(int id) const
-{
-    const std::string& text = At(id).Text;
-    readLimits[id] = std::string::npos;
-    return text;
-}
-
-std::string ScriptedDialog::Text(int id, size_t maxChars) const
-{
-    std::string text = Dialog::Text(id, maxChars);
-    readLimits[id] = maxChars;
-    return text;
-}
-
-void ScriptedDialog::SetText(int id, const std::string& text)
-{
-    Control& control = At(id);
-    control.Text = HeldText(*control.Source, text);
-    if (selected == id)
-        selected = 0;
-}
-
-bool ScriptedDialog::Checked(int id) const
-{
-    return At(id).Checked;
-}
-
-void ScriptedDialog::SetChecked(int id, bool checked)
-{
-    Control& control = At(id);
-    if (!IsToggle(control.Source->Kind))
-        throw std::logic_error("SetChecked " + std::to_string(id) + ": not a check box or radio button");
-    control.Checked = checked;
-}
-
-void ScriptedDialog::Show(int id, bool visible)
-{
-    At(id).Visible = visible;
-}
-
-bool ScriptedDialog::Visible(int id) const
-{
-    return At(id).Visible;
-}
-
-void ScriptedDialog::Enable(int id, bool enabled)
-{
-    At(id).Enabled = enabled;
-}
-
-bool ScriptedDialog::Enabled(int id) const
-{
-    return At(id).Enabled;
-}
-
-void ScriptedDialog::FocusAndSelect(int id)
-{
-    const Control& control = At(id);
-    focused = id;
-    selected = control.Source->Kind == ControlKind::Edit ? id : 0;
-}
-
-void ScriptedDialog::Invalidate(int id)
-{
-    ++At(id).Invalidations;
-}
-
-// ---------------------------------------------------------------------------------------------
 // Running a dialog
 
 int RunDialog(const char* templateName, DialogProcedure& procedure, QWidget* owner)
@@ -698,17 +466,7 @@ int RunDialog(const char* templateName, DialogProcedure& procedure, QWidget* own
     return dialog.Exec();
 }
 
-void SetDialogRunner(DialogRunner runner)
+DialogRunner ReplaceDialogRunner(DialogRunner runner)
 {
-    InstalledRunner() = std::move(runner);
-}
-
-ScopedDialogRunner::ScopedDialogRunner(DialogRunner runner) : previous(std::move(InstalledRunner()))
-{
-    InstalledRunner() = std::move(runner);
-}
-
-ScopedDialogRunner::~ScopedDialogRunner()
-{
-    InstalledRunner() = std::move(previous);
+    return std::exchange(InstalledRunner(), std::move(runner));
 }

@@ -1,6 +1,7 @@
 // The dialog runtime: a dialog procedure sees its dialog only through the id-based Dialog API.
-// QtDialog builds a real QDialog from a template; ScriptedDialog runs the same procedure over plain
-// data for tests; RunDialog runs a template modally, or hands it to a runner a test installed.
+// QtDialog builds a real QDialog from a template; RunDialog runs a template modally, or hands it
+// to a runner a test installed (the tests' scripted dialog runs the same procedures over plain
+// data).
 #pragma once
 
 #include "platform/DialogTemplate.h"
@@ -9,7 +10,6 @@
 
 #include <functional>
 #include <map>
-#include <optional>
 #include <string>
 
 class DrawContext;
@@ -148,96 +148,12 @@ private:
     bool destroying = false;
 };
 
-// The same dialog over plain data, driven by a test script: no widgets, no event loop.
-// Script steps refuse (std::logic_error) what a user could not do: acting on an ended dialog, on a
-// hidden or disabled control, or a step that does not fit the control's kind. A control id the
-// template lacks is refused (std::out_of_range) whether the script or the procedure uses it.
-class ScriptedDialog final : public Dialog {
-public:
-    ScriptedDialog() = default;
-    ScriptedDialog(const ScriptedDialog&) = delete;
-    ScriptedDialog& operator=(const ScriptedDialog&) = delete;
-
-    // Loads the compiled-in template (std::runtime_error if it does not load) and runs Init.
-    // Without a focus set by Init, the first visible, enabled control that takes the focus gets it.
-    void Run(const std::string& templateName, DialogProcedure& procedure);
-    void Run(DialogTemplate dialogTemplate, DialogProcedure& procedure);
-
-    // The user replaces an edit's text (focus goes there) and the procedure gets kTextChanged.
-    // What goes beyond the edit's limit is not taken, as the real edit refuses it.
-    void Type(int id, const std::string& text);
-    // The user clicks a button, check box or radio button (focus goes there): kClicked.
-    void Click(int id);
-    void PressEnter();
-    void PressEscape();
-    // Asks the procedure to paint frame `id` into `dc`.
-    void Paint(int id, DrawContext& dc);
-
-    int Focused() const { return focused; }    // 0: none
-    int Selected() const { return selected; }  // the edit whose whole text is selected, 0: none
-    int Invalidations(int id) const;
-    // How many characters of control `id` the procedure last read with Text(id, chars):
-    // std::string::npos when it read the whole text, nothing when it has not read it.
-    std::optional<size_t> ReadLimit(int id) const;
-
-    const DialogTemplate& Template() const override { return dialogTemplate; }
-    std::string Text(int id) const override;
-    std::string Text(int id, size_t maxChars) const override;
-    void SetText(int id, const std::string& text) override;
-    bool Checked(int id) const override;
-    void SetChecked(int id, bool checked) override;
-    void Show(int id, bool visible) override;
-    bool Visible(int id) const override;
-    void Enable(int id, bool enabled) override;
-    bool Enabled(int id) const override;
-    void FocusAndSelect(int id) override;
-    void SetTitle(const std::string& title) override { titleText = title; }
-    std::string Title() const override { return titleText; }
-    void Invalidate(int id) override;
-
-protected:
-    void Close() override {}
-
-private:
-    struct Control {
-        const ControlTemplate* Source;
-        std::string Text;
-        bool Checked = false;
-        bool Visible = true;
-        bool Enabled = true;
-        int Invalidations = 0;
-    };
-    Control& At(int id);
-    const Control& At(int id) const;
-    Control& Usable(int id, const char* step);
-    void Send(int id, int notification);
-
-    DialogTemplate dialogTemplate;
-    DialogProcedure* procedure = nullptr;
-    std::map<int, Control> controls;
-    std::string titleText;
-    int focused = 0;
-    int selected = 0;
-    mutable std::map<int, size_t> readLimits;
-};
-
 // Runs dialog `templateName` modally over `owner` with `procedure` and returns its result;
 // -1 when the template does not load. With a runner installed, the runner runs it instead.
 int RunDialog(const char* templateName, DialogProcedure& procedure, QWidget* owner);
 
-// Test hook: a function that runs a dialog in place of RunDialog (typically a ScriptedDialog
-// with a script) and returns its result. An empty function removes it.
+// Test hook: a function that runs a dialog in place of RunDialog (typically a scripted dialog
+// with a script) and returns its result. Installs `runner` (an empty function removes it) and
+// returns the one it replaces.
 using DialogRunner = std::function<int(const std::string& templateName, DialogProcedure& procedure)>;
-void SetDialogRunner(DialogRunner runner);
-
-// Installs a runner for the lifetime of the object and puts the previous one back afterwards.
-class ScopedDialogRunner {
-public:
-    explicit ScopedDialogRunner(DialogRunner runner);
-    ~ScopedDialogRunner();
-    ScopedDialogRunner(const ScopedDialogRunner&) = delete;
-    ScopedDialogRunner& operator=(const ScopedDialogRunner&) = delete;
-
-private:
-    DialogRunner previous;
-};
+DialogRunner ReplaceDialogRunner(DialogRunner runner);

@@ -1,4 +1,4 @@
-// Loading and checking dialog templates, and dialog units.
+// Loading and checking dialog templates, what their controls hold, and dialog units.
 #include "platform/DialogTemplate.h"
 
 #include <QFile>
@@ -233,6 +233,35 @@ int MulDiv(int value, int numerator, int denominator)
 }
 
 }  // namespace
+
+std::string WithCrLf(const std::string& text)
+{
+    std::string result;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            result += "\r\n";
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
+}
+
+std::string HeldText(const ControlTemplate& control, std::string text)
+{
+    if (control.Kind != ControlKind::Edit)
+        return text;
+    if (control.Multiline)
+        text = WithCrLf(text);
+    if (control.Limit > 0 && text.size() > static_cast<size_t>(control.Limit)) {
+        text.resize(static_cast<size_t>(control.Limit));
+        if (control.Multiline && text.back() == '\r')
+            text.pop_back();
+    }
+    return text;
+}
 
 const ControlTemplate* DialogTemplate::Find(int id) const
 {

@@ -47,6 +47,13 @@ struct DialogTemplate {
     const ControlTemplate* Find(int id) const;
 };
 
+// Line breaks of a multi-line edit as the program reads them: carriage return and line feed.
+std::string WithCrLf(const std::string& text);
+// What `control` holds of `text`: an edit's text as its dialog reads it back (a multi-line edit's
+// lines end in CR LF, and an edit with a limit keeps its first characters up to it, never half a
+// line break); any other control's as it is.
+std::string HeldText(const ControlTemplate& control, std::string text);
+
 // Reads a template from its JSON text. Anything malformed (bad JSON, a missing or mistyped field,
 // an unknown key, kind or style, a duplicate id, a control outside the dialog) is refused:
 // the result is empty and `error` says what is wrong and where.

@@ -5,6 +5,7 @@
 
 #include "support/BudgetFixture.h"
 #include "support/SampleBudget.h"
+#include "support/ScriptedDialog.h"
 
 #include "app/Startup.h"
 #include "ledger/Recording.h"
