@@ -2,6 +2,8 @@
 // About, New, Open and Quit, and the About display.
 #pragma once
 
+#include "platform/AccountBox.h"
+
 #include <QMainWindow>
 
 #include <map>
@@ -24,5 +26,5 @@ private:
 // The lines of the About display.
 constexpr const char* kAboutAuthor = "Budget developers";
 constexpr const char* kAboutThirdLine = "Envelope budgeting";
-// The widest an About line may be: the account box's 124 pixels less a margin on each side.
-constexpr int kAboutLineWidth = 116;
+// The widest an About line may be: the account box less a margin on each side.
+constexpr int kAboutLineWidth = kAccountBoxWidth - 8;
