@@ -4,6 +4,7 @@
 #include "cli/ConsoleText.h"
 
 #include "files/FileAccess.h"
+#include "files/TextExport.h"
 
 #include "ledger/Accounts.h"
 #include "ledger/Budget.h"

@@ -1,8 +1,10 @@
-// Notes and Delete Account: the dialogs show and read their fields; storing the note and the
-// deletion itself are the ledger's (ledger/Recording.h, ledger/Accounts.h).
+// Notes and Delete Account: the dialogs show and read their fields; storing the note is the
+// ledger's (ledger/Recording.h), the deletion with its history file the file code's
+// (files/TextExport.h).
 #include "dialogs/NoteDialogs.h"
 #include "dialogs/EntryHelpers.h"
 
+#include "files/TextExport.h"
 #include "ledger/Accounts.h"
 #include "ledger/Recording.h"
 #include "model/Globals.h"
@@ -71,7 +73,7 @@ public:
         Si = gSi;
         dialog.SetText(kNameText, RecordText(Accounts[Mi][Si].Name));
         dialog.SetText(kCloseoutText, MoneyText(CloseoutAmount(Mi, Si)));
-        dialog.SetText(kRecordsText, std::to_string(ArchivedRecordCount(Mi, Si)));
+        dialog.SetText(kRecordsText, std::to_string(HistoryRecordCount(Mi, Si)));
     }
 
     void Command(Dialog& dialog, int id, int notification) override
@@ -109,11 +111,11 @@ void BudgetNote(int Mi, int Si, int invest)
     if (invest || !ValidSlot(Mi, Si))
         return;
     Accounts[Mi][Si].SelectFlag = 0;
-    gMi = Mi;
-    gSi = Si;
-    gDflag1 = invest;
-    NotesDialog procedure;
-    RunDialog("NOTES", procedure, DialogOwner());
+    {
+        const DialogContext context(Mi, Si, nullptr, invest);
+        NotesDialog procedure;
+        RunDialog("NOTES", procedure, DialogOwner());
+    }
     InvalidateAccountRect(Mi, Si);
 }
 
@@ -121,15 +123,15 @@ int DeleteAccountDialog(int Mi, int Si, int flag)
 {
     if (flag || !ValidSlot(Mi, Si))
         return 0;
-    gMi = Mi;
-    gSi = Si;
-    gDflag1 = flag;
     // Emptying the slot makes it forget its windows, so they are taken note of beforehand.
     const QPointer<QWidget> history = SlotWindow(MemoryAccounts[Mi][Si].HistoryWindow);
     const QPointer<QWidget> subWindow = SlotWindow(MemoryAccounts[Mi][0].SubAccountWindow);
-    DeleteDialog procedure;
-    if (RunDialog("DELETE", procedure, DialogOwner()) != 1)
-        return 0;
+    {
+        const DialogContext context(Mi, Si, nullptr, flag);
+        DeleteDialog procedure;
+        if (RunDialog("DELETE", procedure, DialogOwner()) != 1)
+            return 0;
+    }
     HideWindow(history);
     if (Si == 0 || Accounts[Mi][0].NumberOfSubAccounts == 0)
         HideWindow(subWindow);

@@ -1,7 +1,9 @@
+// An account's history as a text file, and the deletion of an account that keeps its history so.
 #include "files/TextExport.h"
 
 #include "files/BudgetFile.h"
 #include "files/FileAccess.h"
+#include "ledger/Accounts.h"
 #include "model/Dates.h"
 #include "model/Globals.h"
 #include "model/Messages.h"
@@ -31,9 +33,9 @@ const char* KindText(const AHistory& rec)
     if (!rec.TypeFlag)
         return "Deposit";
     switch (rec.ATM) {
-    case 1:
+    case kWithdrawalATM:
         return "ATM";
-    case 255:
+    case kWithdrawalDebit:
         return "Debit";
     default:
         return "Check";
@@ -94,7 +96,7 @@ std::string FormatHistoryTextRecord(const AHistory& rec)
     std::string line = RecordText(slot.Name) + kTab + DisplayDate(rec.Datime) + kTab + KindText(rec) + kTab;
     line += rec.TransferFlag ? RecordText(rec.AccountName) : RecordText(rec.PayToFm);
     line += kTab + MoneyText(rec.Amt) + kTab + RecordText(rec.For);
-    const bool check = rec.TypeFlag && !rec.TransferFlag && !rec.PayFlag && rec.ATM != 1 && rec.ATM != 255;
+    const bool check = rec.TypeFlag && !rec.TransferFlag && !rec.PayFlag && rec.ATM != kWithdrawalATM && rec.ATM != kWithdrawalDebit;
     if (check)
         line += kTab + std::to_string(rec.CheckID) + kTab + RecordText(rec.Memo) + kTab;
     return line + kLineEnd;
@@ -118,4 +120,15 @@ int WriteHistoryToTextFile(int Mi, int Si)
 int WriteWholeHistoryToTextFile(int Mi, int Si)
 {
     return WriteSlotHistory(Mi, Si, {});
+}
+
+int RecordDeleteAccount(int Mi, int Si)
+{
+    if (!DeletionFits(Mi, Si))
+        return 0;
+    // Every record leaves with the account, so all of them are kept in the file, transfers
+    // and pay pieces included.
+    if (MemoryAccounts[Mi][Si].HistoryRec && !WriteWholeHistoryToTextFile(Mi, Si))
+        return 0;
+    return CloseAccount(Mi, Si);
 }

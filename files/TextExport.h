@@ -21,3 +21,9 @@ int WriteHistoryToTextFile(int Mi, int Si);
 // The same for the whole history of the slot, transfers included, whatever the export
 // settings say; what deleting an account keeps of it.
 int WriteWholeHistoryToTextFile(int Mi, int Si);
+
+// The deletion of slot (Mi, Si) once confirmed, as the Delete Account dialog and budget-cli
+// record it: the checks of the ledger, the whole history to a text file the user chooses, then
+// the slot emptied by the ledger (ledger/Accounts.h). 1 when deleted; 0 when a check failed, the
+// file was cancelled or failed, or the closeout was refused, with nothing deleted.
+int RecordDeleteAccount(int Mi, int Si);

@@ -1,7 +1,6 @@
 // Moving accounts between grid positions, and the checks before an account may be deleted.
 #include "ledger/Accounts.h"
 
-#include "files/TextExport.h"
 #include "ledger/Budget.h"
 #include "model/Dates.h"
 #include "model/Globals.h"
@@ -132,7 +131,7 @@ int32_t CloseoutAmount(int Mi, int Si)
     return slot.SavingsFlag ? 0 : slot.Balance;
 }
 
-int ArchivedRecordCount(int Mi, int Si)
+int HistoryRecordCount(int Mi, int Si)
 {
     int count = 0;
     for (const AHistory* h = MemoryAccounts[Mi][Si].HistoryRec; h; h = h->HistoryFP)
@@ -140,7 +139,7 @@ int ArchivedRecordCount(int Mi, int Si)
     return count;
 }
 
-int RecordDeleteAccount(int Mi, int Si)
+int DeletionFits(int Mi, int Si)
 {
     // The closeout is a transfer of an amount, and what the pays leave "Available" without the
     // account's allocations must be an amount too.
@@ -151,12 +150,12 @@ int RecordDeleteAccount(int Mi, int Si)
         HandleSumRangeError(closeout);
         return 0;
     }
-    if (!PayLeftoversFit(gBudget.PayAmount, none, Mi, Si, noAllocations))
-        return 0;
-    // Every record leaves with the account, so all of them are kept in the file, transfers
-    // and pay pieces included.
-    if (MemoryAccounts[Mi][Si].HistoryRec && !WriteWholeHistoryToTextFile(Mi, Si))
-        return 0;
+    return PayLeftoversFit(gBudget.PayAmount, none, Mi, Si, noAllocations) ? 1 : 0;
+}
+
+int CloseAccount(int Mi, int Si)
+{
+    const int32_t closeout = CloseoutAmount(Mi, Si);
     ARecord& slot = Accounts[Mi][Si];
     const std::string name = RecordText(slot.Name);
     if (closeout != 0) {

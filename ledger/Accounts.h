@@ -1,4 +1,5 @@
-// Moving accounts between grid positions, and the checks before an account may be deleted.
+// Moving accounts between grid positions, the checks before an account may be deleted, and
+// emptying its slot.
 #pragma once
 
 #include <cstdint>
@@ -15,11 +16,15 @@ int DeleteAccount(int Mi, int Si);
 // What deleting slot (Mi, Si) would move to "Available": its balance (below 0 for an overdrawn
 // account, which "Available" then covers), or 0 for a savings account.
 int32_t CloseoutAmount(int Mi, int Si);
-// The records deleting slot (Mi, Si) writes to its history file: all of its chain.
-int ArchivedRecordCount(int Mi, int Si);
+// The records of slot (Mi, Si), every one of its chain: what deleting it writes to its history
+// file.
+int HistoryRecordCount(int Mi, int Si);
 
-// The deletion itself, once confirmed: the history goes to a text file the user chooses, the
-// balance of an account in the checkbook moves to "Available" ("Account Closeout."),
-// the Checkbook's history notes the deletion and the slot is emptied. 1 when deleted; 0 when
-// the file was cancelled or failed, or the closeout was refused, with nothing deleted.
-int RecordDeleteAccount(int Mi, int Si);
+// The parts of a confirmed deletion (files/TextExport.h RecordDeleteAccount runs them around
+// writing the history file). First, whether the slot may be emptied: its closeout is an amount
+// and what the pays leave "Available" without its allocations stays one; 0 after the message.
+int DeletionFits(int Mi, int Si);
+// Then, with the history kept, the slot is emptied: the balance of an account in the checkbook
+// moves to "Available" ("Account Closeout."), the Checkbook's history notes the deletion and the
+// slot is reset. 1 when done; 0 when the closeout was refused (told), the account left as it was.
+int CloseAccount(int Mi, int Si);

@@ -137,7 +137,7 @@ TEST_F(AccountFileTest, DeletingAnAccountKeepsItsHistoryAndMovesItsMoneyToAvaila
         const int32_t available = Accounts[0][0].Balance;
         const int32_t book = Accounts[0][1].Balance;
         EXPECT_EQ(CloseoutAmount(c.Mi, 0), c.toAvailable);
-        EXPECT_EQ(ArchivedRecordCount(c.Mi, 0), c.lines);
+        EXPECT_EQ(HistoryRecordCount(c.Mi, 0), c.lines);
         RecordNote(c.Mi, 0, "old note");
         host.SavePaths = {Path("deleted.txt")};
         ASSERT_EQ(RecordDeleteAccount(c.Mi, 0), 1) << host.AllMessages();

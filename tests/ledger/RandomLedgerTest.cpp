@@ -6,6 +6,7 @@
 
 #include "cli/Dump.h"
 #include "files/BudgetImage.h"
+#include "files/TextExport.h"
 #include "ledger/Accounts.h"
 #include "ledger/Balance.h"
 #include "ledger/Budget.h"
