@@ -48,6 +48,7 @@ int gFirstSelected[2] = {-1, -1};
 int gSecondSelected[2] = {-1, -1};
 int32_t gSelectTotal = 0;
 char gInfoBox[64];
+char gInvestInfoBox[64];
 int gBoxFlag = 0;
 uint64_t gHistoryShape = 0;
 

@@ -68,6 +68,8 @@ extern int gFirstSelected[2];
 extern int gSecondSelected[2];
 extern int32_t gSelectTotal;
 extern char gInfoBox[64];
+// The investment view's line saying when the market values were last all current.
+extern char gInvestInfoBox[64];
 extern int gBoxFlag;
 
 // Changes whenever the lines of a history list may have moved: a record added to a chain, a

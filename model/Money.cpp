@@ -20,11 +20,6 @@ constexpr size_t kMaxSymbolLength = 3;
 // Amount text read by S2I: longer digit strings are refused.
 constexpr int kMaxAmountDigits = 15;
 
-int DecimalPlaces()
-{
-    const int places = gIntRec.DecimalPlaces;
-    return places < 0 ? 0 : (places > 4 ? 4 : places);
-}
 
 size_t SymbolLength()
 {
@@ -46,9 +41,50 @@ bool SymbolSpace()
     return (gIntRec.Flag1 & kIntSymbolSpace) != 0;
 }
 
+// Whole-unit digits (at least 24 bytes) and fraction with its decimal symbol (at least 8 bytes)
+// of the absolute value of a 64-bit number; true when it was negative.
+bool WideParts(int64_t num, int places, char* theDollar, char* theCents)
+{
+    const bool negative = num < 0;
+    // Unsigned, so that the most negative number has an absolute value too.
+    const uint64_t magnitude = negative ? 0 - static_cast<uint64_t>(num) : static_cast<uint64_t>(num);
+
+    char digits[24];
+    int length = 0;
+    uint64_t rest = magnitude;
+    do {
+        digits[length++] = static_cast<char>('0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    // digits holds the number backwards, at most 20 characters.
+
+    int out = 0;
+    if (length <= places) {
+        theDollar[out++] = '0';
+    } else {
+        for (int i = length - 1; i >= places; --i)
+            theDollar[out++] = digits[i];
+    }
+    theDollar[out] = '\0';
+
+    out = 0;
+    theCents[out++] = gIntRec.DecimalSymbol;
+    for (int i = places - 1; i >= 0; --i)
+        theCents[out++] = i < length ? digits[i] : '0';
+    theCents[out] = '\0';
+    return negative;
+}
+
 }  // namespace
 
-int16_t S2I(const char* inString, int32_t* num)
+int FractionPlaces(int places)
+{
+    if (places == kMoneyPlaces)
+        places = gIntRec.DecimalPlaces;
+    return places < 0 ? 0 : (places > 4 ? 4 : places);
+}
+
+int16_t S2I(const char* inString, int32_t* num, int places)
 {
     if (inString == nullptr || *inString == '\0') {
         *num = 0;
@@ -97,7 +133,7 @@ int16_t S2I(const char* inString, int32_t* num)
             value = value * 10 + (c - '0');
     }
 
-    const int places = DecimalPlaces();
+    places = FractionPlaces(places);
     if (fractionDigits > places)
         return kS2ITooManyDigits;
     if (digits > kMaxAmountDigits)
@@ -120,35 +156,9 @@ int16_t S2I(const char* inString, int32_t* num)
 
 int I2SParts(int32_t num, char* theDollar, char* theCents)
 {
-    const bool negative = num < 0;
-    // Through 64 bits so that the most negative amount has an absolute value too.
-    const int64_t magnitude = negative ? -static_cast<int64_t>(num) : static_cast<int64_t>(num);
-
-    char digits[12];
-    int length = 0;
-    int64_t rest = magnitude;
-    do {
-        digits[length++] = static_cast<char>('0' + rest % 10);
-        rest /= 10;
-    } while (rest != 0);
-    // digits holds the number backwards, at most 10 characters.
-
-    const int places = DecimalPlaces();
-    int out = 0;
-    if (length <= places) {
-        theDollar[out++] = '0';
-    } else {
-        for (int i = length - 1; i >= places; --i)
-            theDollar[out++] = digits[i];
-    }
-    theDollar[out] = '\0';
-
-    out = 0;
-    theCents[out++] = gIntRec.DecimalSymbol;
-    for (int i = places - 1; i >= 0; --i)
-        theCents[out++] = i < length ? digits[i] : '0';
-    theCents[out] = '\0';
-
+    char dollars[24];
+    const bool negative = WideParts(num, FractionPlaces(), dollars, theCents);
+    CopyString(dollars, theDollar, 16);  // an amount has at most 10 digits
     return negative ? 1 : 0;
 }
 
@@ -194,12 +204,12 @@ void I2SSymbol(char* theSymbol)
     theSymbol[out] = '\0';
 }
 
-void I2S(int32_t num, char* thePointer, int flag)
+void I2SWide(int64_t num, char* thePointer, int flag, int places)
 {
-    char dollars[16];
+    char dollars[24];
     char cents[8];
     char grouped[kAmountTextSize];
-    const int negative = I2SParts(num, dollars, cents);
+    const bool negative = WideParts(num, FractionPlaces(places), dollars, cents);
     I2SGroup(dollars, grouped);
 
     char number[64];
@@ -217,6 +227,11 @@ void I2S(int32_t num, char* thePointer, int flag)
         CombineString(number, symbol, thePointer, kAmountTextSize);
     else
         CombineString(symbol, number, thePointer, kAmountTextSize);
+}
+
+void I2S(int32_t num, char* thePointer, int flag, int places)
+{
+    I2SWide(num, thePointer, flag, places);
 }
 
 void AmountString(const TextMeasure& hdc, int32_t theAmount, int maxWidth, char* outText)

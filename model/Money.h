@@ -18,11 +18,22 @@ constexpr int16_t kS2INegative = 4;
 
 constexpr int kAmountTextSize = 32;  // an amount's text with its terminator fits this buffer
 
+// The number of fraction digits S2I and I2S work with: kMoneyPlaces stands for the budget's
+// money setting (gIntRec.DecimalPlaces); a number from 0 to 4 is used as it is, so a count with
+// more places than money (the shares and prices of investments) is read and written without
+// changing the setting.
+constexpr int kMoneyPlaces = -1;
+// The places a precision argument stands for, within 0 to 4.
+int FractionPlaces(int places = kMoneyPlaces);
+
 // Text to amount. *num is written only for results 0 and 4.
-int16_t S2I(const char* inString, int32_t* num);
+int16_t S2I(const char* inString, int32_t* num, int places = kMoneyPlaces);
 
 // Amount to text into a buffer of at least kAmountTextSize bytes; flag 0 adds the currency symbol.
-void I2S(int32_t num, char* thePointer, int flag);
+void I2S(int32_t num, char* thePointer, int flag, int places = kMoneyPlaces);
+// The same for a sum that need not fit an amount (a total over many accounts); a text longer
+// than the buffer's 31 characters is cut.
+void I2SWide(int64_t num, char* thePointer, int flag, int places = kMoneyPlaces);
 // The amount as money text with the currency symbol (I2S with flag 0).
 std::string MoneyText(int32_t amount);
 
