@@ -5,6 +5,7 @@
 #include "cli/ConsoleText.h"
 #include "cli/Demo.h"
 #include "cli/Dump.h"
+#include "cli/InvestCommands.h"
 #include "cli/LedgerCommands.h"
 #include "cli/PayCommands.h"
 #include "files/BudgetFile.h"
@@ -28,6 +29,9 @@ struct Command {
     const char* Options;  // "--name=" takes a value, "--name" is a flag
     int (*Run)(const CommandArgs& args, std::ostream& out, ConsoleHost& host);
     size_t OptionalOperands = 0;  // operands that may follow the required ones
+    // A command of several actions: prints the help of the one named among the arguments, or
+    // returns false so that the command's own help is printed.
+    bool (*ActionHelp)(const std::vector<std::string>& args, std::ostream& out) = nullptr;
 };
 
 bool PathFits(const std::string& path, ConsoleHost& host)
@@ -201,6 +205,7 @@ const Command kCommands[] = {
      "(\"Account Closeout.\"), the Checkbook's history notes the deletion and the box is emptied.\n\n"
          ACCOUNT_HELP,
      2, "--history-file=", RunDeleteAccount},
+    {"invest", kInvestUsage, kInvestHelp, 1, kInvestOptions, RunInvest, 4, PrintInvestActionHelp},
 };
 
 const char kAnswerHelp[] =
@@ -421,7 +426,8 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, ConsoleH
         const std::vector<std::string> rest(args.begin() + 1, args.end());
         for (const std::string& a : rest)
             if (a == "--help" || a == "-h") {
-                PrintCommandHelp(c, out);
+                if (!c.ActionHelp || !c.ActionHelp(rest, out))
+                    PrintCommandHelp(c, out);
                 return kExitOk;
             }
         CommandArgs parsed;

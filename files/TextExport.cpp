@@ -1,8 +1,10 @@
-// An account's history as a text file, and the deletion of an account that keeps its history so.
+// An account's or investment's history as a text file, and the deletions that keep the history so.
 #include "files/TextExport.h"
 
 #include "files/BudgetFile.h"
 #include "files/FileAccess.h"
+#include "investments/Invest.h"
+#include "investments/InvestRecording.h"
 #include "ledger/Accounts.h"
 #include "model/Dates.h"
 #include "model/Globals.h"
@@ -47,9 +49,16 @@ struct ExportSettings {
     bool transfers = true;
 };
 
-int WriteSlotHistory(int Mi, int Si, ExportSettings settings)
+const AHistory* Next(const AHistory* rec) { return rec->HistoryFP; }
+const IHistory* Next(const IHistory* rec) { return rec->InvestFP; }
+std::string LineOf(const AHistory& rec) { return FormatHistoryTextRecord(rec); }
+std::string LineOf(const IHistory& rec) { return FormatInvestTextRecord(rec); }
+
+// Asks for the file (offering `offered`), then writes the line of every record of the chain
+// from `first` that `take` accepts.
+template <typename Record, typename Take>
+int WriteChainToTextFile(const std::string& offered, const Record* first, Take take)
 {
-    const std::string offered = RecordText(Accounts[Mi][Si].Name) + std::to_string(Mi) + std::to_string(Si);
     char fileName[kPathSize] = {};
     char titleName[kPathSize] = {};
     if (!BudgetTextFileSaveDlg(offered.c_str(), fileName, titleName))
@@ -70,12 +79,10 @@ int WriteSlotHistory(int Mi, int Si, ExportSettings settings)
         return done;
     };
     bool ok = true;
-    for (const AHistory* rec = MemoryAccounts[Mi][Si].HistoryRec; rec && ok; rec = rec->HistoryFP) {
-        if (settings.range && !CheckExportDates(rec->Datime))
+    for (const Record* rec = first; rec && ok; rec = Next(rec)) {
+        if (!take(*rec))
             continue;
-        if (rec->TransferFlag && !settings.transfers)
-            continue;
-        lines += FormatHistoryTextRecord(*rec);
+        lines += LineOf(*rec);
         ok = written(1 << 16);
     }
     if (!ok || !written(0) || !file.Commit()) {
@@ -84,6 +91,21 @@ int WriteSlotHistory(int Mi, int Si, ExportSettings settings)
         return 0;
     }
     return 1;
+}
+
+// Si -1: investment Mi, whose price updates are no trades and stay out.
+int WriteSlotHistory(int Mi, int Si, ExportSettings settings)
+{
+    if (Si == kInvestmentSlot) {
+        const std::string offered = RecordText(Invest[Mi].Name) + std::to_string(Mi);
+        return WriteChainToTextFile(offered, MemoryInvest[Mi].HistoryRec, [settings](const IHistory& rec) {
+            return !rec.PPSUpdate && (!settings.range || CheckExportDates(rec.Datime));
+        });
+    }
+    const std::string offered = RecordText(Accounts[Mi][Si].Name) + std::to_string(Mi) + std::to_string(Si);
+    return WriteChainToTextFile(offered, MemoryAccounts[Mi][Si].HistoryRec, [settings](const AHistory& rec) {
+        return (!settings.range || CheckExportDates(rec.Datime)) && (!rec.TransferFlag || settings.transfers);
+    });
 }
 
 }  // namespace
@@ -100,6 +122,18 @@ std::string FormatHistoryTextRecord(const AHistory& rec)
     if (check)
         line += kTab + std::to_string(rec.CheckID) + kTab + RecordText(rec.Memo) + kTab;
     return line + kLineEnd;
+}
+
+std::string FormatInvestTextRecord(const IHistory& rec)
+{
+    char shares[kAmountTextSize];
+    char price[kAmountTextSize];
+    char total[kAmountTextSize];
+    Display3Digits(rec.NumberOfShares, shares, 1);
+    Display3Digits(rec.CostPerShare, price, 0);
+    Display3Digits(rec.TotalShares, total, 1);
+    return RecordText(Invest[rec.Ii].Name) + kTab + DisplayDate(rec.Datime) + kTab + (rec.TypeFlag ? "Sold" : "Bought") +
+           kTab + shares + kTab + price + kTab + total + kTab + kLineEnd;
 }
 
 int CheckExportDates(const char* datime)
@@ -131,4 +165,14 @@ int RecordDeleteAccount(int Mi, int Si)
     if (MemoryAccounts[Mi][Si].HistoryRec && !WriteWholeHistoryToTextFile(Mi, Si))
         return 0;
     return CloseAccount(Mi, Si);
+}
+
+int RecordDeleteInvestAccount(int Ii)
+{
+    if (!InvestDeletable(Ii))
+        return 0;
+    if (InvestHistoryToKeep(Ii) > 0 && !WriteWholeHistoryToTextFile(Ii, kInvestmentSlot))
+        return 0;
+    CloseInvestAccount(Ii);
+    return 1;
 }
