@@ -100,14 +100,15 @@ IHistory* BuySellShares(int buysell, int Ii, int32_t numShares, int32_t priceSha
     rec->NumberOfShares = numShares;
     rec->CostPerShare = priceShare;
     account.CostPerShare = priceShare;
+    // Each sum fits an amount (TradeFault), whatever the parts.
     if (buysell) {
         account.NumberOfShares += numShares;
-        account.AmountPaid += static_cast<int32_t>(cost);
-        Invest[0].AmountPaid += static_cast<int32_t>(cost);
+        account.AmountPaid = static_cast<int32_t>(account.AmountPaid + cost);
+        Invest[0].AmountPaid = static_cast<int32_t>(Invest[0].AmountPaid + cost);
     } else {
         account.NumberOfShares -= numShares;
-        account.AmountPaid -= static_cast<int32_t>(cost);
-        Invest[0].AmountPaid = static_cast<int32_t>(std::max<int64_t>(0, int64_t{Invest[0].AmountPaid} - cost));
+        account.AmountPaid = static_cast<int32_t>(account.AmountPaid - cost);
+        Invest[0].AmountPaid = static_cast<int32_t>(std::max<int64_t>(0, Invest[0].AmountPaid - cost));
     }
     rec->TotalShares = account.NumberOfShares;
     CopyString(datime, rec->Datime);
@@ -137,7 +138,7 @@ int RecordCostBasis(int Ii, int32_t amount)
         HandleRangeError(FieldText(amount, kMoneyPlaces).c_str());
         return 0;
     }
-    Invest[0].AmountPaid = Invest[0].AmountPaid - Invest[Ii].AmountPaid + amount;
+    Invest[0].AmountPaid = static_cast<int32_t>(int64_t{Invest[0].AmountPaid} - Invest[Ii].AmountPaid + amount);
     Invest[Ii].AmountPaid = amount;
     gBudgetFileChanged = 1;
     return 1;
