@@ -7,6 +7,7 @@
 #include "dialogs/PayDialogs.h"
 #include "files/BudgetFile.h"
 #include "history/HistoryWindow.h"
+#include "history/InvestHistory.h"
 #include "model/Globals.h"
 #include "model/Initialize.h"
 #include "model/Money.h"
@@ -28,6 +29,7 @@ Program::~Program()
     if (!Main)
         return;  // moved from
     DestroyHistoryWindows();
+    DestroyInvestHistoryWindows();
     DestroySubWindows();
     gShell = ShellWindows{};
     SetShowSubAccounts(nullptr);
@@ -53,6 +55,10 @@ Program CreateProgram()
         InvalidateHistory(Mi, Si);
         InvalidateSubWindow(Mi, Si);
         RefreshBalanceWindow();
+    };
+    program.Host->OnInvalidateInvestAccount = [main](int Ii) {
+        main->InvalidateInvestAccount(Ii);
+        InvalidateInvestHistory(Ii);
     };
     program.Host->OnUpdateInfoBox = [main] { main->UpdateInfoBox(); };
     program.Host->OnNewBudgetPaySetup = [] { HandlePaySetup(); };

@@ -2,6 +2,7 @@
 // new sub accounts and the category name of a row's sub accounts.
 #include "dialogs/AccountDialogs.h"
 #include "dialogs/EntryHelpers.h"
+#include "dialogs/InvestDialogs.h"
 
 #include "ledger/Budget.h"
 #include "ledger/Pay.h"
@@ -224,9 +225,9 @@ void SetShowSubAccounts(std::function<void(int Mi)> show)
 void NewAccount(FrontWindow front, QWidget* owner)
 {
     if (gMainInvest) {
-        // Investment accounts are set up with their own dialog, which is still to come.
+        // Investment accounts are named with their own dialog.
         if (int Ii = 0; ChooseNewInvestAccount(gFirstSelected[0], &Ii))
-            NotYet();
+            InvestAccountDialog(Ii);
         return;
     }
     int Mi = 0;

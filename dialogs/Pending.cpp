@@ -17,4 +17,3 @@ void BudgetFind(int) { NotYet(); }
 void RunSavingsCalculator() { NotYet(); }
 void DisplayRemind() { NotYet(); }
 void DisplayCalendar() { NotYet(); }
-void BudgetInvestments() { NotYet(); }

@@ -17,4 +17,3 @@ void BudgetFind(int next);
 void RunSavingsCalculator();
 void DisplayRemind();
 void DisplayCalendar();
-void BudgetInvestments();

@@ -37,7 +37,6 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kPaneFrame = RGB(0, 0, 0);
 const QColor kHistoryBlue(0, 0, 255);
 
-constexpr int kClientWidth = 552;
 // A line of the list is never lower than a picture with the white lines above and below it.
 constexpr int kMinimumListLine = 18;
 
@@ -64,15 +63,9 @@ bool SlotOf(QWidget* window, int* Mi, int* Si)
     return GetHistoryWindowRecord(window, Mi, Si) != 0;
 }
 
-// The list pane, its border and the margin below it.
-int ClientHeight()
-{
-    return kHistoryListY + kHistoryPage * gCYListChar + 1 + 8;
-}
-
 class HistoryWindow : public PlainWindow {
 public:
-    HistoryWindow() : PlainWindow("History Window", kClientWidth, ClientHeight(), kHistoryBlue)
+    HistoryWindow() : PlainWindow("History Window", kHistoryClientWidth, HistoryClientHeight(), kHistoryBlue)
     {
         setWindowIcon(ProgramIcon());
         move(60, 60);
@@ -138,9 +131,13 @@ void RefreshSlot(int Mi, int Si)
 
 }  // namespace
 
-QWidget* CreateHistoryList(int Mi, int Si)
+int HistoryClientHeight()
 {
-    MadeWindows().DeleteForgotten();
+    return kHistoryListY + kHistoryPage * gCYListChar + 1 + 8;
+}
+
+void MeasureHistoryLines()
+{
     // Measured once, so every window and list of the run has the same lines.
     static const bool measured = [] {
         const QFontMetrics metrics(QApplication::font());
@@ -149,6 +146,12 @@ QWidget* CreateHistoryList(int Mi, int Si)
         return true;
     }();
     (void)measured;
+}
+
+QWidget* CreateHistoryList(int Mi, int Si)
+{
+    MadeWindows().DeleteForgotten();
+    MeasureHistoryLines();
 
     auto* window = new HistoryWindow;
     auto* pane = new HistoryListPane(window, kHistoryListX, kHistoryListY);

@@ -8,7 +8,9 @@
 class DrawContext;
 class QWidget;
 
-// Where the window's parts are, in pixels of its client area.
+// Where the window's parts are, in pixels of its client area; an investment's history window has
+// the same size and list.
+constexpr int kHistoryClientWidth = 552;
 constexpr int kHistoryBoxX = 218;
 constexpr int kHistoryBoxY = 8;
 constexpr int kHistoryHeaderX = 8;
@@ -27,6 +29,11 @@ struct HistoryButton {
     int X, Y;
 };
 extern const HistoryButton kHistoryButtons[8];
+
+// The window's height: the list pane, its border and the margin below it.
+int HistoryClientHeight();
+// Measures the lines of the lists (gCXListChar, gCYListChar) on the first window made.
+void MeasureHistoryLines();
 
 // Opens the history window of slot (Mi, Si), or brings it forward, at the slot's stored place.
 // A slot of main accounts 1 to 25 opens only when it is a valid account.

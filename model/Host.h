@@ -55,6 +55,9 @@ public:
     // Asks every view of an account to be repainted (Si -1: all slots of main account Mi).
     virtual void InvalidateAccount(int Mi, int Si) { (void)Mi; (void)Si; }
 
+    // Asks every view of investment account Ii to be repainted (0: the portfolio's figures).
+    virtual void InvalidateInvestAccount(int Ii) { (void)Ii; }
+
     // Asks for the main window's info box to be redrawn.
     virtual void UpdateInfoBox() {}
 

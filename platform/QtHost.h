@@ -21,6 +21,11 @@ public:
     bool ChooseOpenFile(const FileChoice& choice, std::string& path) override;
     bool ChooseSaveFile(const FileChoice& choice, std::string& path) override;
     void InvalidateAccount(int Mi, int Si) override;
+    void InvalidateInvestAccount(int Ii) override
+    {
+        if (OnInvalidateInvestAccount)
+            OnInvalidateInvestAccount(Ii);
+    }
     void UpdateInfoBox() override;
     void QuitProgram() override;
     void RunNewBudgetPaySetup() override
@@ -39,6 +44,7 @@ public:
     QWidget* Owner = nullptr;
     // What repainting an account or the info box means in the windows that exist.
     std::function<void(int Mi, int Si)> OnInvalidateAccount;
+    std::function<void(int Ii)> OnInvalidateInvestAccount;
     std::function<void()> OnUpdateInfoBox;
     std::function<void()> OnNewBudgetPaySetup;
     // The transfer dialog offering the shortfall of a withdrawal from "Available" (refused without it).

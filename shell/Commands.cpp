@@ -4,17 +4,23 @@
 #include "dialogs/AccountDialogs.h"
 #include "dialogs/EntryDialogs.h"
 #include "dialogs/EntryHelpers.h"
+#include "dialogs/InvestDialogs.h"
 #include "dialogs/MultiDepositDialog.h"
 #include "dialogs/NoteDialogs.h"
 #include "dialogs/PayDialogs.h"
 #include "dialogs/Pending.h"
 #include "files/BudgetFile.h"
+#include "files/TextExport.h"
 #include "history/HistoryWindow.h"
+#include "history/InvestHistory.h"
+#include "investments/InvestRecording.h"
 #include "ledger/Accounts.h"
 #include "model/Globals.h"
 #include "model/Initialize.h"
 #include "model/Selection.h"
+#include "platform/InvestBox.h"
 #include "shell/BalanceWindow.h"
+#include "shell/InvestView.h"
 #include "shell/MainWindow.h"
 #include "shell/Shell.h"
 #include "shell/Windows.h"
@@ -153,12 +159,17 @@ void HandleMenu(int id, bool fromSplash)
     case kCmdArchive:
         BudgetArchive();
         break;
-    case kCmdExport:
-        if (GetSelected(&Mi, &Si, 0, 1)) {
+    case kCmdExport: {
+        const int16_t kind = GetSelected(&Mi, &Si, 0, 1);
+        if (kind == 3) {
+            ExportHistory(Mi, kInvestmentSlot);
+            InvalidateInvestAccountRect(Mi);
+        } else if (kind) {
             ExportHistory(Mi, Si);
             InvalidateAccountRect(Mi, Si);
         }
         break;
+    }
     case kCmdCheckSetup:
         PrintSetup();
         break;
@@ -179,32 +190,46 @@ void HandleMenu(int id, bool fromSplash)
     case kCmdFindNext:
         BudgetFind(id == kCmdFindNext);
         break;
-    case kCmdNewAccount:
-        if (GetSelected(&Mi, &Si, 0, 0) == 1 && Accounts[Mi][Si].Valid)
+    case kCmdNewAccount: {
+        const int16_t kind = GetSelected(&Mi, &Si, 0, 0);
+        if (kind == 3)
+            InvestAccountDialog(Mi);
+        else if (kind == 1 && Accounts[Mi][Si].Valid)
             NewSubAccount(Mi);
         else
             HandleNewAccount();
         break;
+    }
     case kCmdMoveAccount:
-        if (Get2Selected(&Mi, &Si, &Mi2, &Si2)) {
+        if (gMainInvest) {
+            if (Get2Selected(&Mi, &Si, &Mi2, &Si2)) {
+                SwitchInvest(Mi, Mi2);
+                InvalidateInvestAccountRect(Mi);
+                InvalidateInvestAccountRect(Mi2);
+            }
+        } else if (Get2Selected(&Mi, &Si, &Mi2, &Si2)) {
             SwitchAccounts(Mi, Si, Mi2, Si2);
             InvalidateAccountRect(Mi, Si);
             InvalidateAccountRect(Mi2, Si2);
         }
         break;
-    case kCmdDeleteAccount:
-        if (GetSelected(&Mi, &Si, 0, 1)) {
+    case kCmdDeleteAccount: {
+        const int16_t kind = GetSelected(&Mi, &Si, 0, 1);
+        if (kind == 3) {
+            DeleteInvestAccount(Mi);
+        } else if (kind) {
             DeleteAccount(Mi, Si);
             ForceAccountImageUpdate(Mi, Si);
         }
         break;
+    }
     case kCmdBalance:
         HandleBalanceWindow();
         break;
     case kCmdCreateNote:
     case kCmdShowNote:
-        if (GetSelected(&Mi, &Si, 0, 1))
-            BudgetNote(Mi, Si, 0);
+        if (const int16_t kind = GetSelected(&Mi, &Si, 0, 1))
+            kind == 3 ? BudgetNote(Mi, 0, 1) : BudgetNote(Mi, Si, 0);
         break;
     case kCmdCheck:
     case kCmdDebit:
@@ -219,7 +244,8 @@ void HandleMenu(int id, bool fromSplash)
         break;
     }
     case kCmdTransfer:
-        if (Get2Selected(&Mi, &Si, &Mi2, &Si2))
+        // Two selected investments are no accounts to transfer between.
+        if (!gMainInvest && Get2Selected(&Mi, &Si, &Mi2, &Si2))
             HandleTransfer(Mi, Si, Mi2, Si2, 0, 0);
         break;
     case kCmdATM:
@@ -234,16 +260,24 @@ void HandleMenu(int id, bool fromSplash)
         break;
     case kCmdBuyShares:
     case kCmdSellShares:
+        if (GetSelected(&Mi, &Si, 0, 1) == 3)
+            HandleShareDialog(id == kCmdBuyShares ? 1 : 0, Mi);
+        break;
     case kCmdUpdatePPS:
+        if (GetSelected(&Mi, &Si, 0, 1) == 3)
+            PPSDialog(Mi);
+        break;
     case kCmdInvestmentMode:
-        BudgetInvestments();
+        BudgetSwitch(1);
         break;
     case kCmdPayInfo:
         HandlePaySetup();
         break;
     case kCmdAccount: {
         const int16_t kind = GetSelected(&Mi, &Si, 1, 1);
-        if (kind == 1) {
+        if (kind == 3) {
+            InvestAccountDialog(Mi);
+        } else if (kind == 1) {
             if (Accounts[Mi][Si].Valid) {
                 Accounts[Mi][Si].SelectFlag = 0;
                 RunAccountSetup(Mi, Si);
@@ -255,8 +289,8 @@ void HandleMenu(int id, bool fromSplash)
         break;
     }
     case kCmdHistory:
-        if (GetSelected(&Mi, &Si, 0, 1))
-            DisplayHistory(Mi, Si);
+        if (const int16_t kind = GetSelected(&Mi, &Si, 0, 1))
+            kind == 3 ? DisplayInvestHistory(Mi) : DisplayHistory(Mi, Si);
         break;
     case kCmdStatistics:
         if (GetSelected(&Mi, &Si, 1, 0) == 1) {
@@ -350,6 +384,7 @@ void BudgetSwitch(int mode)
         gMainInvest = 1;
         ResetSelect(-1, -1);
     } else {
+        ClearInvestSelection();
         gMainInvest = 0;
     }
     gMoveFlag = 0;

@@ -3,6 +3,7 @@
 
 #include "dialogs/AccountDialogs.h"
 #include "dialogs/EntryDialogs.h"
+#include "dialogs/InvestDialogs.h"
 #include "dialogs/MultiDepositDialog.h"
 #include "dialogs/NoteDialogs.h"
 #include "dialogs/PayDialogs.h"
@@ -178,7 +179,7 @@ int MouseDownMainButton(int, int, POINT thePoint)
     case 9: {  // Info
         const int16_t kind = GetSelected(&Mi, &Si, 1, 0);
         if (kind == 3)
-            BudgetInvestments();
+            InvestAccountDialog(Mi);
         else if (kind == 1 && Accounts[Mi][Si].Valid) {
             Accounts[Mi][Si].SelectFlag = 0;
             RunAccountSetup(Mi, Si);

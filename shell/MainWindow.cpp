@@ -10,6 +10,7 @@
 #include "platform/Pictures.h"
 #include "platform/PlainWindow.h"
 #include "shell/Commands.h"
+#include "shell/InvestView.h"
 #include "shell/MainMouse.h"
 #include "shell/MainPaint.h"
 #include "shell/SubWindow.h"
@@ -46,33 +47,52 @@ protected:
     {
         QPainter painter(this);
         DrawContext dc(painter);
-        PaintMainWindow(dc);
+        if (gMainInvest)
+            PaintInvestWindow(dc);
+        else
+            PaintMainWindow(dc);
     }
     void mousePressEvent(QMouseEvent* event) override
     {
         const int mod = SetMod(event->modifiers());
         if (event->button() == Qt::LeftButton) {
             gMouse = 1;
-            MainWindowMouse(kLeftClick, mod, PointOf(event));
+            Click(kLeftClick, mod, PointOf(event));
         } else if (event->button() == Qt::RightButton) {
-            MainWindowMouse(kRightClick, mod, PointOf(event));
+            Click(kRightClick, mod, PointOf(event));
         }
     }
     void mouseDoubleClickEvent(QMouseEvent* event) override
     {
         if (event->button() == Qt::LeftButton)
-            MainWindowMouse(kDoubleClick, SetMod(event->modifiers()), PointOf(event));
+            Click(kDoubleClick, SetMod(event->modifiers()), PointOf(event));
     }
     void mouseMoveEvent(QMouseEvent* event) override
     {
-        SetupMouseMoved(AccountWindow{true, 0}, PointOf(event), SetMod(event->modifiers()));
+        if (gMainInvest)
+            SetupInvestMouseMoved(PointOf(event), SetMod(event->modifiers()));
+        else
+            SetupMouseMoved(AccountWindow{true, 0}, PointOf(event), SetMod(event->modifiers()));
     }
     void mouseReleaseEvent(QMouseEvent* event) override
     {
+        if (gMainInvest) {
+            HandleInvestMouseMoved(PointOf(event));
+            return;
+        }
         // A drag may end in a sub-account window.
         POINT at = PointOf(event);
         const AccountWindow target = DropWindow(AccountWindow{true, 0}, event->globalPosition().toPoint(), at);
         HandleMouseMoved(target, at);
+    }
+
+private:
+    static void Click(int theClick, int mod, POINT at)
+    {
+        if (gMainInvest)
+            InvestWindowMouse(theClick, mod, at);
+        else
+            MainWindowMouse(theClick, mod, at);
     }
 };
 
@@ -155,6 +175,16 @@ void MainWindow::InvalidateAccount(int Mi, int Si)
         board->update(FindMainAccountHCoordinate(Mi), FindMainAccountVCoordinate(Mi), kAccountBoxWidth,
                       kAccountBoxHeight);
     (void)Si;
+}
+
+void MainWindow::InvalidateInvestAccount(int Ii)
+{
+    // The portfolio's figures and info line always; the account's box on the grid.
+    const RECT& r = kPortfolioArea;
+    board->update(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    if (Ii > 0 && Ii < kInvestments)
+        board->update(FindMainAccountHCoordinate(Ii), FindMainAccountVCoordinate(Ii), kAccountBoxWidth,
+                      kAccountBoxHeight);
 }
 
 void MainWindow::UpdateInfoBox()

@@ -1,5 +1,6 @@
-// The main window ("Main Accounts Window"): the account grid painted by the budget painters,
-// mouse clicks and drags turned into the program's click kinds and modifiers, and the menu.
+// The main window ("Main Accounts Window"): the account grid painted by the budget painters (or
+// the investment view's, in investment mode), mouse clicks and drags turned into the program's
+// click kinds and modifiers, and the menu.
 #pragma once
 
 #include <QMainWindow>
@@ -26,6 +27,8 @@ public:
     void PlaceAndShow(bool fixNegative);
     // Repaints the parts that show slot (Mi, Si), the Checkbook, "Available" and the info box.
     void InvalidateAccount(int Mi, int Si);
+    // Repaints the portfolio's figures and investment Ii's box.
+    void InvalidateInvestAccount(int Ii);
     void UpdateInfoBox();
 
 protected:

@@ -9,6 +9,7 @@
 
 #include "dialogs/AccountDialogs.h"
 #include "dialogs/EntryDialogs.h"
+#include "dialogs/InvestDialogs.h"
 #include "dialogs/MultiDepositDialog.h"
 #include "dialogs/NoteDialogs.h"
 #include "dialogs/PayDialogs.h"
@@ -361,6 +362,7 @@ TEST_F(DialogReadsTest, EveryEditHoldsWhatItsDialogReads)
     ASSERT_EQ(SetPaySource(0, "Acme", "1,000.00", kPayWeekly), 1);
     AHistory* check = AddTestHistory(1, 0, 500, true, "Landlord");
     check->CheckID = 999;
+    ASSERT_EQ(RecordInvestName(5, "Index Fund"), 1);
     QWidget owner;
 
     using Fields = std::vector<std::pair<int, std::string>>;
@@ -371,6 +373,10 @@ TEST_F(DialogReadsTest, EveryEditHoldsWhatItsDialogReads)
         int Ok;
     } cases[] = {
         {"ATM", [] { HandleATM(1, 0); }, {{1003, "1.00"}}, IDOK},
+        {"BUYSELL", [] { HandleShareDialog(1, 5); }, {{1012, "2"}, {1003, "1.000"}}, IDOK},
+        {"COSTBASIS", [] { CostBasisDialog(5); }, {{1003, "3.00"}}, IDOK},
+        {"NEWINVEST", [] { InvestAccountDialog(6); }, {{1011, "Bonds"}}, IDOK},
+        {"PPS", [] { PPSDialog(5); }, {{1003, "2.000"}}, IDOK},
         {"CHECK", [] { HandleCheck(1, 0, nullptr); }, {{1002, "Landlord"}, {1003, "1.00"}}, IDOK},
         {"DEPOSIT", [] { HandleDeposit(1, 0, nullptr); }, {{1001, "Mom"}, {1003, "1.00"}}, IDOK},
         {"MULTI", [] { HandleMultiDeposit(); }, {{1031, "1.00"}, {1041, "Mom"}, {1051, "Rent"}}, IDOK},
