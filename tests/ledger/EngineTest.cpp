@@ -26,56 +26,40 @@ protected:
     }
 };
 
-// The user may take less than the offered shortfall. (budget-cli checks the other answers: the whole
-// shortfall, the withdrawal alone, nothing.)
-TEST_F(EngineTest, AShortAccountIsOfferedTheShortfallFromAvailable)
+// A withdrawal of 150.00 from `Mi` holding `held`: savings may not go below 0, "Available" may,
+// and the Checkbook (holding `book`) as the preferences allow.
+TEST_F(EngineTest, WithdrawalsGoBelow0OnlyWhereTheRulesAllow)
 {
-    Deposit(0, 0, 100000);
-    Deposit(1, 0, 3000);
-    host.ShortfallAnswer = ScriptedHost::Shortfall::Transfer;
-    host.TransferAmount = 1000;
-    ASSERT_NE(Check(1, 0, 5000, 1000), nullptr);
-    EXPECT_EQ(host.OfferedTransfers, std::vector<int32_t>{2000});
-    EXPECT_EQ(std::tuple(Accounts[1][0].Balance, Accounts[1][0].NumberOfHistoryRecords), std::tuple(-1000, 3));
-    const AHistory* in = MemoryAccounts[1][0].HistoryRec->HistoryFP;  // newest first: the check, the transfer in
-    EXPECT_TRUE(in->TransferFlag && std::string(in->For) == "Available Transfer") << in->For;
-}
-
-TEST_F(EngineTest, SavingsMayNotGoNegativeButAvailableMay)
-{
-    Deposit(2, 0, 1000);
-    Deposit(1, 0, 50000);
-    EXPECT_EQ(Check(2, 0, 2000, 0), nullptr);
-    EXPECT_EQ(host.OnlyMessage(), "This transaction would cause your\r\rSavings account to go negative.\r\rPlease try again.");
-    EXPECT_EQ(Accounts[2][0].NumberOfHistoryRecords, 1);
-    host.Messages.clear();
-    ASSERT_NE(Check(0, 0, 7000, 1000), nullptr);
-    EXPECT_EQ(Accounts[0][0].Balance, -7000);
-    EXPECT_TRUE(host.Messages.empty());
-}
-
-TEST_F(EngineTest, TheCheckbookGoesNegativeOnlyAsThePreferencesAllow)
-{
-    // checkbook: before the ATM withdrawal of 150.00; message: "" for none.
-    const struct { int32_t checkbook; bool allow, warn; int answer; bool recorded; const char* message; } cases[] = {
-        {10000, false, false, IDNO, false,
+    const std::string negative = "Your checkbook is about to go negative\r\rDo you want to continue?";
+    // message: "" for none.
+    const struct { int Mi; int32_t held, book; bool allow, warn; int answer; bool recorded; std::string message; } cases[] = {
+        {0, 10000, 10000, false, false, IDNO, false,
          "This transaction would cause your\r\rCheckbook to go negative.\r\rPlease try again."},
-        {10000, true, false, IDNO, true, ""},
-        {10000, true, true, IDYES, true, "Your checkbook is about to go negative\r\rDo you want to continue?"},
-        {10000, true, true, IDNO, false, "Your checkbook is about to go negative\r\rDo you want to continue?"},
-        {-5000, true, true, IDYES, true, "Your checkbook is negative\r\rDo you want to continue?"},
-        {15000, false, true, IDNO, true, ""},
+        {0, 10000, 10000, true, false, IDNO, true, ""},
+        {0, 10000, 10000, true, true, IDYES, true, negative},
+        {0, 10000, 10000, true, true, IDNO, false, negative},
+        {0, -5000, -5000, true, true, IDYES, true, "Your checkbook is negative\r\rDo you want to continue?"},
+        {0, 15000, 15000, false, true, IDNO, true, ""},
+        {0, 0, 50000, false, false, IDNO, true, ""},
+        {2, 10000, 50000, false, false, IDNO, false,
+         "This transaction would cause your\r\rSavings account to go negative.\r\rPlease try again."},
     };
     for (const auto& c : cases) {
-        NewBudget();
         gBudget.CheckbookNegativeFlag = c.allow;
         gBudget.CheckbookWarnFlag = c.warn;
-        Accounts[0][0].Balance = Accounts[0][1].Balance = c.checkbook;
+        Accounts[c.Mi][0].Balance = c.held;
+        Accounts[0][1].Balance = c.book;
         host.Messages.clear();
         host.Answers = {c.answer};
-        EXPECT_EQ(RecordATM(0, 0, 15000, "12/01/26") != nullptr, c.recorded) << c.checkbook;
-        EXPECT_EQ(host.Messages.empty() ? "" : host.Messages[0].Text, c.message) << c.checkbook;
+        const int records = Accounts[c.Mi][0].NumberOfHistoryRecords;
+        EXPECT_EQ(Check(c.Mi, 0, 15000, 0) != nullptr, c.recorded) << c.Mi << " " << c.held;
+        EXPECT_EQ(host.Messages.empty() ? "" : host.Messages[0].Text, c.message) << c.Mi << " " << c.held;
+        EXPECT_EQ(Accounts[c.Mi][0].NumberOfHistoryRecords - records, c.recorded ? 1 : 0);
     }
+    // Savings checks have no number, and take none.
+    Accounts[2][0].Balance = 20000;
+    EXPECT_EQ(Check(2, 0, 100, 777)->CheckID, 0);
+    EXPECT_EQ(gBudget.HighestIdent, 1000);
 }
 
 TEST_F(EngineTest, DepositsStopShortOfAMillionInTheCheckbook)
@@ -262,59 +246,47 @@ TEST_F(EngineTest, NewAccountTakesTheSlotTheSelectionOrTheWindowInFrontOffers)
     }
 }
 
-// The texts a dialog may not leave empty and the numbers typed into it, read with the dialogs'
-// messages; the dialogs and budget-cli read them all through these.
+// The readers the dialogs and budget-cli share, with the dialogs' messages, where budget-cli's
+// tables do not reach them: an empty allocation is 0, a category needs a name, a check number is
+// digits alone up to 2,147,483,647.
 TEST_F(EngineTest, TypedFieldsAreReadWithTheDialogsMessages)
 {
-    int64_t value = -1;
-    const auto given = [](int (*reader)(const std::string&)) {
-        return [reader](const std::string& text, int64_t*) { return reader(text); };
-    };
-    const auto allocation = [](const std::string& text, int64_t* v) {
-        int32_t amount = -1;
-        const int ok = ReadAllocation(text, &amount);
-        *v = amount;
-        return ok;
-    };
     const auto checkNumber = [](const std::string& text, int64_t* v) {
         uint32_t number = 0;
         const int ok = ReadCheckNumber(text, &number);
         *v = number;
         return ok;
     };
-    const auto category = [](const std::string& text, int64_t*) { return RecordCategoryName(3, text); };
-    const std::string input = "Input Error: ", number = "Number Conversion Error: The number:     ",
-                      range = "Range Error: The number:     ";
+    const std::string number = "Number Conversion Error: The number:     ", range = "Range Error: The number:     ";
     // message: the start of what is shown, "" for nothing.
     const struct { const char* what; std::function<int(const std::string&, int64_t*)> read; std::string text;
                    int ok; int64_t value; std::string message; } cases[] = {
-        {"To", given(PayToGiven), "", 0, -1, input + "The To field must be specified\r\r\r\r"},
-        {"To", given(PayToGiven), "Grocer", 1, -1, ""},
-        {"From", given(FromGiven), "", 0, -1, input + "The From field must be specified\r\r\r\r"},
-        {"account name", given(AccountNameGiven), "", 0, -1, input + "An account must be specified.\r\r\r\r"},
-        {"allocation", allocation, "", 1, 0, ""},
-        {"allocation", allocation, "$12.50", 1, 1250, ""},
-        {"allocation", allocation, "12x", 0, -1, "Money Conversion Error: The dollar amount:     12x     is"},
-        {"category", category, "", 0, -1, input + "The Name field must be specified\r\r\r\r"},
-        {"check number", checkNumber, "1001", 1, 1001, ""},
-        {"check number", checkNumber, "2147483647", 1, INT32_MAX, ""},
+        {"allocation",
+         [](const std::string& text, int64_t* v) {
+             int32_t amount = -1;
+             const int ok = ReadAllocation(text, &amount);
+             *v = amount;
+             return ok;
+         },
+         "", 1, 0, ""},
+        {"category", [](const std::string& text, int64_t*) { return RecordCategoryName(3, text); }, "", 0, -1,
+         "Input Error: The Name field must be specified\r\r\r\r"},
         {"check number", checkNumber, "", 0, 0, number + "     is invalid."},
-        {"check number", checkNumber, "12x", 0, 0, number + "12x     is invalid."},
         {"check number", checkNumber, "+5", 0, 0, number + "+5"},
         {"check number", checkNumber, " 5", 0, 0, number + " 5"},
-        {"check number", checkNumber, "0", 0, 0, range + "0     is out of range."},
-        {"check number", checkNumber, "2147483648", 0, 0, range + "2147483648"},
         {"check number", checkNumber, "99999999999999999999", 0, 0, range + "99999999999999999999"},
     };
     for (const auto& c : cases) {
         host.Messages.clear();
-        value = -1;
+        int64_t value = -1;
         EXPECT_EQ(c.read(c.text, &value), c.ok) << c.what << " \"" << c.text << "\"";
         EXPECT_EQ(value, c.value) << c.what << " \"" << c.text << "\"";
         const std::string shown = host.AllMessages();
         EXPECT_EQ(shown.substr(0, c.message.size()), c.message) << c.what << " \"" << c.text << "\"";
         EXPECT_EQ(shown.empty(), c.message.empty()) << shown;
     }
+    uint64_t read = 0;
+    EXPECT_EQ(ReadDigits("256", 255, &read), Digits::TooLarge);
 
     // The category name is cut to its field; a budget opened without one is titled, unchanged.
     EXPECT_EQ(RecordCategoryName(3, "Utilities and more"), 1);
@@ -327,22 +299,12 @@ TEST_F(EngineTest, TypedFieldsAreReadWithTheDialogsMessages)
               "Category Name||Utilities and m");
     EXPECT_EQ(gBudgetFileChanged, 0);
 
-    // Digits alone, up to the largest the reader is given.
-    uint64_t read = 0;
-    EXPECT_EQ(ReadDigits("255", 255, &read), Digits::Valid);
-    EXPECT_EQ(read, 255u);
-    EXPECT_EQ(ReadDigits("256", 255, &read), Digits::TooLarge);
-    EXPECT_EQ(ReadDigits("18446744073709551616", UINT64_MAX, &read), Digits::TooLarge);
-    EXPECT_EQ(ReadDigits("-1", UINT64_MAX, &read), Digits::NotDigits);
-
     // Allocations wait for a pay source.
     host.Messages.clear();
     gBudget.NumberOfPayers = 0;
     EXPECT_EQ(AllocationsAllowed(), 0);
     EXPECT_EQ(host.AllMessages(), "Input Error: pYou can not allocate funds\r\rBefore you define your pay's\r\r"
                                   "Please try again.");
-    gBudget.NumberOfPayers = 1;
-    EXPECT_EQ(AllocationsAllowed(), 1);
 }
 
 TEST_F(EngineTest, HitTestsFindTheBoxUnderAPoint)

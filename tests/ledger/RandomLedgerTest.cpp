@@ -17,30 +17,27 @@
 #include "ledger/Undo.h"
 #include "model/Dates.h"
 #include "model/Globals.h"
-#include "model/Initialize.h"
 #include "model/Money.h"
 #include "model/RecordStore.h"
-
-#include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <map>
 #include <random>
-#include <string>
 #include <unordered_map>
 #include <unordered_set>
-#include <vector>
 
 namespace {
 
 using Dice = std::mt19937;
 int Uniform(Dice& dice, int n) { return static_cast<int>(dice() % static_cast<uint32_t>(n)); }
 bool OneIn(Dice& dice, int n) { return Uniform(dice, n) == 0; }
+template <typename T>
+T AnyOf(Dice& dice, const std::vector<T>& from) { return from[Uniform(dice, static_cast<int>(from.size()))]; }
 
 const char* AnyDate(Dice& dice)  // few dates, so equal dates are common; the turn of the year tests the year order
 {
@@ -75,6 +72,17 @@ std::vector<AHistory*> Chain(int Mi, int Si)
     for (AHistory* h = MemoryAccounts[Mi][Si].HistoryRec; h; h = h->HistoryFP)
         chain.push_back(h);
     return chain;
+}
+
+// Every history record of the budget, slot by slot.
+std::vector<AHistory*> AllRecords()
+{
+    std::vector<AHistory*> all;
+    for (int Mi = 0; Mi < kMainAccounts; ++Mi)
+        for (int Si = 0; Si < kSlots; ++Si)
+            for (AHistory* h : Chain(Mi, Si))
+                all.push_back(h);
+    return all;
 }
 
 // Every history record behind a deposit record: its pieces, or its one record.
@@ -307,7 +315,7 @@ protected:
             for (int Si = 0; Si < kSlots; ++Si)
                 if (Accounts[Mi][Si].Valid)
                     boxes.push_back({Mi, Si});
-        return boxes[Uniform(dice, static_cast<int>(boxes.size()))];
+        return AnyOf(dice, boxes);
     }
 
     // kind 0: check, 1: debit, 2: ATM withdrawal, 3: transfer, 4: deposit into slot s; the amount
@@ -414,16 +422,13 @@ protected:
     // with all its pieces), transfers never. At times the user asks in another account.
     void Undo()
     {
-        std::vector<AHistory*> records[2];  // all, and the outstanding ones
-        for (int Mi = 0; Mi < kMainAccounts; ++Mi)
-            for (int Si = 0; Si < kSlots; ++Si)
-                for (AHistory* h : Chain(Mi, Si))
-                    for (int k = 0; k < (h->BalanceRec ? 2 : 1); ++k)
-                        records[k].push_back(h);
-        const std::vector<AHistory*>& from = records[records[1].empty() || OneIn(dice, 3) ? 0 : 1];
+        const std::vector<AHistory*> all = AllRecords();
+        std::vector<AHistory*> open;
+        std::copy_if(all.begin(), all.end(), std::back_inserter(open), [](const AHistory* h) { return h->BalanceRec; });
+        const std::vector<AHistory*>& from = open.empty() || OneIn(dice, 3) ? all : open;
         if (from.empty())
             return;
-        AHistory* h = from[Uniform(dice, static_cast<int>(from.size()))];
+        AHistory* h = AnyOf(dice, from);
         const Slot asked = OneIn(dice, 10) ? AnySlot(true) : Slot{h->Mi, h->Si};
         std::vector<AHistory*> undone;
         if (asked == Slot{h->Mi, h->Si} && h->BalanceRec && !h->TransferFlag)
@@ -439,12 +444,7 @@ protected:
     // An amount is kept only for a reason, and a transfer changes both halves or neither.
     void Edit()
     {
-        std::vector<AHistory*> records;
-        for (int Mi = 0; Mi < kMainAccounts; ++Mi)
-            for (int Si = 0; Si < kSlots; ++Si)
-                for (AHistory* h : Chain(Mi, Si))
-                    records.push_back(h);
-        AHistory* h = records[Uniform(dice, static_cast<int>(records.size()))];
+        AHistory* h = AnyOf(dice, AllRecords());
         if (!CheckEditable(h))
             return;
         const int32_t before = h->Amt;
@@ -535,11 +535,9 @@ protected:
 
         const std::vector<std::string> loaded = ChainLines(false);
         TakeBackBalancingRecords();
-        for (int Mi = 0; Mi < kMainAccounts; ++Mi)
-            for (int Si = 0; Si < kSlots; ++Si)
-                for (AHistory* h : Chain(Mi, Si))
-                    if (Outstanding(Accounts[Mi][Si], h))
-                        CreateBalanceRecord(h);
+        for (AHistory* h : AllRecords())
+            if (Outstanding(Accounts[h->Mi][h->Si], h))
+                CreateBalanceRecord(h);
         EXPECT_EQ(ChainLines(false), loaded);
     }
 
