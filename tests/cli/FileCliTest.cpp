@@ -19,20 +19,7 @@
 
 namespace {
 
-class FileCliTest : public CliFixture {
-protected:
-    // The records of the account in the file, as the program reads it back.
-    int RecordsOf(const std::string& file, int Mi, int Si)
-    {
-        UnlockAllBudgetFiles();
-        CopyString(file.c_str(), gBudgetFileName);
-        EXPECT_EQ(OpenBudget(0), 1) << host.AllMessages();
-        int n = 0;
-        for (const AHistory* h = MemoryAccounts[Mi][Si].HistoryRec; h; h = h->HistoryFP)
-            ++n;
-        return n;
-    }
-};
+class FileCliTest : public CliFixture {};
 
 // The bytes of the name are the file's name, also where they are no text in the locale's encoding.
 TEST_F(FileCliTest, ANameThatIsNoValidTextNamesItsOwnFile)
@@ -56,7 +43,7 @@ TEST_F(FileCliTest, ANameThatIsNoValidTextNamesItsOwnFile)
     EXPECT_EQ(names, (std::vector<std::string>{"caf\xe9.bgt", "caf\xe9.bgt.bak"}));
 }
 
-// The checks on opening found the budget damaged: no command changes it (verify says so too).
+// The checks on opening found the budget damaged: no command changes it, and verify names the fault.
 TEST_F(FileCliTest, ADamagedBudgetIsNotChanged)
 {
     AddSampleAccounts();
@@ -87,7 +74,9 @@ TEST_F(FileCliTest, ADamagedBudgetIsNotChanged)
         EXPECT_NE(run.err.find(c.error), std::string::npos) << run.err;
         EXPECT_NE(run.err.find("Budget Damaged: The budget " + path + " is damaged"), std::string::npos) << run.err;
         ExpectUnsaved(c.error);
-        EXPECT_EQ(RunOn({"verify"}).code, kExitRefused) << c.error;
+        const CliRun verify = RunOn({"verify"});
+        EXPECT_EQ(verify.code, kExitRefused) << c.error;
+        EXPECT_EQ(verify.err.rfind(std::string("Error: ") + c.error + "\n", 0), 0u) << verify.err;
     }
     bytes = sound;
     EXPECT_EQ(RunOn({"deposit", "Rent", "5.00", "--from", "Mom"}).code, kExitOk);
@@ -120,9 +109,8 @@ TEST_F(FileCliTest, WritersThroughSeveralNamesOfOneBudgetLoseNothing)
     ASSERT_EQ(::symlink(path.c_str(), link.c_str()), 0);
     const std::string names[] = {link, PathOf("sub/../budget.bgt")};
     constexpr int kRounds = 12;
-    pid_t writers[2];
-    for (int w = 0; w < 2; ++w)
-        writers[w] = StartChild([&, w] {
+    const auto writer = [&](int w) {
+        return [&, w](std::string&) {
             int landed = 0;
             for (int k = 0; k < kRounds; ++k) {
                 const CliRun run = Run({"deposit", names[w], "Rent", "1.00", "--from", "W" + std::to_string(w)});
@@ -131,15 +119,20 @@ TEST_F(FileCliTest, WritersThroughSeveralNamesOfOneBudgetLoseNothing)
                 landed += run.code == kExitOk;
             }
             return landed;
-        });
+        };
+    };
+    Child writers[] = {Child(writer(0)), Child(writer(1))};
+    for (Child& w : writers)
+        w.Go();
     int landed = 0;
-    for (pid_t writer : writers) {
-        const ChildEnd end = WaitForChild(writer, 120);
+    for (Child& w : writers) {
+        const ChildEnd end = w.Finish(120);
         ASSERT_TRUE(end.Exited && end.Code <= kRounds) << end.Code;
         EXPECT_GT(end.Code, 0);
         landed += end.Code;
     }
-    EXPECT_EQ(RecordsOf(path, 1, 0), landed);
+    Reopen();
+    EXPECT_EQ(Accounts[1][0].NumberOfHistoryRecords, landed);
     struct stat st;
     ASSERT_EQ(::lstat(link.c_str(), &st), 0);
     EXPECT_TRUE(S_ISLNK(st.st_mode));  // a save through the link replaced the file it points to

@@ -5,13 +5,13 @@
 
 #include "files/BudgetFile.h"
 #include "files/BudgetImage.h"
-#include "model/Dates.h"
 #include "model/Globals.h"
 #include "model/Initialize.h"
 #include "model/Money.h"
 #include "model/RecordLayout.h"
 
-#include <cstring>
+#include <QFile>
+
 #include <fstream>
 #include <tuple>
 
@@ -76,7 +76,8 @@ TEST_F(BudgetFileTest, ANewBudgetIsSavedAfterAQuestionAsJustTheTailAndOpensEmpty
     EXPECT_EQ(std::tuple(gStartUpFlag, gNewBudgetFile, std::string(gInfoBox)), std::tuple(1, 0, "12/05/26"));
 }
 
-// The dump test of budget-cli spot-checks other fields of the same budget read from its file.
+// What is read is written again: a field read wrong or not at all shows as other bytes. (budget-cli's
+// dump test spot-checks fields of the same budget read from its file.)
 TEST_F(BudgetFileTest, EveryRecordTypeReadsBackAndWritesAgainByteForByte)
 {
     BuildRichTestBudget();
@@ -89,17 +90,6 @@ TEST_F(BudgetFileTest, EveryRecordTypeReadsBackAndWritesAgainByteForByte)
     ASSERT_EQ(Open(path), 1) << host.AllMessages();
     EXPECT_TRUE(host.Messages.empty()) << host.AllMessages();
     EXPECT_EQ(Image(), saved);
-
-    // Spot checks that the fields landed where they belong.
-    EXPECT_STREQ(Accounts[1][0].Note, "Pay the rent on the first.");
-    EXPECT_EQ(Accounts[2][0].NumberOfSubAccounts, 2);
-    EXPECT_EQ(std::string(gIntRec.DollarSymbol) + gIntRec.DecimalSymbol, "EUR,");
-    EXPECT_EQ(gBudget.StatementBalance, -4200);
-    const AHistory* newest = MemoryAccounts[1][0].HistoryRec;
-    ASSERT_TRUE(newest && newest->HistoryFP);
-    EXPECT_EQ(std::tuple(newest->Remind, GetRemType(newest), newest->HistoryFP->CheckID), std::tuple(char{1}, 1206, 1001));
-    EXPECT_EQ(MemoryInvest[1].HistoryRec->CostPerShare, 123456 + 2);
-    EXPECT_STREQ(gToDoAnchorLast->ToDo, "Buy presents");
 }
 
 TEST_F(BudgetFileTest, DisplayLinesCountSecondLinesOnlyWhereTheAccountShowsThem)
@@ -114,15 +104,6 @@ TEST_F(BudgetFileTest, DisplayLinesCountSecondLinesOnlyWhereTheAccountShowsThem)
     EXPECT_EQ(MemoryAccounts[1][0].HistoryRec->HistoryFP->HFlag, 1);
     EXPECT_EQ(MemoryAccounts[2][0].DisplayLines, 1);  // the account's HFlag is clear
     EXPECT_EQ(MemoryAccounts[2][0].HistoryRec->HFlag, 0);
-}
-
-TEST_F(BudgetFileTest, MissingFileIsReportedAndNotCreated)
-{
-    const std::string path = PathOf("missing.bgt");
-    EXPECT_EQ(Open(path), 0);
-    ASSERT_EQ(host.Messages.size(), 1u);
-    EXPECT_EQ(host.Messages[0].Title + ": " + host.Messages[0].Text, "File System Error: Error. 2 Unable to open file.");
-    EXPECT_TRUE(ReadFileBytes(path).empty());
 }
 
 TEST_F(BudgetFileTest, VersionTwoPricesAreUpgradedTenfoldAndSavedAsVersionThree)
@@ -148,23 +129,30 @@ TEST_F(BudgetFileTest, VersionTwoPricesAreUpgradedTenfoldAndSavedAsVersionThree)
     EXPECT_EQ(bytes[bytes.size() - kTailSize + kBudgetIdentOffset + 1], 3);
 }
 
-TEST_F(BudgetFileTest, OtherVersionsAreRefusedWithTheirMessage)
+// A missing file is not created; a file of a version other than 2 and 3 is refused.
+TEST_F(BudgetFileTest, AMissingFileAndOtherVersionsAreRefusedWithTheirMessage)
 {
-    const struct { signed char ident; const char* message; } cases[] = {
-        {4, "System Error 2.\rThis file is from a newer version.\rData\r"},
-        {-1, "System Error 1.\rThis file is from an older version.\rData\r"},
-        {1, "System Error 1.\rThis file is from an older version.\rData\r"},
-    };
     const std::string path = PathOf("version.bgt");
     ASSERT_EQ(SaveAs(path), 1);
     const std::vector<uint8_t> good = ReadFileBytes(path);
+    // ident: the version written into the file, 0 for no file.
+    const struct { signed char ident; const char* message; } cases[] = {
+        {0, "File System Error: Error. 2 Unable to open file."},
+        {4, ": System Error 2.\rThis file is from a newer version.\rData\r"},
+        {-1, ": System Error 1.\rThis file is from an older version.\rData\r"},
+        {1, ": System Error 1.\rThis file is from an older version.\rData\r"},
+    };
     for (const auto& c : cases) {
         std::vector<uint8_t> bytes = good;
         bytes[kBudgetIdentOffset + 1] = static_cast<uint8_t>(c.ident);
-        WriteFileBytes(path, bytes);
+        if (c.ident)
+            WriteFileBytes(path, bytes);
+        else
+            QFile::remove(QString::fromStdString(path));
         host.Messages.clear();
         EXPECT_EQ(Open(path), 0) << int(c.ident);
-        EXPECT_EQ(host.OnlyMessage(), c.message);
+        EXPECT_EQ(host.AllMessages(), c.message);
+        EXPECT_EQ(QFile::exists(QString::fromStdString(path)), c.ident != 0);
     }
 }
 
