@@ -1,4 +1,5 @@
-// budget-cli run in-process: exit codes, messages on standard error, the JSON of dump.
+// budget-cli run in-process: exit codes, help, the JSON of dump, the demo budget. (Damaged budgets
+// and verify: the file tests of budget-cli; text in dump: its text tests.)
 #include "CliFixture.h"
 
 #include "model/Globals.h"
@@ -34,74 +35,35 @@ TEST_F(CliTest, UsageErrorsAndHelp)
     }
 }
 
-TEST_F(CliTest, NewMakesAnEmptyBudgetAndNeverReplacesAFile)
+// (The golden scripts check that an existing file is not replaced.)
+TEST_F(CliTest, NewMakesAnEmptyBudgetAndLeavesNoLock)
 {
-    CliRun run = Run({"new", path});
+    const CliRun run = Run({"new", path});
     EXPECT_EQ(run.code, kExitOk) << run.err;
     EXPECT_EQ(ReadFileBytes(path).size(), 87388u);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(path + ".lock")));
-
-    run = Run({"new", path});
-    EXPECT_EQ(run.code, kExitRefused);
-    EXPECT_EQ(run.err, "Input Error: The file " + path + " already exists.\n");
 }
 
-// One field of each kind the dump writes: plain, nested arrays, points and rectangles, a font,
-// the memo bytes, an optional reminder; padding and links are left out.
-TEST_F(CliTest, DumpPrintsEveryRecordByItsFieldNamesTheSameEveryTime)
+// The records and fields the golden scripts cannot reach, which pin whole dumps: a reminder, the
+// memo bytes, investment history and To Do records; links are left out.
+TEST_F(CliTest, DumpPrintsEveryRecordByItsFieldNames)
 {
     BuildRichTestBudget();
     SaveAndClose();
-    EXPECT_EQ(Run({"dump", path}).out, Run({"dump", path}).out);
-
     const QJsonObject dump = Dump(path);
     EXPECT_EQ(dump.keys(), QStringList({"accounts", "balancing", "budget", "international", "investments", "todo"}));
-    const QJsonObject budget = dump["budget"].toObject();
-    EXPECT_EQ(budget["HistoryFont"].toObject()["lfFaceName"].toString(), "DejaVu Sans");
-    EXPECT_EQ(budget["PrintField"].toArray()[3].toArray(), QJsonArray({10, 20, 300, 40}));
-    EXPECT_EQ(budget["MwPt"].toArray(), QJsonArray({4, 40}));
-    EXPECT_FALSE(budget.contains("Pad"));
-
     const QJsonArray accounts = dump["accounts"].toArray();
     QStringList names;
     for (const auto& a : accounts)
         names << a.toObject()["Name"].toString();
     EXPECT_EQ(names, QStringList({"Available", "Checkbook", "Rent", "Car", "Gas", "Repairs", "Savings"}));
-    const QJsonObject rent = accounts[2].toObject();
-    EXPECT_EQ(rent["PayAmount"].toArray()[1].toArray()[3].toInt(), 12345);
-    const QJsonArray history = rent["history"].toArray();
+    const QJsonArray history = accounts[2].toObject()["history"].toArray();
     ASSERT_EQ(history.size(), 2);
     EXPECT_EQ(history[0].toObject()["Reminder"].toObject()["JDate"].toString(), "26350");
     EXPECT_FALSE(history[1].toObject().contains("Reminder") || history[1].toObject().contains("HistoryFP"));
-    const QJsonObject gas = accounts[4].toObject()["history"].toArray()[0].toObject();
-    EXPECT_EQ(gas["MemoBytes"].toArray(), QJsonArray({7, 2, 6, 0}));
-    EXPECT_EQ(accounts[5].toObject()["history"].toArray()[0].toObject()["ATM"].toInt(), 255);
+    EXPECT_EQ(accounts[4].toObject()["history"].toArray()[0].toObject()["MemoBytes"].toArray(), QJsonArray({7, 2, 6, 0}));
     EXPECT_EQ(dump["investments"].toArray()[1].toObject()["history"].toArray().size(), 3);
     EXPECT_EQ(dump["todo"].toArray()[0].toObject()["ToDo"].toString(), "Call the bank");
-}
-
-TEST_F(CliTest, TextBytesBecomeTheCodePointsOfTheirValues)
-{
-    AddTestAccount(1, 0, "Caf\xe9 \"x\"\t");
-    SaveAndClose();
-    const QJsonObject account = Dump(path)["accounts"].toArray()[2].toObject();
-    EXPECT_EQ(account["Name"].toString(), QString::fromUtf8("Caf\u00e9 \"x\"\t"));
-}
-
-TEST_F(CliTest, VerifyReportsTheMessagesOfADamagedFileAndFails)
-{
-    BuildRichTestBudget();
-    SaveAndClose();
-    CliRun run = Run({"verify", path});
-    EXPECT_EQ(run.code, kExitOk) << run.err;
-    EXPECT_TRUE(run.err.empty());
-
-    bytes[4 * 228 + 26] = 1;  // the Repairs record (after the log, Rent x2, Gas) claims to be Gas's
-    WriteFileBytes(path, bytes);
-    run = Run({"verify", path});
-    EXPECT_EQ(run.code, kExitRefused);
-    EXPECT_EQ(run.err,
-              "Error: Integrity error 2.\nThe data file may be corrupt.\nRestore the file from a backup copy.\nRepairs\n");
 }
 
 TEST_F(CliTest, DemoIsARealisticBudgetThatOpensCleanly)

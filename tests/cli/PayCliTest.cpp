@@ -72,22 +72,20 @@ TEST_F(PayCliTest, CommandsChangeWhatTheirOperandsSay)
     EXPECT_STREQ(MemoryAccounts[0][1].HistoryRec->PayToFm, "Acme's third pay of the month. ($1,000.00)");
 }
 
+// (The golden scripts refuse more pay amounts, allocations and rows.)
 TEST_F(PayCliTest, RefusedAndUnreadableCommandsLeaveTheFileAsItWas)
 {
     // message: the start of what is shown.
     const struct { std::vector<std::string> args; int code; std::string message; } cases[] = {
-        {{"payers", "--set", "1", "Acme", "100,000.01", "weekly"}, 1, "Range Error"},
         {{"payers", "--set", "2", "Pension", "12x", "weekly"}, 1, "Money Conversion Error: The dollar amount:     12x"},
         {{"payers", "--remove", "1"}, 1, "Pay Setup: at least one pay source needs a name."},
-        {{"allocate", "Rent", "--payer", "1", "--pay", "1", "3o0"}, 1, "Money Conversion Error: The dollar amount:     3o0"},
         {{"allocate", "Rent", "--payer", "1", "--pay", "4", "5"}, 1, "Selection Error: Pay source #1 has 3 pays a month."},
         {{"allocate", "Rent", "--payer", "2", "--pay", "1", "5"}, 1, "Selection Error: There is no pay source #2."},
         {{"allocate", "Available", "--payer", "1", "--pay", "1", "5"}, 1, "Selection Error: Available gets"},
         // Longer than the edit: refused whole, not cut to another number.
-        {{"payers", "--set", "1", "Acme", "000000000001000", "weekly"}, 1, "Money Conversion Error: The dollar amount:     000000000001000 "},
         {{"allocate", "Rent", "--payer", "1", "--pay", "1", "000000000003.00"}, 1, "Money Conversion Error"},
-        {{"multi-deposit", "--row", "0000000000000012.50", "Mom", "Rent"}, 1, "Money Conversion Error"},
-        {{"multi-deposit", "--row", "5", "Mom", "Twin"}, 1, "Selection Error: 2 accounts are named Twin:\n\n@3,0, @4,0"},
+        {{"multi-deposit", "--row", "5", "Mom", "Twin"}, 1,
+         "Selection Error: 2 accounts are named Twin:\n\n@3,0, @4,0. Give the position of the one you mean.\n"},
         {{"pay", "--payer", "1", "--payer", "3"}, 1, "Selection Error: There is no pay source #3."},
         {{"pay", "--payer", "1", "--date", "2/30"}, 1, "Date Conversion Error"},
         {{"payers", "--set", "1", "Acme", "5", "daily"}, 2, "budget-cli"},
@@ -96,14 +94,12 @@ TEST_F(PayCliTest, RefusedAndUnreadableCommandsLeaveTheFileAsItWas)
         {{"allocate", "Rent", "--pay", "1", "5"}, 2, "budget-cli"},
         {{"pay"}, 2, "budget-cli"},
         {{"pay", "--payer", "1", "--payer", "1"}, 2, "budget-cli"},
-        {{"multi-deposit", "--row", "25", "Mom", "Savings"}, 1, "Input Error: A savings account may not be specified."},
         {{"multi-deposit", "--payer", "2"}, 1, "Selection Error: There is no pay source #2."},
         {{"multi-deposit"}, 1, "Input Error: An amount must be specified."},
         {{"multi-deposit", "--row", "5", "Mom"}, 2, "budget-cli"},
         {{"multi-deposit", "--row", "1", "A", "Rent", "--row", "1", "A", "Rent", "--row", "1", "A", "Rent", "--row", "1",
           "A", "Rent"},
          2, "budget-cli"},
-        {{"delete-account", "Available", "--history-file", "x.txt"}, 1, "Delete Error"},
         {{"delete-account", "Rent"}, 2, "budget-cli"},
         {{"note", "Rent", "x", "--delete"}, 2, "budget-cli"},
         {{"note", "@5,0", "x"}, 1, "Selection Error: There is no account at position 5,0."},
@@ -184,10 +180,11 @@ TEST_F(PayCliTest, NumbersBeyond32BitsAreRefusedNotWrapped)
     EXPECT_EQ(MemoryAccounts[1][0].HistoryRec->CheckID, INT32_MAX);
 }
 
-TEST_F(PayCliTest, NotesAreKeptAndADeletedAccountLeavesItsHistoryInAFile)
+// --delete empties a note, and a history file that is there already is not replaced. (The golden
+// scripts keep and read a note, and delete an account with its history file.)
+TEST_F(PayCliTest, NoteDeleteEmptiesTheNoteAndAHistoryFileIsNeverReplaced)
 {
-    EXPECT_EQ(Run({"note", path, "Rent", "Due on the 1st"}).code, kExitOk);
-    EXPECT_EQ(Run({"note", path, "Rent"}).out, "Due on the 1st\n");
+    ASSERT_EQ(Run({"note", path, "Rent", "Due on the 1st"}).code, kExitOk);
     EXPECT_EQ(Run({"note", path, "Rent", "--delete"}).code, kExitOk);
     EXPECT_EQ(Run({"note", path, "Rent"}).out, "");
 
@@ -198,14 +195,8 @@ TEST_F(PayCliTest, NotesAreKeptAndADeletedAccountLeavesItsHistoryInAFile)
     EXPECT_EQ(kept.code, kExitRefused);
     EXPECT_NE(kept.err.find("is not replaced"), std::string::npos) << kept.err;
     EXPECT_EQ(ReadFileBytes(history), (std::vector<uint8_t>{'k', 'e', 'e', 'p'}));
-
-    QFile::remove(QString::fromStdString(history));
-    ASSERT_EQ(Run({"delete-account", path, "Savings", "--history-file", history}).code, kExitOk);
-    const std::vector<uint8_t> text = ReadFileBytes(history);
-    EXPECT_EQ(std::string(text.begin(), text.end()), "Savings\t12/05/26\tDeposit\tMe\t$5.00\t\r");
     Reopen();
-    EXPECT_FALSE(Accounts[2][0].Valid);
-    EXPECT_STREQ(MemoryAccounts[0][1].HistoryRec->PayToFm, "Savings account deleted");
+    EXPECT_TRUE(Accounts[2][0].Valid);
 }
 
 }  // namespace
