@@ -5,50 +5,36 @@
 #include "model/Messages.h"
 #include "model/Money.h"
 
-#include <functional>
+#include <tuple>
 
 namespace {
 
 class MessagesTest : public BudgetFixture {};
 
-struct MessageCase {
-    const char* name;
-    std::function<void()> raise;
-    const char* text;
-    const char* title;
-};
-
-// (The messages of typing errors, ranges, refusals, balancing and files are checked where the
-// program shows them.)
-TEST_F(MessagesTest, EachFunctionBuildsItsTextAndTitle)
+// The balance message: under or over by the difference's magnitude (also of the most negative
+// amount), in the budget's money format, as an error box. (The messages of typing errors, ranges,
+// refusals and files are checked where the program shows them.)
+TEST_F(MessagesTest, TheBalanceMessageShowsTheDifferenceInTheBudgetsFormat)
 {
-    const MessageCase cases[] = {
-        {"standard", [] { HandleStandardError("a", "b", "", ""); }, "a\rb\r\r", ""},
-        {"zero", [] { HandleBalanceError(0); }, "Your checkbook is under by: $0.00\r\rCheck for entry errors.",
-         "Balance Error"},
-        {"lowest", [] { HandleBalanceError(INT32_MIN); },
-         "Your checkbook is over by: $21,474,836.47\r\rCheck for entry errors.", "Balance Error"},
-        {"memory", [] { HandleMemoryError(4); }, "Memory Error 4", "Memory Error"},
-        {"print", [] { HandlePrintError(7, "No printer."); }, "Error. 7 No printer.", "Print Error"},
-        {"not yet", [] { NotYet(); }, "Budget\rThis function is not avilable.\rCheck the next release.\r", ""},
-        {"international",
-         [] {
-             CopyString("DM", gIntRec.DollarSymbol);
-             gIntRec.Flag1 = kIntSymbolAfter | kIntSymbolSpace;
-             gIntRec.DecimalSymbol = ',';
-             gIntRec.GroupSymbol = '.';
-             HandleBalanceError(123456);
-         },
-         "Your checkbook is under by: 1.234,56 DM\r\rCheck for entry errors.", "Balance Error"},
+    const struct { int32_t amount; const char* symbol; const char* text; } cases[] = {
+        {0, "$", "Your checkbook is under by: $0.00"},
+        {INT32_MIN, "$", "Your checkbook is over by: $21,474,836.47"},
+        {123456, "DM", "Your checkbook is under by: 1.234,56 DM"},
     };
-    for (const MessageCase& c : cases) {
+    for (const auto& c : cases) {
+        if (c.symbol[0] == 'D') {
+            CopyString(c.symbol, gIntRec.DollarSymbol);
+            gIntRec.Flag1 = kIntSymbolAfter | kIntSymbolSpace;
+            gIntRec.DecimalSymbol = ',';
+            gIntRec.GroupSymbol = '.';
+        }
         host.Messages.clear();
-        c.raise();
-        ASSERT_EQ(host.Messages.size(), 1u) << c.name;
-        EXPECT_EQ(host.Messages[0].Text, c.text) << c.name;
-        EXPECT_EQ(host.Messages[0].Title, c.title) << c.name;
-        EXPECT_EQ(host.Messages[0].Buttons, MessageButtons::Ok) << c.name;
-        EXPECT_EQ(host.Messages[0].Icon, MessageIcon::Error) << c.name;
+        HandleBalanceError(c.amount);
+        ASSERT_EQ(host.Messages.size(), 1u) << c.text;
+        const CapturedMessage& m = host.Messages[0];
+        EXPECT_EQ(std::tuple(m.Text, m.Title, m.Buttons, m.Icon),
+                  std::tuple(std::string(c.text) + "\r\rCheck for entry errors.", "Balance Error", MessageButtons::Ok,
+                             MessageIcon::Error));
     }
 }
 
