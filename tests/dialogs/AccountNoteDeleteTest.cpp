@@ -1,9 +1,12 @@
 // Notes and Delete Account driven by scripts: what each button of Notes leaves, and a deletion
-// that waits for its history file and then puts the account's windows away.
+// that waits for its history file and then puts the account's windows away; the same for an
+// investment account.
 #include "support/WindowFixture.h"
 
 #include "dialogs/NoteDialogs.h"
+#include "dialogs/InvestDialogs.h"
 #include "history/HistoryWindow.h"
+#include "history/InvestHistory.h"
 #include "model/Globals.h"
 #include "model/Money.h"
 #include "shell/SubWindow.h"
@@ -79,6 +82,44 @@ TEST_F(AccountNoteDeleteTest, DeletionWaitsForItsHistoryFileAndPutsTheWindowsAwa
     EXPECT_FALSE(Accounts[1][1].Valid);
     EXPECT_TRUE(QFile::exists(QString::fromStdString(file)));
     EXPECT_TRUE(history->isHidden() && subWindow->isHidden());
+}
+
+TEST_F(AccountNoteDeleteTest, AnInvestmentHasItsNoteAndItsDeletionKeepsTradesButNotPrices)
+{
+    ASSERT_EQ(RecordInvestName(3, "Bonds"), 1);
+    ASSERT_TRUE(BuySellShares(1, 3, 2000, 50000, "11/01/26"));
+    ASSERT_TRUE(RecordPriceUpdate(3, 51000, "11/02/26"));
+    CopyString("Budget note", Accounts[3][0].Note);
+    dialogs.Scripts.push_back([](ScriptedDialog& d) {
+        EXPECT_EQ(d.Text(1003), "");  // the investment's note, not main account 3's
+        d.Type(1003, "Call the broker");
+        d.Click(1001);
+    });
+    BudgetNote(3, 0, 1);
+    EXPECT_EQ(RecordText(Invest[3].Note), "Call the broker");
+    EXPECT_EQ(RecordText(Accounts[3][0].Note), "Budget note");
+
+    EXPECT_EQ(DeleteInvestAccount(4), 0);  // no account there: the message, no dialog
+    EXPECT_EQ(windows.OnlyMessage().substr(0, 31), "This account can not be deleted");
+
+    DisplayInvestHistory(3);
+    const QPointer<QWidget> history = static_cast<QWidget*>(MemoryInvest[3].HistoryWindow);
+    ASSERT_TRUE(history && history->isVisible());
+    QTemporaryDir dir;
+    const std::string file = dir.filePath("bonds.txt").toStdString();
+    dialogs.Scripts.push_back([&](ScriptedDialog& d) {
+        EXPECT_EQ(d.Text(1011) + " " + d.Text(1003) + " " + d.Text(1006), "Bonds $0.00 1");
+        d.Click(IDOK);  // the file chooser is cancelled
+        ASSERT_FALSE(d.IsEnded());
+        EXPECT_TRUE(Invest[3].Valid);
+        windows.SavePaths.push_back(file);
+        d.Click(IDOK);
+    });
+    EXPECT_EQ(DeleteInvestAccount(3), 1);
+    EXPECT_FALSE(Invest[3].Valid);
+    EXPECT_EQ(Invest[0].AmountPaid, 0);
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(file)));
+    EXPECT_TRUE(history->isHidden());
 }
 
 }  // namespace

@@ -7,8 +7,11 @@
 #include "dialogs/PayDialogs.h"
 #include "history/HistoryList.h"
 #include "history/HistoryWindow.h"
+#include "history/InvestHistory.h"
+#include "investments/InvestRecording.h"
 #include "model/Globals.h"
 #include "shell/BalanceWindow.h"
+#include "shell/Commands.h"
 #include "shell/SubWindow.h"
 
 #include <QCoreApplication>
@@ -68,6 +71,30 @@ TEST_F(ScreenshotTest, EveryWindowAndDialogIsPicturedWholeAtItsSize)
     EXPECT_EQ(RunAccountSetup(1, 0), 0);  // Rent
     EXPECT_EQ(HandlePaySetup(), 0);
     EXPECT_EQ(opened, (std::vector<std::string>{"NEWACCOUNT", "PAYSETUP"}));
+    EXPECT_TRUE(windows.Messages.empty()) << windows.AllMessages();
+}
+
+// The investment view over the sample budget with three accounts (one with a note, one selected)
+// and the history window of the one that was bought, sold and priced.
+TEST_F(ScreenshotTest, TheInvestmentViewAndAnInvestmentHistoryWindowArePicturedWhole)
+{
+    BuildDemoBudget();
+    ASSERT_EQ(RecordInvestName(2, "Bonds"), 1);
+    ASSERT_EQ(RecordInvestName(3, "Tech Stock"), 1);
+    ASSERT_TRUE(BuySellShares(1, 1, 25000, 41250, "11/02/26"));
+    ASSERT_TRUE(BuySellShares(0, 1, 5500, 44100, "11/20/26"));
+    ASSERT_TRUE(RecordPriceUpdate(1, 45375, "12/05/26"));
+    ASSERT_TRUE(BuySellShares(1, 2, 100000, 10125, "12/05/26"));
+    RecordInvestNote(3, "Sell before the merger.");
+    program->Main->PlaceAndShow(false);
+    BudgetSwitch(1);
+    DisplayInvestHistory(1);
+    Invest[2].SelectFlag = 1;
+    gFirstSelected[0] = 2;
+    QCoreApplication::processEvents();
+
+    EXPECT_TRUE(SaveScreenshot(*program->Main, "investment-view.png"));
+    EXPECT_TRUE(SaveScreenshot(*static_cast<QWidget*>(MemoryInvest[1].HistoryWindow), "investment-history-window.png"));
     EXPECT_TRUE(windows.Messages.empty()) << windows.AllMessages();
 }
 

@@ -57,6 +57,7 @@ public:
     {
         Windows->InvalidateAccount(Mi, Si);
     }
+    void InvalidateInvestAccount(int Ii) override { Windows->InvalidateInvestAccount(Ii); }
     void UpdateInfoBox() override { Windows->UpdateInfoBox(); }
     QtHost* Windows = nullptr;
 };
