@@ -149,7 +149,7 @@ TEST_F(InvestViewTest, GesturesOnABoxOpenTheirDialogsAndTheRestSelect)
     EXPECT_TRUE(windows.Messages.empty()) << windows.AllMessages();
 }
 
-TEST_F(InvestViewTest, ARightClickOnThePriceButtonPricesEveryAccountUntilOneIsCancelled)
+TEST_F(InvestViewTest, ThePriceButtonPricesEveryAccountUntilOneIsCancelledAndNewNamesAFreeSlot)
 {
     dialogs.Scripts = {[](ScriptedDialog& d) { d.Type(1003, "13.000"); d.Click(IDOK); },
                        [](ScriptedDialog& d) { d.Click(IDCANCEL); }};
@@ -161,6 +161,12 @@ TEST_F(InvestViewTest, ARightClickOnThePriceButtonPricesEveryAccountUntilOneIsCa
     // A left click asks for a selected account.
     Press(Board(), {price.X + 4, price.Y + 4});
     EXPECT_EQ(windows.OnlyMessage().substr(0, 32), "An account needs to be selected.");
+
+    // New names the first free slot.
+    dialogs.Scripts.push_back([](ScriptedDialog& d) { d.Type(1011, "Cash"); d.Click(IDOK); });
+    const InvestButton& add = kInvestButtons[kInvestNew];
+    Press(Board(), {add.X + 4, add.Y + 4});
+    EXPECT_EQ(RecordText(Invest[4].Name), "Cash");
 }
 
 TEST_F(InvestViewTest, ACtrlShiftDragFromASelectedBoxExchangesTheAccountsWithTheirHistories)
