@@ -7,6 +7,8 @@
 #include "cli/Dump.h"
 #include "files/BudgetImage.h"
 #include "files/TextExport.h"
+#include "investments/Invest.h"
+#include "investments/InvestRecording.h"
 #include "ledger/Accounts.h"
 #include "ledger/Balance.h"
 #include "ledger/Budget.h"
@@ -158,6 +160,31 @@ void CheckChains(const std::unordered_set<const AHistory*>& outstanding)
     ASSERT_EQ(listed.size(), outstanding.size()) << "outstanding records missing from the chains";
 }
 
+// The investments: each holding is what its trades left, the portfolio's cost basis the sum of the
+// accounts', and every figure shown an amount.
+void CheckPortfolio()
+{
+    int64_t costBasis = 0;
+    for (int Ii = 1; Ii < kInvestments; ++Ii) {
+        const IRecord& account = Invest[Ii];
+        int64_t shares = 0;
+        int records = 0;
+        for (const IHistory* h = MemoryInvest[Ii].HistoryRec; h; h = h->InvestFP, ++records) {
+            ASSERT_EQ(h->Ii, Ii) << "a record of investment " << h->Ii << " in slot " << Ii;
+            shares += h->TypeFlag ? -int64_t{h->NumberOfShares} : h->NumberOfShares;
+        }
+        ASSERT_TRUE(account.Valid || records == 0) << "records of no investment in slot " << Ii;
+        ASSERT_EQ(shares, account.NumberOfShares) << "the holding of investment " << Ii;
+        ASSERT_TRUE(records == account.NumberOfHistoryRecords && records == MemoryInvest[Ii].DisplayLines)
+            << "count of records or display lines of investment " << Ii;
+        ASSERT_TRUE(account.NumberOfShares >= 0 && account.AmountPaid >= 0) << "investment " << Ii << " below 0";
+        costBasis += account.Valid ? account.AmountPaid : 0;
+    }
+    const InvestFigures portfolio = FiguresOf(0);
+    ASSERT_EQ(Invest[0].AmountPaid, costBasis) << "the portfolio's cost basis is not the sum of the accounts'";
+    ASSERT_LE(portfolio.MarketValue, INT32_MAX) << "the portfolio's market value is no amount";
+}
+
 // The whole ledger is consistent; stops at the first fault.
 void CheckLedger(ScriptedHost& host)
 {
@@ -194,6 +221,7 @@ void CheckLedger(ScriptedHost& host)
                 << "count of records, display lines or sub accounts wrong" << where;
         }
     CheckChains(outstanding);
+    CheckPortfolio();
     const size_t messages = host.Messages.size();
     ASSERT_TRUE(IntegrityCheck3() && IntegrityCheck4() && host.Messages.size() == messages) << host.AllMessages();
 }
@@ -517,6 +545,38 @@ protected:
 
     // Saves into memory and reads the bytes back as the open budget. Everything but the
     // balancing chains must read back as it was; those are made again in file order, so records
+    // Investments beside the budget: a new account, a buy (at times far too large, which is
+    // refused), a sale (at times of all that is held, at times of more, which is refused), a new
+    // price, a cost basis, two slots exchanged.
+    void InvestStep()
+    {
+        const int Ii = 1 + Uniform(dice, 6);
+        if (!ValidInvestAccount(Ii)) {
+            RecordInvestName(Ii, "Fund " + std::to_string(Ii));
+            return;
+        }
+        const int32_t held = Invest[Ii].NumberOfShares;
+        const int32_t price = 1 + Uniform(dice, OneIn(dice, 8) ? kLargestInvestAmount : 90000);
+        switch (Uniform(dice, 6)) {
+        case 0:
+        case 1:
+            BuySellShares(1, Ii, Uniform(dice, OneIn(dice, 8) ? INT32_MAX : 50000), price, date);
+            break;
+        case 2:
+            BuySellShares(0, Ii, OneIn(dice, 3) ? held : static_cast<int32_t>(std::min<int64_t>(dice() % (held + 2LL), INT32_MAX)), price, date);
+            break;
+        case 3:
+            RecordPriceUpdate(Ii, price, date);
+            break;
+        case 4:
+            RecordCostBasis(Ii, 1 + Uniform(dice, OneIn(dice, 8) ? INT32_MAX - 1 : 100000));
+            break;
+        default:
+            SwitchInvest(Ii, 1 + Uniform(dice, 6));
+            break;
+        }
+    }
+
     // of equal key may change places, but they land where inserting them one by one in file
     // order puts them. Writing again gives the same bytes.
     void SaveAndReopen()
@@ -547,7 +607,7 @@ protected:
         moved = 0;
         DefaultAnswer = OneIn(dice, 2) ? IDYES : IDNO;
         date = AnyDate(dice);
-        const int roll = Uniform(dice, 112);
+        const int roll = Uniform(dice, 120);
         if (roll < 60)
             Record(roll < 14 ? 0 : roll < 22 ? 1 : roll < 29 ? 2 : roll < 42 ? 3 : 4);
         else if (roll < 66)
@@ -562,8 +622,10 @@ protected:
             ChangeOrder();
         else if (roll < 104)
             NewOrDeleteAccount();
-        else
+        else if (roll < 112)
             Edit();
+        else
+            InvestStep();
         gSelectedItem = nullptr;
         Messages.clear();
         int64_t sum = 0;
