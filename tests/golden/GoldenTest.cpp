@@ -2,7 +2,7 @@
 // one budget, and what they leave must match the expected files beside it:
 //   NAME.expected.json  the budget's dump after the last command
 //   NAME.expected.log   each command with what it printed, its messages and its exit code
-// A difference fails with a unified diff of the lines.
+// A difference fails showing the first lines that differ.
 //
 // To accept new output after a deliberate change, run the tests with GOLDEN_UPDATE=1, e.g.
 //   GOLDEN_UPDATE=1 build/tests/golden_tests
@@ -54,87 +54,27 @@ std::vector<std::string> Lines(const std::string& text)
     return lines;
 }
 
-// The unified diff of two texts by lines with three lines of context; "" when they are equal.
-// Lines common to both ends are set aside first, so the matching runs over the changed middle.
-std::string UnifiedDiff(const std::string& expected, const std::string& actual, const std::string& name)
+// Where two texts first differ, with the lines around it in each (- expected, + actual); "" when they
+// are equal. GOLDEN_UPDATE=1 and git diff show every difference.
+std::string FirstDifference(const std::string& expected, const std::string& actual, const std::string& name)
 {
+    if (expected == actual)
+        return "";
     const std::vector<std::string> a = Lines(expected), b = Lines(actual);
-    size_t head = 0;
-    while (head < a.size() && head < b.size() && a[head] == b[head])
-        ++head;
-    size_t tail = 0;
-    while (tail < a.size() - head && tail < b.size() - head && a[a.size() - 1 - tail] == b[b.size() - 1 - tail])
-        ++tail;
-    if (head == a.size() && head == b.size())
-        return expected == actual ? "" : "--- " + name + "\n(the texts differ in their last line break)\n";
-
-    // Each line of both texts in order: ' ' in both, '-' expected only, '+' actual only.
-    struct Step { char Op; size_t A, B; };
-    std::vector<Step> steps;
-    for (size_t k = 0; k < head; ++k)
-        steps.push_back({' ', k, k});
-    const size_t n = a.size() - head - tail, m = b.size() - head - tail;
-    if (n * m <= 16'000'000) {
-        // Longest common subsequence of the middles, then walked from the front.
-        std::vector<uint32_t> common((n + 1) * (m + 1), 0);
-        auto at = [&](size_t i, size_t j) -> uint32_t& { return common[i * (m + 1) + j]; };
-        for (size_t i = n; i-- > 0;)
-            for (size_t j = m; j-- > 0;)
-                at(i, j) = a[head + i] == b[head + j] ? at(i + 1, j + 1) + 1 : std::max(at(i + 1, j), at(i, j + 1));
-        size_t i = 0, j = 0;
-        while (i < n || j < m) {
-            if (i < n && j < m && a[head + i] == b[head + j]) {
-                steps.push_back({' ', head + i++, head + j++});
-            } else if (j == m || (i < n && at(i + 1, j) >= at(i, j + 1))) {
-                steps.push_back({'-', head + i++, head + j});
-            } else {
-                steps.push_back({'+', head + i, head + j++});
-            }
-        }
-    } else {
-        for (size_t i = 0; i < n; ++i)
-            steps.push_back({'-', head + i, head});
-        for (size_t j = 0; j < m; ++j)
-            steps.push_back({'+', head + n, head + j});
-    }
-    for (size_t k = 0; k < tail; ++k)
-        steps.push_back({' ', head + n + k, head + m + k});
-
-    constexpr size_t kContext = 3;
-    std::string diff = "--- " + name + " (expected)\n+++ " + name + " (actual)\n";
-    size_t k = 0;
-    while (k < steps.size()) {
-        while (k < steps.size() && steps[k].Op == ' ')
-            ++k;
-        if (k == steps.size())
-            break;
-        // One hunk: from kContext lines before this change to kContext lines after the last
-        // change that follows within twice the context.
-        size_t first = k >= kContext ? k - kContext : 0, last = k;
-        for (size_t scan = k; scan < steps.size() && scan <= last + 2 * kContext; ++scan)
-            if (steps[scan].Op != ' ')
-                last = scan;
-        const size_t end = std::min(steps.size(), last + kContext + 1);
-        size_t countA = 0, countB = 0;
-        for (size_t s = first; s < end; ++s) {
-            countA += steps[s].Op != '+';
-            countB += steps[s].Op != '-';
-        }
-        diff += "@@ -" + std::to_string(steps[first].A + (countA ? 1 : 0)) + "," + std::to_string(countA) + " +" +
-                std::to_string(steps[first].B + (countB ? 1 : 0)) + "," + std::to_string(countB) + " @@\n";
-        for (size_t s = first; s < end; ++s)
-            diff += steps[s].Op + (steps[s].Op == '+' ? b[steps[s].B] : a[steps[s].A]) + "\n";
-        k = end;
-    }
-    return diff;
+    size_t line = 0;
+    while (line < a.size() && line < b.size() && a[line] == b[line])
+        ++line;
+    std::string text = name + " differs from line " + std::to_string(line + 1) + " on:\n";
+    for (const auto& [mark, lines] : {std::pair{"- ", &a}, {"+ ", &b}})
+        for (size_t k = line >= 3 ? line - 3 : 0; k < std::min(lines->size(), line + 4); ++k)
+            text += mark + (*lines)[k] + "\n";
+    return text;
 }
 
 std::string ReadText(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    const std::vector<uint8_t> bytes = ReadFileBytes(path);
+    return std::string(bytes.begin(), bytes.end());
 }
 
 // The words of a script line: split at spaces, "..." keeps spaces (and "" is an empty word).
@@ -168,15 +108,10 @@ void ReplaceAll(std::string& text, const std::string& what, const std::string& w
         text.replace(at, what.size(), with);
 }
 
-std::string GoldenFolder()
-{
-    return GOLDEN_DIR;
-}
-
 std::vector<std::string> Scripts()
 {
     std::vector<std::string> names;
-    for (const QString& file : QDir(QString::fromStdString(GoldenFolder())).entryList({"*.cli"}, QDir::Files))
+    for (const QString& file : QDir(GOLDEN_DIR).entryList({"*.cli"}, QDir::Files))
         names.push_back(file.chopped(4).toStdString());
     return names;
 }
@@ -225,7 +160,7 @@ protected:
             ADD_FAILURE() << path << " is missing; GOLDEN_UPDATE=1 writes it";
             return;
         }
-        const std::string diff = UnifiedDiff(ReadText(path), actual, path);
+        const std::string diff = FirstDifference(ReadText(path), actual, path);
         EXPECT_TRUE(diff.empty()) << diff << "(GOLDEN_UPDATE=1 accepts the new output)";
     }
 
@@ -234,7 +169,7 @@ protected:
 
 TEST_P(GoldenTest, LeavesTheExpectedBudgetAndMessages)
 {
-    const std::string script = GoldenFolder() + "/" + GetParam();
+    const std::string script = std::string(GOLDEN_DIR) + "/" + GetParam();
     const std::string budget = PathOf("budget.bgt");
     const std::string folder = dir.path().toStdString();
     std::string log;

@@ -174,15 +174,16 @@ TEST(DialogTemplateLoad, DamagedTemplatesAreRefusedWithTheFault)
     EXPECT_EQ(RunDialog("NOSUCHDIALOG", procedure, nullptr), -1) << "a missing template opens nothing";
 }
 
-TEST(QtDialogTest, BuildsNamedWidgetsAtTheirScaledPlaces)
+// The Qt dialog builds named widgets at their scaled places, routes what the user does to the
+// procedure and closes only when the procedure ends it.
+TEST(QtDialogTest, BuildsTheTemplateRoutesInputToTheProcedureAndClosesOnlyOnEnd)
 {
     const DialogTemplate dialogTemplate = TestTemplate();
     AmountProcedure procedure;
     QtDialog dialog(dialogTemplate, procedure, nullptr);
     const DialogBaseUnits units = DialogBaseUnitsOf(dialog.Window().font());
     ASSERT_GT(units.CharWidth, 0);
-    EXPECT_EQ(dialog.Window().size(),
-              QSize(DialogUnitsToPixelsX(200, units), DialogUnitsToPixelsY(100, units)));
+    EXPECT_EQ(dialog.Window().size(), QSize(DialogUnitsToPixelsX(200, units), DialogUnitsToPixelsY(100, units)));
     EXPECT_EQ(dialog.Window().windowTitle(), "Test");
     for (const ControlTemplate& control : dialogTemplate.Controls) {
         if (control.Id == kNoControlId)
@@ -192,14 +193,6 @@ TEST(QtDialogTest, BuildsNamedWidgetsAtTheirScaledPlaces)
         EXPECT_EQ(widget, dialog.Widget(control.Id));
         EXPECT_EQ(widget->geometry(), DialogUnitsToPixels(control.Rect, units)) << control.Id;
     }
-    EXPECT_TRUE(qobject_cast<QPlainTextEdit*>(dialog.Widget(1010)));
-    EXPECT_TRUE(qobject_cast<QLineEdit*>(dialog.Widget(1003)));
-}
-
-TEST(QtDialogTest, RoutesInputToTheProcedureAndClosesOnlyOnEnd)
-{
-    AmountProcedure procedure;
-    QtDialog dialog(TestTemplate(), procedure, nullptr);
     dialog.Open();
     // Frames are painted by the procedure; multi-line texts have the line ends of the budget.
     const QImage image = dialog.Window().grab().toImage();
@@ -214,6 +207,11 @@ TEST(QtDialogTest, RoutesInputToTheProcedureAndClosesOnlyOnEnd)
     auto* amount = qobject_cast<QLineEdit*>(dialog.Widget(1003));
     ASSERT_TRUE(amount);
     EXPECT_TRUE(procedure.commands.empty()) << "texts set by the procedure send nothing";
+    // A line edit takes only what budget text holds, as it is typed.
+    TypeKeys(dialog.Widget(1006), QString::fromUtf8("\u03a9mega \u20ac5"));
+    EXPECT_EQ(qobject_cast<QLineEdit*>(dialog.Widget(1006))->text(), QString::fromUtf8("mega \u20ac5"));
+    EXPECT_EQ(dialog.Text(1006), "mega \x80" "5");
+    procedure.commands.clear();
     EXPECT_EQ(dialog.Window().focusWidget(), amount);
     EXPECT_EQ(amount->selectedText(), "0.00");
 
@@ -257,44 +255,29 @@ TEST(QtDialogTest, EscapeAndTheCloseBoxAreCancel)
     }
 }
 
-TEST(ScriptedDialogTest, AFaultyAmountKeepsTheDialogOpenFocusedAndSelectedAValidOneEndsIt)
-{
-    AmountProcedure procedure;
-    ScriptedDialog dialog;
-    dialog.Run(TestTemplate(), procedure);
-    EXPECT_EQ(dialog.Selected(), 1003);
-    dialog.Type(1003, "12x");
-    EXPECT_EQ(dialog.Selected(), 0);
-    dialog.PressEnter();  // the default button
-    EXPECT_TRUE(procedure.faults == 1 && !dialog.IsEnded() && dialog.Focused() == 1003 && dialog.Selected() == 1003);
-
-    dialog.Type(1003, "12.50");
-    for (int k = 0; k < 3; ++k)
-        dialog.Click(1008);
-    dialog.Click(1);
-    EXPECT_EQ(dialog.Result(), 1);
-    EXPECT_EQ(procedure.amount, "12.50");
-    EXPECT_TRUE(procedure.tax);
-    EXPECT_THROW(dialog.Click(2), std::logic_error) << "the dialog is closed";
-}
-
-TEST(ScriptedDialogTest, HiddenAndDisabledControlsCannotBeUsed)
+// The scripted dialog drives a procedure as the user would, and refuses what the user could not do.
+TEST(ScriptedDialogTest, DrivesTheProcedureAsTheUserWouldAndNoFurther)
 {
     AmountProcedure procedure;
     procedure.debitForm = true;
     ScriptedDialog dialog;
     dialog.Run(TestTemplate(), procedure);
     EXPECT_EQ(dialog.Title(), "Write Debit");
-    EXPECT_FALSE(dialog.Visible(1006));
-    EXPECT_FALSE(dialog.Enabled(1008));
-    EXPECT_THROW(dialog.Type(1006, "101"), std::logic_error);
-    EXPECT_THROW(dialog.Click(1008), std::logic_error);
-    EXPECT_THROW(dialog.Type(1008, "x"), std::logic_error) << "a check box takes no text";
+    EXPECT_THROW(dialog.Type(1006, "101"), std::logic_error) << "hidden";
+    EXPECT_THROW(dialog.Click(1008), std::logic_error) << "disabled";
+    EXPECT_THROW(dialog.Type(1, "x"), std::logic_error) << "a button takes no text";
     EXPECT_THROW(dialog.Click(4711), std::out_of_range);
     EXPECT_TRUE(procedure.commands.empty());
-
     dialog.Type(1010, "a\nb");
     EXPECT_EQ(dialog.Text(1010), "a\r\nb");
+
+    dialog.Type(1003, "12x");
+    dialog.PressEnter();  // the default button
+    EXPECT_TRUE(procedure.faults == 1 && !dialog.IsEnded() && dialog.Selected() == 1003);
+    dialog.Type(1003, "12.50");
+    dialog.Click(1);
+    EXPECT_EQ(procedure.amount, "12.50");
+    EXPECT_THROW(dialog.Click(2), std::logic_error) << "the dialog is closed";
 }
 
 // Typing more than an edit holds, in the real dialog and in the scripted one, leaves what the edit
@@ -327,20 +310,6 @@ TEST(DialogLimits, TypingStopsAtTheEditsLimit)
         }
         real.Window().close();
     }
-}
-
-// A line edit takes only what budget text holds, as it is typed.
-TEST(DialogLimits, ALineEditDropsWhatBudgetTextCannotHold)
-{
-    AmountProcedure procedure;
-    QtDialog dialog(TestTemplate(), procedure, nullptr);
-    dialog.Open();
-    auto* edit = qobject_cast<QLineEdit*>(dialog.Widget(1006));
-    ASSERT_TRUE(edit);
-    TypeKeys(edit, QString::fromUtf8("\u03a9mega \u20ac5"));
-    EXPECT_EQ(edit->text(), QString::fromUtf8("mega \u20ac5"));
-    EXPECT_EQ(dialog.Text(1006), "mega \x80" "5");
-    dialog.Window().close();
 }
 
 // Every edit of every dialog holds exactly what its dialog reads of it. Each dialog runs with its

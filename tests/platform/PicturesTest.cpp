@@ -1,5 +1,5 @@
-// The pictures: every resource number the painters use loads, at the size the windows' layouts are
-// built around, and the panels that are tiled or inverted are drawn the way that needs.
+// The pictures: every resource number the painters use loads at the size of its table, and the
+// panels that are tiled or inverted are drawn the way that needs.
 #include "platform/Pictures.h"
 
 #include <QColor>
@@ -59,48 +59,30 @@ TEST(PicturesTest, EveryResourceNumberLoadsAtItsSize)
         EXPECT_TRUE(Picture(id).isNull()) << id;
         EXPECT_FALSE(PictureSize(id).isValid()) << id;
     }
+    EXPECT_EQ(ProgramIcon().pixmap(48, 48).size(), QSize(48, 48));
 }
 
-// The sizes the window layouts place the pictures by. Boxes, buttons, headers and cells (`tiled`)
-// are drawn side by side and inverted when selected: a transparent pixel would show the window's
-// background, and invert to a stray colour.
-TEST(PicturesTest, LayoutSizesAndOpaquePanels)
+// Marks sit in the 16-pixel columns of the lists and may be transparent, as may the note mark, the
+// dots and the calendar's arrows. Every other picture (boxes, buttons, headers, cells) is drawn side
+// by side or inverted when selected: a transparent pixel would show the window's background, and
+// invert to a stray colour.
+TEST(PicturesTest, PanelsAreOpaqueAndMarksFitTheirColumns)
 {
-    const struct { const char* What; std::vector<int> Ids; QSize Size; bool tiled = true; } groups[] = {
-        {"account box", {kAccount}, {124, 64}},
-        {"info box", {kInfoBMP}, {160, 24}},
-        {"buttons",
-         {kCheckButton, kDepositButton, kTransferButton, kBalanceButton, kNewButton, kPayButton, kStatButton,
-          kSaveButton, kHistoryButton, kInfoButton, kPrintButton, kUndoButton, kRemindButton, kEditorButton, kSell,
-          kBuy, kPPS},
-         {32, 24}},
-        {"balance indicator", {kBlevel, kBLDown, kBRDown}, {32, 32}},
-        {"note mark", {kNotes}, {8, 8}, false},
-        {"calendar cells",
-         {kDateBox, kRedDate, kGreenDate, kYellowDate, kBlueDate, kBlueYellowDate, kBlueRedDate, kBlueGreenDate},
-         {24, 20}},
-        {"calendar arrows", {kLeftArrow, kRightArrow}, {16, 16}, false},
-        {"history headers", {kListHeader, kInvestListHeader}, {536, 20}},
-        {"reminder headers", {kRemindListHeader, kToDoListHeader}, {392, 18}},
-        {"check layout strip", {kPrintHeader}, {648, 20}},
-        {"portfolio figures", {kInvestMainHeader}, {308, 64}},
-        {"portfolio info line", {kInvestSpecial}, {308, 24}},
-        {"investment figures", {kInvestHistoryHeader}, {496, 64}},
-        {"splash window", {kSplash}, {240, 286}},
-    };
-    for (const auto& group : groups)
-        for (int id : group.Ids) {
-            EXPECT_EQ(Picture(id).size(), group.Size) << group.What << " " << id;
-            const int seeThrough = CountPixels(Picture(id), [](int alpha) { return alpha < 255; });
-            EXPECT_TRUE(!group.tiled || seeThrough == 0) << group.What << " " << id;
+    const std::set<int> marks = {kCheck, kDeposit, kATM, kTransfer, kX, kPay, kBalance, kUndo, kSmile, kSad,
+                                 kPrinter, kRemind, kSideArrow, kDownArrow};
+    for (const PictureInfo& info : AllPictures()) {
+        const QSize size = Picture(info.Id).size();
+        const bool seeThrough = CountPixels(Picture(info.Id), [](int alpha) { return alpha < 255; }) > 0;
+        if (marks.count(info.Id)) {
+            EXPECT_TRUE(size.width() <= 16 && size.height() <= 16) << info.Name;
+        } else if (info.Id != kNotes && info.Id != kDots && info.Id != kLeftArrow && info.Id != kRightArrow) {
+            EXPECT_FALSE(seeThrough) << info.Name;
         }
-
-    // Marks sit in the 16-pixel columns of the lists, before the text that follows them.
-    for (int id : {kCheck, kDeposit, kATM, kTransfer, kX, kPay, kBalance, kUndo, kSmile, kSad, kPrinter, kRemind,
-                   kSideArrow, kDownArrow}) {
-        EXPECT_LE(Picture(id).width(), 16) << id;
-        EXPECT_LE(Picture(id).height(), 16) << id;
     }
+    for (int id : {kCheckButton, kDepositButton, kTransferButton, kBalanceButton, kNewButton, kPayButton, kStatButton,
+                   kSaveButton, kHistoryButton, kInfoButton, kPrintButton, kUndoButton, kRemindButton, kEditorButton,
+                   kSell, kBuy, kPPS})
+        EXPECT_EQ(Picture(id).size(), QSize(kButtonWidth, kButtonHeight)) << id;
 }
 
 // Names and amounts are white by default and black when the box is selected (inverted); both
@@ -115,12 +97,4 @@ TEST(PicturesTest, AccountBoxTextAreasSuitWhiteAndInvertedBlack)
             const QColor inverted(255 - under.red(), 255 - under.green(), 255 - under.blue());
             EXPECT_GE(Contrast(inverted, Qt::black), 7.0) << x << "," << y;
         }
-}
-
-TEST(PicturesTest, ProgramIconScales)
-{
-    const QIcon icon = ProgramIcon();
-    ASSERT_FALSE(icon.isNull());
-    for (int side : {16, 32, 48, 256})
-        EXPECT_EQ(icon.pixmap(side, side).size(), QSize(side, side)) << side;
 }
