@@ -1,5 +1,5 @@
-// The sub-account window: what its boxes show, clicks and drags on them, and its place kept
-// between openings.
+// The sub-account window: what its boxes show, and clicks and drags on them. (Its place: the
+// history tests.)
 #include "support/WindowFixture.h"
 
 #include "ledger/Budget.h"
@@ -126,25 +126,6 @@ TEST_F(SubWindowTest, DragsTransferBetweenBoxesAndWindowsAndCtrlShiftMovesAnAcco
     Drag(w, Box(2), Box(5), Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_TRUE(std::string(Accounts[2][5].Name) == "Power" && !Accounts[2][2].Valid);
     EXPECT_TRUE(windows.Messages.empty()) << windows.AllMessages();
-}
-
-TEST_F(SubWindowTest, TheWindowComesBackWhereItWasLastMovedTo)
-{
-    DisplaySubAccounts(0);  // "Available" has none
-    EXPECT_EQ(Window(0), nullptr);
-    for (const auto& [stored, shown] : {std::pair{POINT{35, 60}, QPoint(35, 60)}, {{5000, 90}, {40, 90}},
-                                        {{120, -4}, {120, 40}}}) {
-        Accounts[2][0].SwPt = stored;
-        DisplaySubAccounts(2);
-        EXPECT_EQ(Window(2)->pos(), shown);
-    }
-    QWidget* first = Window(2);
-    first->move(210, 130);
-    QCoreApplication::processEvents();
-    first->close();
-    DisplaySubAccounts(2);
-    EXPECT_TRUE(Window(2) == first && first->isVisible());
-    EXPECT_EQ(first->pos(), QPoint(210, 130));
 }
 
 }  // namespace

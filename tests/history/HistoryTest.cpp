@@ -5,11 +5,14 @@
 
 #include "history/HistoryList.h"
 #include "history/HistoryWindow.h"
+#include "history/InvestHistory.h"
+#include "investments/InvestRecording.h"
 #include "ledger/Budget.h"
 #include "ledger/Undo.h"
 #include "model/Globals.h"
 #include "model/Money.h"
 #include "platform/Pictures.h"
+#include "shell/SubWindow.h"
 
 namespace {
 
@@ -87,18 +90,10 @@ protected:
 TEST_F(HistoryTest, APageMayBeginWithTheSecondLineOfAnExpandedRecord)
 {
     // Newest first: ATM (one line), check (two lines), deposit (two lines).
-    AHistory* deposit = Deposit(50000);
-    AHistory* check = Check(1234, "Green Market", "Weekly shop", "Card 12");
-    AHistory* atm = RecordATM(1, 0, 2000, "11/08/26");
-    const struct { int pageStart; AHistory* record; bool second; } starts[] = {
-        {0, atm, false}, {1, check, false}, {2, check, true},
-        {3, deposit, false}, {4, deposit, true}, {5, nullptr, false}};
-    for (const auto& s : starts) {
-        const HistoryPageStart start = FindHistoryPageStart(1, 0, s.pageStart);
-        EXPECT_EQ(start.Record, s.record) << s.pageStart;
-        EXPECT_EQ(start.SecondLine, s.second) << s.pageStart;
-    }
-
+    // (Where a page begins: the long history below.)
+    Deposit(50000);
+    Check(1234, "Green Market", "Weekly shop", "Card 12");
+    RecordATM(1, 0, 2000, "11/08/26");
     Drawn texts;
     PaintList(1, 2, texts);
     EXPECT_EQ(LineTexts(texts, 0), (Texts{"1000", "Weekly shop", "Card 12"}));
@@ -282,43 +277,6 @@ TEST_F(HistoryTest, AClickSelectsOneRecordAndASecondClickDeselectsIt)
     EXPECT_EQ(gSelectedItem, atm);
 }
 
-TEST_F(HistoryTest, TheWindowOpensWhereItWasLastMovedAndComesBackOnTheScreen)
-{
-    DisplayHistory(1, 0);
-    QWidget* window = Window(1);
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->pos(), QPoint(25, 50));
-    window->move(123, 77);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(std::pair(Accounts[1][0].HwPt.x, Accounts[1][0].HwPt.y), std::pair(123, 77));
-    window->close();
-    DisplayHistory(1, 0);
-    EXPECT_TRUE(Window(1) == window && window->isVisible());
-    EXPECT_EQ(window->pos(), QPoint(123, 77));
-
-    Accounts[1][0].HwPt = {5000, -3};
-    DisplayHistory(1, 0);
-    EXPECT_EQ(window->pos(), QPoint(40, 40));
-
-    DisplayHistory(9, 0);  // no account there
-    EXPECT_EQ(Window(9), nullptr);
-}
-
-TEST_F(HistoryTest, UndoOnTheToolbarUndoesTheSelectedRecord)
-{
-    Deposit(20000);
-    AHistory* check = Check(1500, "Green Market");
-    DisplayHistory(1, 0);
-    const int x = kHistoryButtons[5].X + 4, y = kHistoryButtons[5].Y + 4;
-    Press(Window(1), {x, y});
-    EXPECT_NE(host.OnlyMessage().find("You must select a transaction to undo."), std::string::npos);
-    EXPECT_FALSE(check->UnDone);
-
-    PressLine(0);
-    Press(Window(1), {x, y});
-    EXPECT_TRUE(check->UnDone && !check->Selected);
-}
-
 TEST_F(HistoryTest, OpenWindowsFollowWhatTheEngineChanges)
 {
     Program program = CreateProgram();
@@ -332,6 +290,44 @@ TEST_F(HistoryTest, OpenWindowsFollowWhatTheEngineChanges)
     // What the engine asks of the program's host reaches the history window.
     program.Host->InvalidateAccount(1, 0);
     EXPECT_EQ(Bar()->maximum(), 20 - kHistoryPage);
+}
+
+class WindowPlaceTest : public ProgramFixture {};
+
+// A slot's window opens where it was last moved to, on this screen (a place off it comes back at 40
+// on that axis), and closing it keeps the window for the next opening.
+TEST_F(WindowPlaceTest, EachSlotsWindowComesBackWhereItWasLastMoved)
+{
+    RecordTestAccount(1, 0, "Groceries");
+    RecordTestAccount(1, 1, "Bread");
+    ASSERT_EQ(RecordInvestName(1, "Index Fund"), 1);
+    const struct {
+        const char* name; std::function<void()> open; void* const* window; POINT* stored; POINT off; QPoint back;
+    } cases[] = {
+        {"history", [] { DisplayHistory(1, 1); }, &MemoryAccounts[1][1].HistoryWindow, &Accounts[1][1].HwPt,
+         {5000, -3}, {40, 40}},
+        {"sub-account", [] { DisplaySubAccounts(1); }, &MemoryAccounts[1][0].SubAccountWindow, &Accounts[1][0].SwPt,
+         {5000, 90}, {40, 90}},
+        {"investment history", [] { DisplayInvestHistory(1); }, &MemoryInvest[1].HistoryWindow, &Invest[1].IwPt,
+         {120, -4}, {120, 40}},
+    };
+    for (const auto& c : cases) {
+        *c.stored = c.off;
+        c.open();
+        QWidget* window = static_cast<QWidget*>(*c.window);
+        ASSERT_NE(window, nullptr) << c.name;
+        EXPECT_EQ(window->pos(), c.back) << c.name;
+        window->move(123, 77);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(std::pair(c.stored->x, c.stored->y), std::pair(123, 77)) << c.name;
+        window->close();
+        c.open();
+        EXPECT_TRUE(*c.window == window && window->isVisible()) << c.name;
+        EXPECT_EQ(window->pos(), QPoint(123, 77)) << c.name;
+    }
+    DisplayHistory(9, 0);  // no account there, nor sub accounts of "Available"
+    DisplaySubAccounts(0);
+    EXPECT_TRUE(!MemoryAccounts[9][0].HistoryWindow && !MemoryAccounts[0][0].SubAccountWindow);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The history window of an investment: the line of each trade and price update, the figures over
-// them, the window's place, and its buttons with the list following what they record.
+// them, and its buttons with the list following what they record. (Its place: the history tests.)
 #include "support/WindowFixture.h"
 
 #include "history/HistoryList.h"
@@ -91,7 +91,6 @@ TEST_F(InvestHistoryTest, TheWindowShowsTheFiguresAndItsBuyButtonLengthensTheLis
         ASSERT_TRUE(RecordPriceUpdate(1, 14000, "11/21/26"));
     DisplayInvestHistory(1);
     ASSERT_NE(Window(), nullptr);
-    EXPECT_EQ(Window()->pos(), QPoint(25, 50));
     EXPECT_EQ(Bar()->maximum(), 18 - kHistoryPage);
 
     DialogScripts dialogs;
@@ -105,16 +104,6 @@ TEST_F(InvestHistoryTest, TheWindowShowsTheFiguresAndItsBuyButtonLengthensTheLis
     Press(Window(), {buy.X + 4, buy.Y + 4});
     EXPECT_EQ(Invest[1].NumberOfShares, 7000);
     EXPECT_EQ(Bar()->maximum(), 19 - kHistoryPage);
-
-    // Closed and opened again: the same window where it was last moved.
-    QWidget* window = Window();
-    window->move(123, 77);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(std::pair(Invest[1].IwPt.x, Invest[1].IwPt.y), std::pair(123, 77));
-    window->close();
-    DisplayInvestHistory(1);
-    EXPECT_TRUE(Window() == window && window->isVisible());
-    EXPECT_EQ(window->pos(), QPoint(123, 77));
     EXPECT_TRUE(host.Messages.empty()) << host.AllMessages();
 }
 

@@ -1,11 +1,11 @@
 // Investment arithmetic and recording: market value, trades, price updates and cost basis with
 // small and large holdings, the dialogs' field checks and their messages, the market-value
-// check, naming, exchanging and emptying accounts, and what a save keeps.
+// check, exchanging and emptying accounts. (The randomized ledger run saves and reopens
+// budgets with investments.)
 #include "investments/Invest.h"
 #include "investments/InvestRecording.h"
 #include "model/Globals.h"
 #include "model/Money.h"
-#include "model/RecordLayout.h"
 #include "support/FileFixture.h"
 
 #include <climits>
@@ -231,61 +231,20 @@ TEST_F(InvestTest, MarketValueCheckStampsTodayOnlyWhenEveryPriceIsCurrent)
     EXPECT_STREQ(Invest[0].Datime, "12/05/26");
 }
 
-TEST_F(InvestTest, NamingExchangingAndEmptyingAccounts)
+// (Naming and its refusals, and the refusal to delete an empty slot: budget-cli's invest tests.)
+TEST_F(InvestTest, ExchangingAndEmptyingAccounts)
 {
-    EXPECT_EQ(RecordInvestName(3, ""), 0);
-    EXPECT_EQ(host.OnlyMessage(), "An account must be specified.\r\r\r\rPlease try again.");
-    EXPECT_FALSE(Invest[3].Valid);
-    ASSERT_EQ(RecordInvestName(3, "A name of twenty chars"), 1);
-    EXPECT_STREQ(Invest[3].Name, "A name of twent");
-
     ASSERT_TRUE(Apply({'b', "10", "10"}));
     ASSERT_TRUE(Apply({'p', "", "11"}));
     RecordInvestNote(1, "Watch it");
     ASSERT_EQ(SwitchInvest(1, 5), 1);  // onto a free slot
-    EXPECT_FALSE(Invest[1].Valid);
-    EXPECT_STREQ(Invest[5].Name, "Index Fund");
-    for (const IHistory* r = MemoryInvest[5].HistoryRec; r; r = r->InvestFP)
-        EXPECT_EQ(r->Ii, 5);
+    EXPECT_TRUE(!Invest[1].Valid && RecordText(Invest[5].Name) == "Index Fund");
     EXPECT_EQ(SwitchInvest(5, 5), 0);
     EXPECT_EQ(SwitchInvest(0, 5), 0);
 
     EXPECT_EQ(InvestHistoryToKeep(5), 1);  // the price update is not kept
-    EXPECT_EQ(InvestDeletable(1), 0);
-    EXPECT_EQ(host.Messages.back().Title, "Delete Error");
     ASSERT_EQ(InvestDeletable(5), 1);
     CloseInvestAccount(5);
-    EXPECT_FALSE(Invest[5].Valid);
-    EXPECT_STREQ(Invest[5].Note, "");
-    EXPECT_EQ(MemoryInvest[5].HistoryRec, nullptr);
+    EXPECT_TRUE(!Invest[5].Valid && !Invest[5].Note[0] && !MemoryInvest[5].HistoryRec);
     EXPECT_EQ(Invest[0].AmountPaid, 0);
-}
-
-TEST_F(InvestTest, SaveAndReopenKeepEveryInvestmentField)
-{
-    for (const Step& step : {Step{'b', "10", "12.345"}, {'p', "", "13"}, {'s', "2.5", "14"}, {'c', "", "99.99"},
-                             {'b', "1", "1", 2}})
-        ASSERT_TRUE(Apply(step)) << host.AllMessages();
-    RecordInvestNote(2, "Note\r\nwith a break");
-    SwitchInvest(2, 9);
-    auto images = [] {
-        std::vector<std::vector<uint8_t>> all;
-        for (int Ii = 0; Ii < kInvestments; ++Ii) {
-            all.emplace_back(kInvestLayout.FileSize);
-            EncodeRecord(kInvestLayout, &Invest[Ii], all.back().data());
-            for (const IHistory* r = MemoryInvest[Ii].HistoryRec; r; r = r->InvestFP) {
-                all.emplace_back(kInvestHistoryLayout.FileSize);
-                EncodeRecord(kInvestHistoryLayout, r, all.back().data());
-            }
-        }
-        return all;
-    };
-    const auto before = images();
-    const std::string path = PathOf("invest.bgt");
-    ASSERT_EQ(SaveAs(path), 1) << host.AllMessages();
-    ASSERT_EQ(BudgetClose(), 1);
-    ASSERT_EQ(Open(path), 1) << host.AllMessages();
-    EXPECT_EQ(images(), before);
-    EXPECT_EQ(AvgPPS(1), (12345 + 13000) / 2);
-    EXPECT_EQ(MemoryInvest[9].DisplayLines, 1);
 }
