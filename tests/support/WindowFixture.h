@@ -50,15 +50,17 @@ private:
     }};
 };
 
-// Passes the engine's repaint requests on to the program's windows, as the desktop host does.
+// Passes the engine's repaint requests and its offer of a transfer from "Available" (the transfer
+// dialog) on to the program's windows, as the desktop host does.
 class WindowHost : public ScriptedHost {
 public:
-    void InvalidateAccount(int Mi, int Si) override
-    {
-        Windows->InvalidateAccount(Mi, Si);
-    }
+    void InvalidateAccount(int Mi, int Si) override { Windows->InvalidateAccount(Mi, Si); }
     void InvalidateInvestAccount(int Ii) override { Windows->InvalidateInvestAccount(Ii); }
     void UpdateInfoBox() override { Windows->UpdateInfoBox(); }
+    int RunAvailableTransfer(int Mi, int Si, int32_t amount) override
+    {
+        return Windows->RunAvailableTransfer(Mi, Si, amount);
+    }
     QtHost* Windows = nullptr;
 };
 
