@@ -32,7 +32,7 @@ protected:
     DialogScripts dialogs;
 };
 
-TEST_F(AccountNoteDeleteTest, NotesKeepTheTypedTextCutDeleteEmptiesCancelKeeps)
+TEST_F(AccountNoteDeleteTest, NotesKeepTheTypedTextCutDeleteEmptiesCancelKeepsAndAnInvestmentHasItsOwn)
 {
     const std::string longNote(300, 'n');
     // The buttons: OK 1001, Delete 1002, Cancel 2.
@@ -53,73 +53,65 @@ TEST_F(AccountNoteDeleteTest, NotesKeepTheTypedTextCutDeleteEmptiesCancelKeeps)
         BudgetNote(1, 1, 0);
         EXPECT_EQ(RecordText(Accounts[1][1].Note), c.note) << c.typed;
     }
-}
 
-TEST_F(AccountNoteDeleteTest, DeletionWaitsForItsHistoryFileAndPutsTheWindowsAway)
-{
-    DisplaySubAccounts(1);
-    DisplayHistory(1, 1);
-    const QPointer<QWidget> subWindow = static_cast<QWidget*>(MemoryAccounts[1][0].SubAccountWindow);
-    const QPointer<QWidget> history = static_cast<QWidget*>(MemoryAccounts[1][1].HistoryWindow);
-    ASSERT_TRUE(subWindow && history);
-
-    QTemporaryDir dir;
-    const std::string file = dir.filePath("gas.txt").toStdString();
-    dialogs.Scripts = {[](ScriptedDialog& d) { d.Click(IDOK); },
-                       [&](ScriptedDialog& d) {
-                           EXPECT_EQ(d.Text(1011) + " " + d.Text(1003) + " " + d.Text(1006), "Gas $50.00 3");
-                           d.Click(IDOK);  // the file chooser is cancelled
-                           ASSERT_FALSE(d.IsEnded());
-                           EXPECT_TRUE(Accounts[1][1].Valid);
-                           windows.SavePaths.push_back(file);
-                           d.Click(IDOK);
-                       }};
-    // Tires has no records, so no file; Gas is still there, and so is the window.
-    ASSERT_EQ(DeleteAccountDialog(1, 2, 0), 1);
-    EXPECT_TRUE(subWindow->isVisible());
-
-    EXPECT_EQ(DeleteAccountDialog(1, 1, 0), 1);
-    EXPECT_FALSE(Accounts[1][1].Valid);
-    EXPECT_TRUE(QFile::exists(QString::fromStdString(file)));
-    EXPECT_TRUE(history->isHidden() && subWindow->isHidden());
-}
-
-TEST_F(AccountNoteDeleteTest, AnInvestmentHasItsNoteAndItsDeletionKeepsTradesButNotPrices)
-{
+    // An investment has a note of its own.
     ASSERT_EQ(RecordInvestName(3, "Bonds"), 1);
-    ASSERT_TRUE(BuySellShares(1, 3, 2000, 50000, "11/01/26"));
-    ASSERT_TRUE(RecordPriceUpdate(3, 51000, "11/02/26"));
     CopyString("Budget note", Accounts[3][0].Note);
     dialogs.Scripts.push_back([](ScriptedDialog& d) {
-        EXPECT_EQ(d.Text(1003), "");  // the investment's note, not main account 3's
+        EXPECT_EQ(d.Text(1003), "");
         d.Type(1003, "Call the broker");
         d.Click(1001);
     });
     BudgetNote(3, 0, 1);
-    EXPECT_EQ(RecordText(Invest[3].Note), "Call the broker");
-    EXPECT_EQ(RecordText(Accounts[3][0].Note), "Budget note");
+    EXPECT_EQ(RecordText(Invest[3].Note) + ", " + RecordText(Accounts[3][0].Note), "Call the broker, Budget note");
+}
 
-    EXPECT_EQ(DeleteInvestAccount(4), 0);  // no account there: the message, no dialog
-    EXPECT_EQ(windows.OnlyMessage().substr(0, 31), "This account can not be deleted");
-
+TEST_F(AccountNoteDeleteTest, DeletionWaitsForItsHistoryFileAndPutsTheWindowsAway)
+{
+    ASSERT_EQ(RecordInvestName(3, "Bonds"), 1);
+    ASSERT_TRUE(BuySellShares(1, 3, 2000, 50000, "11/01/26"));
+    ASSERT_TRUE(RecordPriceUpdate(3, 51000, "11/02/26"));  // not kept in the file
+    DisplaySubAccounts(1);
+    DisplayHistory(1, 1);
     DisplayInvestHistory(3);
-    const QPointer<QWidget> history = static_cast<QWidget*>(MemoryInvest[3].HistoryWindow);
-    ASSERT_TRUE(history && history->isVisible());
+    const QPointer<QWidget> subWindow = static_cast<QWidget*>(MemoryAccounts[1][0].SubAccountWindow);
+    const QPointer<QWidget> history = static_cast<QWidget*>(MemoryAccounts[1][1].HistoryWindow);
+    const QPointer<QWidget> investHistory = static_cast<QWidget*>(MemoryInvest[3].HistoryWindow);
+    ASSERT_TRUE(subWindow && history && investHistory);
+
+    // Tires has no records, so no file; Gas is still there, and so is the window.
+    dialogs.Scripts = {[](ScriptedDialog& d) { d.Click(IDOK); }};
+    ASSERT_EQ(DeleteAccountDialog(1, 2, 0), 1);
+    EXPECT_TRUE(subWindow->isVisible());
+
+    // The dialog's figures (name, balance, records), the deletion, what tells it is there, and
+    // the windows it puts away.
+    const struct {
+        const char* shown; std::function<int()> remove; const char* valid; std::vector<QPointer<QWidget>> windows;
+    } cases[] = {
+        {"Gas $50.00 3", [] { return DeleteAccountDialog(1, 1, 0); }, &Accounts[1][1].Valid, {history, subWindow}},
+        {"Bonds $0.00 1", [] { return DeleteInvestAccount(3); }, &Invest[3].Valid, {investHistory}},
+    };
     QTemporaryDir dir;
-    const std::string file = dir.filePath("bonds.txt").toStdString();
-    dialogs.Scripts.push_back([&](ScriptedDialog& d) {
-        EXPECT_EQ(d.Text(1011) + " " + d.Text(1003) + " " + d.Text(1006), "Bonds $0.00 1");
-        d.Click(IDOK);  // the file chooser is cancelled
-        ASSERT_FALSE(d.IsEnded());
-        EXPECT_TRUE(Invest[3].Valid);
-        windows.SavePaths.push_back(file);
-        d.Click(IDOK);
-    });
-    EXPECT_EQ(DeleteInvestAccount(3), 1);
-    EXPECT_FALSE(Invest[3].Valid);
+    for (const auto& c : cases) {
+        const std::string file = dir.filePath(c.shown).toStdString();
+        dialogs.Scripts.push_back([&](ScriptedDialog& d) {
+            EXPECT_EQ(d.Text(1011) + " " + d.Text(1003) + " " + d.Text(1006), c.shown);
+            d.Click(IDOK);  // the file chooser is cancelled
+            ASSERT_FALSE(d.IsEnded());
+            EXPECT_TRUE(*c.valid);
+            windows.SavePaths.push_back(file);
+            d.Click(IDOK);
+        });
+        EXPECT_EQ(c.remove(), 1) << c.shown;
+        EXPECT_FALSE(*c.valid) << c.shown;
+        EXPECT_TRUE(QFile::exists(QString::fromStdString(file))) << c.shown;
+        for (const QPointer<QWidget>& window : c.windows)
+            EXPECT_TRUE(window->isHidden()) << c.shown;
+    }
     EXPECT_EQ(Invest[0].AmountPaid, 0);
-    EXPECT_TRUE(QFile::exists(QString::fromStdString(file)));
-    EXPECT_TRUE(history->isHidden());
+    EXPECT_EQ(DeleteInvestAccount(4), 0);  // none there: told, with no dialog
+    EXPECT_EQ(windows.Messages.size(), 1u);
 }
 
 }  // namespace
