@@ -17,8 +17,6 @@
 
 namespace {
 
-using Texts = std::vector<std::string>;
-
 class BalanceWindowTest : public ProgramFixture {
 protected:
     void SetUp() override
@@ -66,11 +64,7 @@ protected:
     {
         Drawn drawn;
         Render(QSize(400, 416), drawn, [](DrawContext& dc) { PaintBalanceWindow(dc); });
-        Texts out;
-        for (const auto& t : drawn)
-            if (t.Y == y)
-                out.push_back(t.Text);
-        return out;
+        return TextsAt(drawn, y);
     }
 };
 

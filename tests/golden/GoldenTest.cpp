@@ -77,29 +77,25 @@ std::string ReadText(const std::string& path)
     return std::string(bytes.begin(), bytes.end());
 }
 
-// The words of a script line: split at spaces, "..." keeps spaces (and "" is an empty word).
+// The words of a script line: split at spaces, "..." keeps spaces (and "" is an empty word); false
+// for an unclosed quote.
 bool SplitWords(const std::string& line, std::vector<std::string>& words)
 {
-    size_t k = 0;
-    while (true) {
-        while (k < line.size() && line[k] == ' ')
-            ++k;
-        if (k == line.size())
-            return true;
-        std::string word;
-        while (k < line.size() && line[k] != ' ') {
-            if (line[k] != '"') {
-                word += line[k++];
-                continue;
-            }
-            const size_t close = line.find('"', k + 1);
-            if (close == std::string::npos)
-                return false;
-            word += line.substr(k + 1, close - k - 1);
-            k = close + 1;
+    bool quoted = false, inWord = false;
+    std::string word;
+    for (const char c : line + ' ') {
+        if (c == ' ' && !quoted) {
+            if (inWord)
+                words.push_back(word);
+            word.clear();
+            inWord = false;
+        } else {
+            quoted ^= c == '"';
+            word += c == '"' ? "" : std::string(1, c);
+            inWord = true;
         }
-        words.push_back(word);
     }
+    return !quoted;
 }
 
 void ReplaceAll(std::string& text, const std::string& what, const std::string& with)

@@ -16,8 +16,6 @@
 
 namespace {
 
-using Texts = std::vector<std::string>;
-
 class HistoryTest : public BudgetFixture {
 protected:
     void SetUp() override
@@ -69,14 +67,7 @@ protected:
         };
         return Render(QSize(kHistoryPaneWidth, kHistoryPage * gCYListChar), texts, paint, QColor(240, 240, 240));
     }
-    static Texts LineTexts(const Drawn& texts, int line)
-    {
-        Texts out;
-        for (const auto& t : texts)
-            if (t.Y >= line * gCYListChar && t.Y < (line + 1) * gCYListChar)
-                out.push_back(t.Text);
-        return out;
-    }
+    static Texts LineTexts(const Drawn& texts, int line) { return TextsAt(texts, line * gCYListChar, gCYListChar); }
     // A date as the list shows it: month and day alone when the font makes it wider than its column.
     static std::string ShownDate(const std::string& date)
     {

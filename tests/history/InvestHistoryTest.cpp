@@ -12,8 +12,6 @@
 
 namespace {
 
-using Texts = std::vector<std::string>;
-
 // "Index Fund": 10 shares bought at 12.345, 4 sold at 13.000, then a price of 14.000.
 class InvestHistoryTest : public BudgetFixture {
 protected:
@@ -31,14 +29,7 @@ protected:
         BudgetFixture::TearDown();
     }
 
-    static Texts LineTexts(const Drawn& texts, int line)
-    {
-        Texts out;
-        for (const auto& t : texts)
-            if (t.Y >= line * gCYListChar && t.Y < (line + 1) * gCYListChar)
-                out.push_back(t.Text);
-        return out;
-    }
+    static Texts LineTexts(const Drawn& texts, int line) { return TextsAt(texts, line * gCYListChar, gCYListChar); }
     static QWidget* Window() { return static_cast<QWidget*>(MemoryInvest[1].HistoryWindow); }
     static QScrollBar* Bar() { return static_cast<ListPane*>(static_cast<QWidget*>(MemoryInvest[1].HistoryListWindow))->ScrollBar(); }
 };
@@ -80,12 +71,8 @@ TEST_F(InvestHistoryTest, TheWindowShowsTheFiguresAndItsBuyButtonLengthensTheLis
         {"Total Shares", 18, 60, 154}, {"6.000", 42, 60, 154}, {"$14.000", 42, 154, 248},
         {"$74.07", 42, 250, 344}, {"$84.00", 42, 344, 438}, {"13%", 42, 438, 532},
     };
-    for (const auto& e : expected) {
-        const auto found = std::find_if(texts.begin(), texts.end(), [&](const DrawContext::DrawnText& t) {
-            return t.Text == e.text && t.Y == e.y && t.X > e.left && t.X < (e.left + e.right) / 2;
-        });
-        EXPECT_NE(found, texts.end()) << e.text << " at " << e.y;
-    }
+    for (const auto& e : expected)
+        EXPECT_TRUE(DrawnInColumn(texts, e.text, e.y, e.left, e.right)) << e.text << " at " << e.y;
 
     for (int k = 0; k < 15; ++k)
         ASSERT_TRUE(RecordPriceUpdate(1, 14000, "11/21/26"));

@@ -101,12 +101,8 @@ TEST_F(InvestViewTest, TheViewShowsThePortfolioItsInfoLineAndTheBoxes)
         {"Market Value Current as of 12/05/26", 76, 160, 468},
         {"Index Fund", 120, 14, 118}, {"$123.45", 143, 14, 118}, {"Tech Stock", 120, 262, 366},
     };
-    for (const auto& e : expected) {
-        const auto found = std::find_if(texts.begin(), texts.end(), [&](const DrawContext::DrawnText& t) {
-            return t.Text == e.text && t.Y == e.y && t.X > e.left && t.X < (e.left + e.right) / 2;
-        });
-        EXPECT_NE(found, texts.end()) << e.text << " at " << e.y;
-    }
+    for (const auto& e : expected)
+        EXPECT_TRUE(DrawnInColumn(texts, e.text, e.y, e.left, e.right)) << e.text << " at " << e.y;
 }
 
 TEST_F(InvestViewTest, GesturesOnABoxOpenTheirDialogsAndTheRestSelect)

@@ -128,11 +128,6 @@ void ScriptedDialog::Paint(int id, DrawContext& dc)
         procedure->Paint(*this, id, dc);
 }
 
-int ScriptedDialog::Invalidations(int id) const
-{
-    return At(id).Invalidations;
-}
-
 std::optional<size_t> ScriptedDialog::ReadLimit(int id) const
 {
     At(id);
@@ -162,11 +157,6 @@ void ScriptedDialog::SetText(int id, const std::string& text)
         selected = 0;
 }
 
-bool ScriptedDialog::Checked(int id) const
-{
-    return At(id).Checked;
-}
-
 void ScriptedDialog::SetChecked(int id, bool checked)
 {
     Control& control = At(id);
@@ -175,34 +165,9 @@ void ScriptedDialog::SetChecked(int id, bool checked)
     control.Checked = checked;
 }
 
-void ScriptedDialog::Show(int id, bool visible)
-{
-    At(id).Visible = visible;
-}
-
-bool ScriptedDialog::Visible(int id) const
-{
-    return At(id).Visible;
-}
-
-void ScriptedDialog::Enable(int id, bool enabled)
-{
-    At(id).Enabled = enabled;
-}
-
-bool ScriptedDialog::Enabled(int id) const
-{
-    return At(id).Enabled;
-}
-
 void ScriptedDialog::FocusAndSelect(int id)
 {
     const Control& control = At(id);
     focused = id;
     selected = control.Source->Kind == ControlKind::Edit ? id : 0;
-}
-
-void ScriptedDialog::Invalidate(int id)
-{
-    ++At(id).Invalidations;
 }

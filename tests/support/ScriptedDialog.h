@@ -35,7 +35,6 @@ public:
 
     int Focused() const { return focused; }    // 0: none
     int Selected() const { return selected; }  // the edit whose whole text is selected, 0: none
-    int Invalidations(int id) const;
     // How many characters of control `id` the procedure last read with Text(id, chars):
     // std::string::npos when it read the whole text, nothing when it has not read it.
     std::optional<size_t> ReadLimit(int id) const;
@@ -44,16 +43,16 @@ public:
     std::string Text(int id) const override;
     std::string Text(int id, size_t maxChars) const override;
     void SetText(int id, const std::string& text) override;
-    bool Checked(int id) const override;
+    bool Checked(int id) const override { return At(id).Checked; }
     void SetChecked(int id, bool checked) override;
-    void Show(int id, bool visible) override;
-    bool Visible(int id) const override;
-    void Enable(int id, bool enabled) override;
-    bool Enabled(int id) const override;
+    void Show(int id, bool visible) override { At(id).Visible = visible; }
+    bool Visible(int id) const override { return At(id).Visible; }
+    void Enable(int id, bool enabled) override { At(id).Enabled = enabled; }
+    bool Enabled(int id) const override { return At(id).Enabled; }
     void FocusAndSelect(int id) override;
     void SetTitle(const std::string& title) override { titleText = title; }
     std::string Title() const override { return titleText; }
-    void Invalidate(int id) override;
+    void Invalidate(int id) override { At(id); }
 
 protected:
     void Close() override {}
@@ -65,7 +64,6 @@ private:
         bool Checked = false;
         bool Visible = true;
         bool Enabled = true;
-        int Invalidations = 0;
     };
     Control& At(int id);
     const Control& At(int id) const;

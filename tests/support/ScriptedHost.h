@@ -48,7 +48,7 @@ public:
         char today[kDatimeSize];
         GetDatime(today);
         today[8] = 0;
-        Transfer(0, 0, Mi, Si, TransferAmount ? TransferAmount : amount, today, "Available Transfer");
+        Transfer(0, 0, Mi, Si, amount, today, "Available Transfer");
         return 1;
     }
     int RunDeleteAccountDialog(int Mi, int Si) override
@@ -79,10 +79,9 @@ public:
     std::deque<std::string> SavePaths;  // chosen files; empty = the user cancels
     std::vector<FileChoice> Choices;    // every chooser shown
     // The offered transfer from "Available": the user cancels, keeps only the withdrawal, or
-    // makes the transfer of the offered amount (or of TransferAmount when it is set).
+    // makes the transfer of the offered amount.
     enum class Shortfall { Cancel, WithdrawalOnly, Transfer };
     Shortfall ShortfallAnswer = Shortfall::Cancel;
-    int32_t TransferAmount = 0;
     std::vector<int32_t> OfferedTransfers;
     std::vector<std::pair<int, int>> DeleteDialogs;
     int PaySetupRuns = 0;

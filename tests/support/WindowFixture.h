@@ -18,6 +18,7 @@
 #include <QImage>
 #include <QMouseEvent>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -26,6 +27,25 @@
 
 using Script = std::function<void(ScriptedDialog&)>;
 using Drawn = std::vector<DrawContext::DrawnText>;
+using Texts = std::vector<std::string>;
+
+// The texts drawn with their top from y to below y + height, in the order drawn.
+inline Texts TextsAt(const Drawn& drawn, int y, int height = 1)
+{
+    Texts texts;
+    for (const auto& t : drawn)
+        if (t.Y >= y && t.Y < y + height)
+            texts.push_back(t.Text);
+    return texts;
+}
+
+// Whether `text` is drawn with its top at y, centred in the column from left to right.
+inline bool DrawnInColumn(const Drawn& drawn, const std::string& text, int y, int left, int right)
+{
+    return std::any_of(drawn.begin(), drawn.end(), [&](const DrawContext::DrawnText& t) {
+        return t.Text == text && t.Y == y && t.X > left && t.X < (left + right) / 2;
+    });
+}
 
 // Runs each dialog that opens with the next script in line; a script must end its dialog.
 class DialogScripts {
