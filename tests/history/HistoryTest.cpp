@@ -93,54 +93,26 @@ TEST_F(HistoryTest, APageMayBeginWithTheSecondLineOfAnExpandedRecord)
     EXPECT_TRUE(LineTexts(texts, 3).empty());
 }
 
-TEST_F(HistoryTest, TheExpandArrowShowsOrHidesEverySecondLineAndSetsTheScrollRange)
-{
-    Deposit(100000);
-    for (int k = 0; k < 11; ++k)
-        Check(100, "Store");
-    for (int k = 0; k < 4; ++k)
-        RecordATM(1, 0, 100, "11/08/26");
-    DisplayHistory(1, 0);
-    // Accounts start expanded: 12 records with a second line and 4 without.
-    EXPECT_EQ(MemoryAccounts[1][0].DisplayLines, 28);
-    EXPECT_EQ(Bar()->maximum(), 28 - kHistoryPage);
-    EXPECT_TRUE(Bar()->isEnabled());
-
-    gBudgetFileChanged = 0;
-    Press(Window(1), {15, 98});
-    EXPECT_EQ(std::tuple(int{Accounts[1][0].HFlag}, MemoryAccounts[1][0].DisplayLines, gBudgetFileChanged),
-              std::tuple(0, 16, 1));
-    EXPECT_TRUE(Bar()->maximum() == 0 && !Bar()->isEnabled() && Bar()->isVisible());  // every line fits
-
-    // One record opened by its own arrow, then the whole account again.
-    PressLine(5, 5);
-    EXPECT_EQ(MemoryAccounts[1][0].DisplayLines, 17);
-    EXPECT_EQ(Bar()->maximum(), 1);
-    Press(Window(1), {15, 98});
-    EXPECT_EQ(MemoryAccounts[1][0].DisplayLines, 28);
-    Press(Window(1), {23, 98});  // just beside the arrow
-    EXPECT_EQ(MemoryAccounts[1][0].DisplayLines, 28);
-}
-
+// Where a page begins, the lines the list counts and its scroll range follow new records and the
+// second lines opened and closed by a record's arrow or the account's.
 TEST_F(HistoryTest, PagesDeepInALongHistoryFollowNewRecordsAndOpenedLines)
 {
-    // Where a page begins, walked line by line from the newest record.
-    const auto walked = [](int pageStart) {
-        int line = 0;
-        for (AHistory* h = MemoryAccounts[1][0].HistoryRec; h; h = h->HistoryFP) {
-            if (line == pageStart)
-                return HistoryPageStart{h, false};
-            if (h->HFlag && ++line == pageStart)
-                return HistoryPageStart{h, true};
-            ++line;
-        }
-        return HistoryPageStart{};
-    };
     const auto expectWalked = [&](const char* after) {
+        std::vector<HistoryPageStart> lines;  // every line of the list, newest first
+        for (AHistory* h = MemoryAccounts[1][0].HistoryRec; h; h = h->HistoryFP) {
+            lines.push_back({h, false});
+            if (h->HFlag)
+                lines.push_back({h, true});
+        }
         for (int start : {0, 1, 255, 256, 257, 511, 512, 513, 700, 899, 900, 901, 2000}) {
-            const HistoryPageStart found = FindHistoryPageStart(1, 0, start), expected = walked(start);
-            EXPECT_EQ(std::pair(found.Record, found.SecondLine), std::pair(expected.Record, expected.SecondLine))
+            const HistoryPageStart found = FindHistoryPageStart(1, 0, start);
+            const HistoryPageStart walked = start < int(lines.size()) ? lines[start] : HistoryPageStart{};
+            EXPECT_EQ(std::pair(found.Record, found.SecondLine), std::pair(walked.Record, walked.SecondLine))
                 << after << ", line " << start;
+        }
+        EXPECT_EQ(MemoryAccounts[1][0].DisplayLines, int(lines.size())) << after;
+        if (List()) {
+            EXPECT_EQ(Bar()->maximum(), int(lines.size()) - kHistoryPage) << after;
         }
     };
     Deposit(50000000);
@@ -153,10 +125,14 @@ TEST_F(HistoryTest, PagesDeepInALongHistoryFollowNewRecordsAndOpenedLines)
     DisplayHistory(1, 0);
     PressLine(0, 5);  // the newest check's second line closed by its arrow
     expectWalked("one line closed");
+    gBudgetFileChanged = 0;
     Press(Window(1), {15, 98});
+    EXPECT_TRUE(!Accounts[1][0].HFlag && gBudgetFileChanged);
     expectWalked("all closed");
     Press(Window(1), {15, 98});
     expectWalked("all open");
+    Press(Window(1), {23, 98});  // just beside the arrow
+    expectWalked("beside the arrow");
 }
 
 TEST_F(HistoryTest, ThePictureOfARecordFollowsTheLastRuleThatApplies)
