@@ -1,20 +1,37 @@
-// Pay Setup and Pay Entry driven by scripts: what OK refuses and where the focus goes, removing a
-// source, frequencies stored only by OK, the pay boxes following the date, and Enter Pay without
-// a pay source.
+// Pay Setup, Pay Entry and Multiple Deposit driven by scripts: what OK refuses and where the focus
+// goes, removing a source, frequencies stored only by OK, the pay boxes following the date, Enter
+// Pay without a pay source, a refusal of the ledger keeping the dialog open, and the one summary
+// entry of a deposit of rows and a pay. (The words of the refusals: the ledger's tests.)
 #include "support/SampleBudget.h"
 #include "support/WindowFixture.h"
 
+#include "dialogs/MultiDepositDialog.h"
 #include "dialogs/PayDialogs.h"
 #include "ledger/Pay.h"
 #include "model/Globals.h"
+#include "model/Money.h"
+
+#include <tuple>
 
 namespace {
 
+using Fields = std::vector<std::pair<int, std::string>>;
+
 constexpr int kDate = 1007;
 
+// Rent, Car with its sub account Gas under "Car Costs", and no pay source; today is 12/05/26.
 class PayDialogTest : public BudgetFixture {
 protected:
+    void SetUp() override
+    {
+        BudgetFixture::SetUp();
+        AddTestAccount(1, 0, "Rent");
+        AddTestAccount(2, 0, "Car");
+        AddTestAccount(2, 1, "Gas");
+        CopyString("Car Costs", Accounts[2][0].SubName);
+    }
     static int LogCount() { return Accounts[0][1].NumberOfHistoryRecords; }
+    static const AHistory* Newest(int Mi, int Si) { return MemoryAccounts[Mi][Si].HistoryRec; }
 
     DialogScripts dialogs;
 };
@@ -35,31 +52,8 @@ TEST_F(PayDialogTest, PayAmountsAndNextCheckNumbersOutOfRangeAreRefusedAtTheirFi
         d.Click(IDOK);
     });
     EXPECT_EQ(HandlePaySetup(), 1);
-    ASSERT_EQ(host.Messages.size(), 2u);
-    EXPECT_EQ(host.Messages[0].Title + " " + host.Messages[1].Title, "Range Error Range Error");
+    EXPECT_EQ(host.Messages.size(), 2u);
     EXPECT_EQ(std::pair(gBudget.PayAmount[1], gBudget.HighestIdent), std::pair(10000000, INT32_MAX));
-}
-
-// A pay that would take the Checkbook to 1,000,000.00 is refused whole and the dialog stays open.
-TEST_F(PayDialogTest, APayOverTheCeilingKeepsPayEntryOpenWithNothingRecorded)
-{
-    AddTestAccount(1, 0, "Rent");
-    ASSERT_EQ(SetPaySource(0, "Acme", "1,000.00", kPayMonthly), 1);
-    Accounts[1][0].PayAmount[0][0] = 30000;
-    Accounts[1][0].Balance = Accounts[0][1].Balance = kCheckbookCeiling - 100000;
-    const int logs = LogCount();
-    const int32_t ids = gBudget.UniqueID;
-    dialogs.Scripts.push_back([](ScriptedDialog& d) {
-        d.Click(1001);
-        d.Click(IDOK);
-        EXPECT_FALSE(d.IsEnded());
-        d.Click(IDCANCEL);
-    });
-    HandlePay();
-    ASSERT_EQ(host.Messages.size(), 1u);
-    EXPECT_EQ(host.Messages[0].Title, "Range Error");
-    EXPECT_EQ(std::tuple(LogCount(), gBudget.UniqueID, Accounts[1][0].Balance, Accounts[0][0].NumberOfHistoryRecords),
-              std::tuple(logs, ids, kCheckbookCeiling - 100000, 0));
 }
 
 TEST_F(PayDialogTest, EmptyingTheFirstOfThreeSourcesMovesTheOthersUp)
@@ -107,7 +101,6 @@ TEST_F(PayDialogTest, AFrequencyIsStoredOnlyByOK)
 
 TEST_F(PayDialogTest, PayEntryFollowsTheDateAndGivesEachTickedPayItsDepositNumber)
 {
-    AddTestAccount(1, 0, "Rent");
     ASSERT_EQ(SetPaySource(0, "Acme", "1,000.00", kPaySemiMonthly), 1);
     ASSERT_EQ(SetPaySource(1, "Pension", "500.00", kPayMonthly), 1);
     Accounts[1][0].PayAmount[0][1] = 30000;
@@ -129,8 +122,7 @@ TEST_F(PayDialogTest, PayEntryFollowsTheDateAndGivesEachTickedPayItsDepositNumbe
         d.Click(IDOK);
     });
     HandlePay();
-    ASSERT_EQ(host.Messages.size(), 1u);
-    EXPECT_EQ(host.Messages[0].Title, "Date Conversion Error");
+    EXPECT_EQ(host.Messages.size(), 1u);
     EXPECT_EQ(std::pair(Accounts[0][1].Balance, Accounts[1][0].Balance), std::pair(150000, 30000));
     EXPECT_STREQ(MemoryAccounts[0][1].HistoryRec->HistoryFP->Datime, "12/20/26");  // Acme's summary
 
@@ -150,6 +142,81 @@ TEST_F(PayDialogTest, EnterPayWithoutAPaySourceAsksForOneFirst)
     EXPECT_EQ(dialogs.Opened, std::vector<std::string>{"PAYSETUP"});
     HandlePay();
     EXPECT_EQ(dialogs.Opened, (std::vector<std::string>{"PAYSETUP", "PAYSETUP", "PAY"}));
+}
+
+TEST_F(PayDialogTest, ARefusedMultipleDepositPutsTheFocusOnTheFaultyField)
+{
+    // Row r: amount 1031 + r, From 1041 + r, account 1051 + r, sub account 1054 + r.
+    const struct { Fields fields; int focus; } cases[] = {
+        {{}, 1031},                                                             // no amount
+        {{{1031, "1"}, {1041, "Mom"}, {1051, "Rent"}, {1032, "100,000.01"}}, 1032},  // out of range
+        {{{1033, "5.00"}, {1043, "Mom"}}, 1053},                                // no account
+        {{{1031, "5.00"}, {1041, "Mom"}, {1051, "Car Costs"}, {1054, "Oil"}}, 1051},  // no such account
+        {{{1032, "5.00"}, {1052, "Rent"}}, 1042},                               // no From
+    };
+    for (const auto& c : cases) {
+        host.Messages.clear();
+        dialogs.Scripts.push_back([&](ScriptedDialog& d) {
+            for (const auto& [id, text] : c.fields)
+                d.Type(id, text);
+            d.Click(IDOK);
+            EXPECT_EQ(d.Selected(), c.focus);
+            d.Click(IDCANCEL);
+        });
+        HandleMultiDeposit();
+        EXPECT_EQ(host.Messages.size(), 1u) << c.focus;
+    }
+    EXPECT_EQ(Newest(0, 1), nullptr);
+}
+
+// A pay or a deposit that would take the Checkbook to 1,000,000.00 is refused whole and the dialog
+// stays open.
+TEST_F(PayDialogTest, OverTheCeilingTheDialogStaysOpenWithNothingRecorded)
+{
+    ASSERT_EQ(SetPaySource(0, "Acme", "1,000.00", kPayMonthly), 1);
+    Accounts[1][0].PayAmount[0][0] = 30000;
+    const Fields rows = {{1031, "20.00"}, {1041, "Mom"}, {1051, "Rent"}, {1032, "5.00"}, {1042, "Mom"}, {1052, "Car"}};
+    const struct { void (*open)(); Fields typed; } cases[] = {{HandlePay, {}}, {HandleMultiDeposit, rows}};
+    for (const auto& c : cases) {
+        Accounts[1][0].Balance = Accounts[0][1].Balance = kCheckbookCeiling - 2500;
+        const std::tuple<int, int32_t> before(LogCount(), gBudget.UniqueID);
+        host.Messages.clear();
+        dialogs.Scripts.push_back([&](ScriptedDialog& d) {
+            if (c.typed.empty())
+                d.Click(1001);  // the pay
+            for (const auto& [id, text] : c.typed)
+                d.Type(id, text);
+            d.Click(IDOK);
+            EXPECT_FALSE(d.IsEnded());
+            d.Click(IDCANCEL);
+        });
+        c.open();
+        EXPECT_EQ(host.Messages.size(), 1u) << host.AllMessages();
+        EXPECT_EQ(std::tuple(LogCount(), gBudget.UniqueID), before);
+        EXPECT_EQ(std::pair(Accounts[1][0].Balance, Accounts[0][0].NumberOfHistoryRecords),
+                  std::pair(kCheckbookCeiling - 2500, 0));
+    }
+}
+
+TEST_F(PayDialogTest, TwoRowsAndAPayMakeOneMultipleDepositSummaryEntry)
+{
+    ASSERT_EQ(SetPaySource(0, "Acme", "1,000.00", kPaySemiMonthly), 1);
+    const int32_t checkbook = Accounts[0][1].Balance;
+    dialogs.Scripts.push_back([](ScriptedDialog& d) {
+        d.Type(kDate, "12/10/26");
+        d.Click(1001);  // the pay box follows the date
+        for (const auto& [id, text] : Fields{{1031, "100.00"}, {1041, "Mom"}, {1051, "Rent"}, {1033, "25.00"},
+                                             {1043, "Refund"}, {1053, "Car Costs"}, {1056, "Gas"}})
+            d.Type(id, text);
+        d.Click(IDOK);
+    });
+    HandleMultiDeposit();
+    EXPECT_TRUE(host.Messages.empty()) << host.AllMessages();
+    const AHistory* summary = Newest(0, 1);
+    EXPECT_TRUE(summary->MultiDeposit && !summary->HistoryFP->MultiDeposit);
+    EXPECT_EQ(std::tuple(summary->Amt, std::string(summary->Datime), Accounts[0][1].Balance - checkbook),
+              std::tuple(112500, "12/10/26", 112500));
+    EXPECT_TRUE(Newest(1, 0)->PayID == summary->PayID && Newest(2, 1)->PayID == summary->PayID);
 }
 
 }  // namespace

@@ -54,6 +54,8 @@ protected:
 
 }  // namespace
 
+// (Shares and prices read and shown with their own places: every trade here and the investment
+// windows' figures.)
 TEST_F(InvestTest, MarketValueIsTheExactProductCutToTheCent)
 {
     const struct { int32_t shares, price; int places; const char* text; } cases[] = {
@@ -72,6 +74,8 @@ TEST_F(InvestTest, MarketValueIsTheExactProductCutToTheCent)
         ComputeMarketValue(c.shares, c.price, text);
         EXPECT_STREQ(text, c.text) << c.shares << " at " << c.price;
     }
+    gIntRec.DecimalPlaces = 2;
+    EXPECT_EQ(Money(INT64_MIN), "$-92,233,720,368,547,758.08");  // the one 64-bit amount without a positive
 }
 
 TEST_F(InvestTest, TradesMoveHoldingCostBasisAndPortfolio)
@@ -196,23 +200,6 @@ TEST_F(InvestTest, PortfolioTotalBeyondAnAmountIsRefused)
     EXPECT_TRUE(Apply({'b', "100000", "60", 2}));
     EXPECT_EQ(ComputeTotalMarketValue(), 2100000000);
     EXPECT_EQ(Money(FiguresOf(0).MarketValue), "$21,000,000.00");
-}
-
-TEST_F(InvestTest, SharesAndPricesAreReadWithTheirOwnPlaces)
-{
-    int32_t value = 0;
-    EXPECT_EQ(S2I("12.345", &value, SharePlaces()), kS2IValid);
-    EXPECT_EQ(value, 12345);
-    EXPECT_EQ(S2I("12.345", &value), kS2ITooManyDigits);
-    char text[kAmountTextSize];
-    Display3Digits(1234567, text, 0);
-    EXPECT_STREQ(text, "$1,234.567");
-    Display3Digits(500, text, 1);
-    EXPECT_STREQ(text, "0.500");
-    I2S(1234567, text, 0);
-    EXPECT_STREQ(text, "$12,345.67");
-    EXPECT_EQ(gIntRec.DecimalPlaces, 2);
-    EXPECT_EQ(Money(INT64_MIN), "$-92,233,720,368,547,758.08");
 }
 
 TEST_F(InvestTest, MarketValueCheckStampsTodayOnlyWhenEveryPriceIsCurrent)
