@@ -33,11 +33,6 @@ protected:
         BudgetSwitch(1);
         windows.Messages.clear();
     }
-    void TearDown() override
-    {
-        program->Main->hide();
-        ProgramFixture::TearDown();
-    }
 
     QWidget* Board() const { return program->Main->Board(); }
     static QPoint Centre(int Ii) { return {FindMainAccountHCoordinate(Ii) + 60, FindMainAccountVCoordinate(Ii) + 20}; }
