@@ -23,25 +23,14 @@
 //   show gifts.txt
 //       puts the text file of that name in the budget's folder into the log, tabs shown as \t
 //       and carriage returns as \r ending the log's line.
-#include "support/FileFixture.h"
-#include "support/SampleBudget.h"
-
-#include "cli/Commands.h"
-#include "files/BudgetLock.h"
-#include "model/Globals.h"
+#include "cli/CliFixture.h"
 
 #include <QDir>
-#include <QFile>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -112,12 +101,6 @@ std::vector<std::string> Scripts()
     return names;
 }
 
-struct CliRunResult {
-    int Code;
-    std::string Out;
-    std::string Err;
-};
-
 class GoldenTest : public FileFixture, public ::testing::WithParamInterface<std::string> {
 protected:
     // Every script starts from the tables of a program just started: a new budget keeps the notes
@@ -133,7 +116,7 @@ protected:
     }
 
     // Runs one command line as budget-cli does, with the clock pinned.
-    CliRunResult Run(const std::vector<std::string>& args)
+    CliRun Run(const std::vector<std::string>& args)
     {
         UnlockAllBudgetFiles();
         std::ostringstream out, err;
@@ -200,28 +183,28 @@ TEST_P(GoldenTest, LeavesTheExpectedBudgetAndMessages)
         args.insert(args.begin() + 1, budget);
 
         const std::vector<uint8_t> before = ReadFileBytes(budget), backup = ReadFileBytes(budget + ".bak");
-        const CliRunResult run = Run(args);
+        const CliRun run = Run(args);
         log += "$ " + line + "\n";
-        for (const std::string& out : Lines(run.Out))
+        for (const std::string& out : Lines(run.out))
             log += "  " + out + "\n";
-        for (const std::string& err : Lines(run.Err))
+        for (const std::string& err : Lines(run.err))
             log += "2> " + err + "\n";
-        if (run.Code)
-            log += "exit " + std::to_string(run.Code) + "\n";
+        if (run.code)
+            log += "exit " + std::to_string(run.code) + "\n";
         if (refused) {
-            EXPECT_EQ(run.Code, kExitRefused) << where << run.Err;
+            EXPECT_EQ(run.code, kExitRefused) << where << run.err;
             EXPECT_TRUE(ReadFileBytes(budget) == before && ReadFileBytes(budget + ".bak") == backup)
                 << where << "the refused command changed the budget";
         } else {
-            EXPECT_EQ(run.Code, kExitOk) << where << run.Err;
+            EXPECT_EQ(run.code, kExitOk) << where << run.err;
         }
     }
     ReplaceAll(log, folder, "{dir}");
     Compare(script + ".expected.log", log);
 
-    const CliRunResult dump = Run({"dump", budget});
-    ASSERT_EQ(dump.Code, kExitOk) << dump.Err;
-    Compare(script + ".expected.json", dump.Out);
+    const CliRun dump = Run({"dump", budget});
+    ASSERT_EQ(dump.code, kExitOk) << dump.err;
+    Compare(script + ".expected.json", dump.out);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, GoldenTest, ::testing::ValuesIn(Scripts()),
