@@ -2,7 +2,6 @@
 // Check, the Available Transfer a check may need, deposits, transfers, and that a dialog leaves
 // the same records as the command line.
 #include "cli/CliFixture.h"
-#include "support/SampleBudget.h"
 #include "support/WindowFixture.h"
 
 #include "dialogs/EntryDialogs.h"

@@ -2,7 +2,6 @@
 // goes, removing a source, frequencies stored only by OK, the pay boxes following the date, Enter
 // Pay without a pay source, a refusal of the ledger keeping the dialog open, and the one summary
 // entry of a deposit of rows and a pay. (The words of the refusals: the ledger's tests.)
-#include "support/SampleBudget.h"
 #include "support/WindowFixture.h"
 
 #include "dialogs/MultiDepositDialog.h"

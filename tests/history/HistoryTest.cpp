@@ -1,6 +1,5 @@
 // The history window and its list: pages, expanding, pictures, line texts, selection, transfer
 // marks, the window's place, the toolbar, and repainting after the engine.
-#include "support/SampleBudget.h"
 #include "support/WindowFixture.h"
 
 #include "history/HistoryList.h"

@@ -4,7 +4,6 @@
 #include "platform/Dialog.h"
 #include "platform/DrawContext.h"
 
-#include "support/SampleBudget.h"
 #include "support/WindowFixture.h"
 
 #include "dialogs/AccountDialogs.h"
