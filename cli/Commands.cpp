@@ -170,8 +170,9 @@ const Command kCommands[] = {
      "the Pay Setup dialog does: --set gives pay source N (1 to 3) a name (cut to 14 characters),\n"
      "the amount of one pay (at most 100,000.00) and its FREQUENCY (weekly, bi-weekly,\n"
      "semi-monthly or monthly); --remove empties source N and clears its allocations;\n"
-     "--next-check sets the number the next check is offered. Every change of a source is logged\n"
-     "in the Checkbook, and the sources left close up so that they are #1, #2, ... in order.",
+     "--next-check sets the number the next check is offered (1 to 2,147,483,647). Every change of\n"
+     "a source is logged in the Checkbook, and the sources left close up so that they are #1, #2,\n"
+     "... in order.",
      1, "--set=4 --remove= --next-check=", RunPayers},
     {"allocate", "allocate FILE ACCOUNT --payer N --pay K AMOUNT",
      "Sets what pay K of the month (1 to 5, as the source's frequency allows) of pay source N puts\n"
