@@ -244,11 +244,6 @@ void MarkSaved()
 
 }  // namespace
 
-void SetSaveByteLimitForTesting(int64_t bytes)
-{
-    SetReplacingFileByteLimit(bytes);
-}
-
 int BudgetFileOpenDlg(char* fileName, char* titleName)
 {
     FileChoice choice;

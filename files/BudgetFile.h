@@ -41,7 +41,3 @@ int BudgetTextFileSaveDlg(const char* offeredName, char* fileName, char* titleNa
 // The name offered by Save As: "Budget" and the current year for a never-saved budget,
 // otherwise its title.
 void CreateBudgetName(char* out, int flag);
-
-// Makes saves of budgets and text files fail after `bytes` bytes, as on a full disk (-1: no
-// limit). For tests.
-void SetSaveByteLimitForTesting(int64_t bytes);

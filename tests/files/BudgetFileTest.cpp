@@ -5,6 +5,7 @@
 
 #include "files/BudgetFile.h"
 #include "files/BudgetImage.h"
+#include "files/FileAccess.h"
 #include "model/Globals.h"
 #include "model/Initialize.h"
 #include "model/Money.h"
@@ -289,7 +290,7 @@ TEST_F(BudgetFileTest, ClosingAsksAboutUnsavedChanges)
         gBudgetFileChanged = c.changed;
         host.Messages.clear();
         host.Answers = {c.answer};
-        SetSaveByteLimitForTesting(c.full ? 100 : -1);
+        SetReplacingFileByteLimit(c.full ? 100 : -1);
         EXPECT_EQ(BudgetClose(), c.result);
         EXPECT_EQ(gStartUpFlag, c.stillOpen ? 1 : 0);
         EXPECT_EQ(gBudgetFileChanged, c.changed && c.stillOpen) << c.answer;

@@ -7,6 +7,7 @@
 
 #include "files/BudgetFile.h"
 #include "files/BudgetImage.h"
+#include "files/FileAccess.h"
 #include "files/TextExport.h"
 #include "model/Globals.h"
 #include "model/Initialize.h"
@@ -69,7 +70,7 @@ TEST_F(SaveSafetyTest, ADiskThatFillsUpAnywhereLeavesTheOldFileAsItWas)
     };
     for (const auto& c : cases) {
         host.Messages.clear();
-        SetSaveByteLimitForTesting(c.limit);
+        SetReplacingFileByteLimit(c.limit);
         EXPECT_EQ(BudgetSave(), 0) << c.limit;
         EXPECT_EQ(host.OnlyMessage(), c.message) << c.limit;
         EXPECT_EQ(host.Messages.front().Title, "File System Error");
@@ -77,7 +78,7 @@ TEST_F(SaveSafetyTest, ADiskThatFillsUpAnywhereLeavesTheOldFileAsItWas)
         EXPECT_EQ(gBudgetFileChanged, 1);
         EXPECT_TRUE(Leftovers().isEmpty()) << Leftovers().join(",").toStdString();
     }
-    SetSaveByteLimitForTesting(-1);
+    SetReplacingFileByteLimit(-1);
     EXPECT_EQ(BudgetSave(), 1);
     EXPECT_EQ(ReadFileBytes(path).size(), before.size() + 228);
 }
@@ -268,12 +269,12 @@ TEST_F(SaveSafetyTest, AHistoryFileThatFillsTheDiskIsNamedAndNotLeftInPart)
 {
     BuildRichTestBudget();
     const std::string text = PathOf("rent.txt");
-    SetSaveByteLimitForTesting(40);
+    SetReplacingFileByteLimit(40);
     host.SavePaths = {text};
     EXPECT_EQ(WriteWholeHistoryToTextFile(1, 0), 0);
     EXPECT_EQ(host.OnlyMessage(), "Error. 28 Unable to write text file.\r\r" + text);
     EXPECT_TRUE(QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
-    SetSaveByteLimitForTesting(-1);
+    SetReplacingFileByteLimit(-1);
     host.SavePaths = {text};
     EXPECT_EQ(WriteWholeHistoryToTextFile(1, 0), 1);
     EXPECT_GT(ReadFileBytes(text).size(), 40u);

@@ -5,6 +5,7 @@
 
 #include "files/BudgetFile.h"
 #include "files/BudgetImage.h"
+#include "files/FileAccess.h"
 #include "files/BudgetLock.h"
 #include "model/Globals.h"
 #include "model/Money.h"
@@ -20,7 +21,7 @@ protected:
     void TearDown() override
     {
         UnlockAllBudgetFiles();
-        SetSaveByteLimitForTesting(-1);
+        SetReplacingFileByteLimit(-1);
         BudgetFixture::TearDown();
     }
 
