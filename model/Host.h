@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+struct AHistory;
+
 // Buttons of a message box, numbered as the answers the program compares against.
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
@@ -77,6 +79,14 @@ public:
         (void)Mi; (void)Si;
         return 0;
     }
+
+    // The reminder dialog for a newly recorded check or deposit whose "Remind Me" box was ticked
+    // and that has no reminder to take over; hosts without windows skip it.
+    virtual void RunReminderDialog(AHistory* theHPtr) { (void)theHPtr; }
+
+    // A reminder left the due list: the reminder window is hidden, and shown again while any
+    // due reminder is left.
+    virtual void RemindersChanged() {}
 
     // Ends the program's message loop (Quit).
     virtual void QuitProgram() {}

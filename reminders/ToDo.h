@@ -1,9 +1,14 @@
-// The To Do chain, kept in ascending date order.
+// The To Do chain, kept in ascending date order, and the list of the day chosen in the calendar.
 #pragma once
 
 #include "model/Records.h"
 
 #include <cstddef>
+#include <string>
+#include <vector>
+
+// The longest To Do text.
+constexpr int kToDoChars = static_cast<int>(sizeof(ToDo::ToDo)) - 1;
 
 // Adds a To Do record to the chain; a date already past becomes today and is marked OverDue.
 void AddToDoRecord(ToDo* thePassedPtr);
@@ -14,3 +19,16 @@ void AddToDoRecords(ToDo* records, size_t count);
 
 // Inserts a record into a non-empty chain by its date, after the records of the same day.
 void SortToDoRecord(ToDo* thePassedPtr);
+
+// The day the To Do list shows: the calendar's selected day, or today when none is selected
+// (two-digit year).
+void ToDoDay(int* day, int* month, int* year);
+
+// Marks (Display) the items of ToDoDay that are not deleted and returns them in chain order.
+std::vector<ToDo*> GenerateToDoListData();
+
+// The To Do dialog's OK: a new item of ToDoDay with `text` (cut to kToDoChars), marked changed: 1.
+// 0 after "The To Do field must be specified" for an empty text.
+int RecordToDo(const std::string& text);
+// The delete dialog's OK: the item is marked Deleted (it is not saved) and the budget changed.
+void DeleteToDo(ToDo* theToDoPtr);
