@@ -17,6 +17,8 @@ int gExportTransfer = 0;
 
 AHistory* Reminders[kReminderSlots];
 int16_t gRemindListCount = 0;
+int gRemindSurplus = 0;
+uint64_t gReminderStamp = 0;
 
 ToDo* gToDoAnchor = nullptr;
 ToDo* gToDoAnchorLast = nullptr;

@@ -27,9 +27,14 @@ extern char gExportStartDate[16];
 extern char gExportEndDate[16];
 extern int gExportTransfer;
 
-// Reminders that are due, packed from the start.
+// Reminders that are due, packed from the start, and how many more were due than the table holds.
 extern AHistory* Reminders[kReminderSlots];
 extern int16_t gRemindListCount;
+extern int gRemindSurplus;
+// Changes whenever reminders or To Do items may have changed (another budget opened or made, a
+// reminder set, moved or deleted, a To Do item added or deleted); the calendar keeps the marks of
+// its month only while it stays the same.
+extern uint64_t gReminderStamp;
 
 // The To Do chain and the two balancing chains, each with first and last record.
 extern ToDo* gToDoAnchor;

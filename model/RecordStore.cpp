@@ -85,6 +85,8 @@ void ReleaseBudgetRecords()
     for (auto& r : Reminders)
         r = nullptr;
     gRemindListCount = 0;
+    gRemindSurplus = 0;
+    ++gReminderStamp;
     for (auto& row : MemoryAccounts)
         for (auto& slot : row)
             slot.HistoryRec = nullptr;

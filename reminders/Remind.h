@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/Dates.h"
+#include "model/Globals.h"
 #include "model/Records.h"
 
 #include <string>
@@ -28,7 +29,6 @@ bool ReminderPassed(const AHistory* theHPtr, const char* today);
 // Lists a record whose reminder is due today in Reminders (called for every record read). The
 // table keeps 50; due reminders beyond them are counted in gRemindSurplus.
 void CheckReminder(AHistory* theHPtr);
-extern int gRemindSurplus;
 // After opening: tells the user once when more reminders are due than the list shows.
 void TellRemindersBeyondList();
 

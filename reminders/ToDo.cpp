@@ -3,6 +3,11 @@
 
 #include "model/Dates.h"
 #include "model/Globals.h"
+#include "model/Host.h"
+#include "model/Messages.h"
+#include "model/Money.h"
+#include "model/RecordStore.h"
+#include "reminders/Calendar.h"
 
 #include <cstring>
 #include <map>
@@ -70,12 +75,14 @@ void AddToDoRecords(ToDo* records, size_t count)
         (gToDoAnchorLast ? gToDoAnchorLast->ToDoFP : gToDoAnchor) = rec;
         gToDoAnchorLast = rec;
     }
+    MarkCalendarStale();
 }
 
 void AddToDoRecord(ToDo* thePassedPtr)
 {
     MoveOverDueToToday(thePassedPtr);
     thePassedPtr->ToDoFP = nullptr;
+    MarkCalendarStale();
     if (!gToDoAnchor) {
         gToDoAnchor = gToDoAnchorLast = thePassedPtr;
         return;
@@ -100,4 +107,58 @@ void SortToDoRecord(ToDo* thePassedPtr)
         prev = prev->ToDoFP;
     thePassedPtr->ToDoFP = prev->ToDoFP;
     prev->ToDoFP = thePassedPtr;
+}
+
+void ToDoDay(int* day, int* month, int* year)
+{
+    if (gCalDaySelected != 0) {
+        *day = gCalDaySelected;
+        *month = gCalMonthSelected;
+        *year = gCalYearSelected;
+        return;
+    }
+    const LocalTime today = GetHost().Now();
+    *day = today.Day;
+    *month = today.Month;
+    *year = today.Year % 100;
+}
+
+std::vector<ToDo*> GenerateToDoListData()
+{
+    int day = 0, month = 0, year = 0;
+    ToDoDay(&day, &month, &year);
+    std::vector<ToDo*> shown;
+    for (ToDo* r = gToDoAnchor; r; r = r->ToDoFP) {
+        char date[kDatimeSize];
+        DatePart(r->Datime, date);
+        r->Display = !r->Deleted && GetDay(date) == day && GetMonth(date) == month && GetYear(date) == year;
+        if (r->Display)
+            shown.push_back(r);
+    }
+    return shown;
+}
+
+int RecordToDo(const std::string& text)
+{
+    const std::string item = text.substr(0, kToDoChars);
+    if (item.empty()) {
+        HandleInputError("The To Do field must be specified", "");
+        return 0;
+    }
+    int day = 0, month = 0, year = 0;
+    ToDoDay(&day, &month, &year);
+    ToDo* rec = NewToDoRecord();
+    ConstructDate(day, month, year, rec->Datime, 1);
+    CopyString(item.c_str(), rec->ToDo);
+    AddToDoRecord(rec);
+    gBudgetFileChanged = 1;
+    return 1;
+}
+
+void DeleteToDo(ToDo* theToDoPtr)
+{
+    theToDoPtr->Deleted = 1;
+    theToDoPtr->Display = 0;
+    gBudgetFileChanged = 1;
+    MarkCalendarStale();
 }
