@@ -5,6 +5,7 @@
 #include "dialogs/EntryDialogs.h"
 #include "dialogs/NoteDialogs.h"
 #include "dialogs/PayDialogs.h"
+#include "dialogs/ReminderDialogs.h"
 #include "files/BudgetFile.h"
 #include "history/HistoryWindow.h"
 #include "history/InvestHistory.h"
@@ -13,7 +14,9 @@
 #include "model/Money.h"
 #include "platform/QtHost.h"
 #include "shell/BalanceWindow.h"
+#include "shell/CalendarWindow.h"
 #include "shell/MainWindow.h"
+#include "shell/RemindWindow.h"
 #include "shell/Shell.h"
 #include "shell/SplashWindow.h"
 #include "shell/SubWindow.h"
@@ -55,6 +58,7 @@ Program CreateProgram()
         InvalidateHistory(Mi, Si);
         InvalidateSubWindow(Mi, Si);
         RefreshBalanceWindow();
+        RepaintCalendar();  // a check or deposit may have moved a reminder on
     };
     program.Host->OnInvalidateInvestAccount = [main](int Ii) {
         main->InvalidateInvestAccount(Ii);
@@ -66,6 +70,8 @@ Program CreateProgram()
         return HandleTransfer(0, 0, Mi, Si, 1, amount);
     };
     program.Host->OnDeleteAccount = [](int Mi, int Si) { return DeleteAccountDialog(Mi, Si, 0); };
+    program.Host->OnReminderDialog = [](AHistory* theHPtr) { RemindDialog(theHPtr); };
+    program.Host->OnRemindersChanged = [] { AfterRemindersChanged(); };
     SetShowSubAccounts(DisplaySubAccounts);
     gShell.ShowMainWindow = [main](bool place) {
         if (place) {
@@ -106,6 +112,7 @@ int StartWithArguments(Program& program, const std::vector<std::string>& argumen
     if (!OpenBudget(0))
         return 0;
     program.Main->PlaceAndShow(false);
+    ShowRemindersAfterOpening();
     return 1;
 }
 

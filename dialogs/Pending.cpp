@@ -15,5 +15,3 @@ void HandlePreference() { NotYet(); }
 void HandleInternational() { NotYet(); }
 void BudgetFind(int) { NotYet(); }
 void RunSavingsCalculator() { NotYet(); }
-void DisplayRemind() { NotYet(); }
-void DisplayCalendar() { NotYet(); }

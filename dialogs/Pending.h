@@ -15,5 +15,3 @@ void HandlePreference();
 void HandleInternational();
 void BudgetFind(int next);
 void RunSavingsCalculator();
-void DisplayRemind();
-void DisplayCalendar();

@@ -5,12 +5,12 @@
 #include "dialogs/AccountDialogs.h"
 #include "dialogs/EntryDialogs.h"
 #include "dialogs/Pending.h"
+#include "dialogs/ReminderDialogs.h"
 #include "dialogs/TransactionDialogs.h"
 #include "history/HistoryList.h"
 #include "ledger/Undo.h"
 #include "model/Globals.h"
 #include "model/Initialize.h"
-#include "model/Messages.h"
 #include "model/Selection.h"
 #include "platform/AccountBox.h"
 #include "platform/DrawContext.h"
@@ -241,8 +241,8 @@ int MouseDownHistoryButton(int Mi, int Si, POINT thePoint, QWidget* theWindow)
         ForceAccountImageUpdate(Mi, Si);
         return 1;
     case kRemindAction:
-        if (gSelectedItem)
-            NotYet();  // the reminder dialog for the selected record
+        if (gSelectedItem && RemindDialog(gSelectedItem))
+            InvalidateAccountRect(Mi, Si);  // the record's reminder mark, and the calendar's
         return 1;
     case kStatAction:
         HandleStats(Mi, Si);

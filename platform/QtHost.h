@@ -38,6 +38,16 @@ public:
         return OnAvailableTransfer ? OnAvailableTransfer(Mi, Si, amount) : 0;
     }
     int RunDeleteAccountDialog(int Mi, int Si) override { return OnDeleteAccount ? OnDeleteAccount(Mi, Si) : 0; }
+    void RunReminderDialog(AHistory* theHPtr) override
+    {
+        if (OnReminderDialog)
+            OnReminderDialog(theHPtr);
+    }
+    void RemindersChanged() override
+    {
+        if (OnRemindersChanged)
+            OnRemindersChanged();
+    }
     LocalTime Now() override { return SystemLocalTime(); }
 
     // The window the host's boxes and choosers belong to when none of the program's is active.
@@ -51,4 +61,8 @@ public:
     std::function<int(int Mi, int Si, int32_t amount)> OnAvailableTransfer;
     // The confirmation of an account's deletion (nothing is deleted without it).
     std::function<int(int Mi, int Si)> OnDeleteAccount;
+    // The reminder dialog of a newly recorded check or deposit (no reminder without it).
+    std::function<void(AHistory* theHPtr)> OnReminderDialog;
+    // The reminder window following the due reminders that are left.
+    std::function<void()> OnRemindersChanged;
 };

@@ -20,8 +20,10 @@
 #include "model/Selection.h"
 #include "platform/InvestBox.h"
 #include "shell/BalanceWindow.h"
+#include "shell/CalendarWindow.h"
 #include "shell/InvestView.h"
 #include "shell/MainWindow.h"
+#include "shell/RemindWindow.h"
 #include "shell/Shell.h"
 #include "shell/Windows.h"
 
@@ -107,6 +109,7 @@ void OpenFromSplash()
         return;
     ShellCall(gShell.HideSplash);
     ShellCall(gShell.ShowMainWindow, true);
+    ShowRemindersAfterOpening();
 }
 
 void NewFromSplash()

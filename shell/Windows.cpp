@@ -2,6 +2,9 @@
 #include "shell/Windows.h"
 
 #include "model/Globals.h"
+#include "reminders/Calendar.h"
+#include "shell/CalendarWindow.h"
+#include "shell/RemindWindow.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>
@@ -45,11 +48,17 @@ LongLivedWindows CreateLongLivedWindows(QWidget* main)
 
     w.Remind = std::make_unique<PlainWindow>("Reminder Window", 416, 232, kBlue);
     w.Remind->move(40, 40);
-    w.RemindList = new ListPane(w.Remind.get(), 8, 26, 392, 4 * gCYChar, 4);
-    w.ToDoList = new ListPane(w.Remind.get(), 8, 118, 392, 5 * gCYChar, 5);
+    w.RemindList = new ListPane(w.Remind.get(), kRemindListX, kRemindListY, kRemindPaneWidth, kRemindPage * gCYChar,
+                                kRemindPage);
+    w.ToDoList = new ListPane(w.Remind.get(), kRemindListX, kToDoListY, kRemindPaneWidth, kToDoPage * gCYChar,
+                              kToDoPage);
+    AttachRemindWindow(w);
 
-    w.Calendar = std::make_unique<PlainWindow>("Calendar", 176, 188, QColor(192, 192, 192));
+    w.Calendar = std::make_unique<PlainWindow>("Calendar", kCalendarWidth - kCalendarFrameWidth,
+                                               CalendarHeight(gCalMonth, gCalYear) - kCalendarFrameHeight,
+                                               QColor(192, 192, 192));
     w.Calendar->move(40, 40);
+    AttachCalendarWindow(w);
     return w;
 }
 

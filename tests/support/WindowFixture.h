@@ -70,10 +70,13 @@ private:
     }};
 };
 
-// Passes the engine's repaint requests and its offer of a transfer from "Available" (the transfer
-// dialog) on to the program's windows, as the desktop host does.
+// Passes the engine's repaint requests, its offer of a transfer from "Available" (the transfer
+// dialog) and its reminder dialog and due-list changes on to the program's windows, as the
+// desktop host does.
 class WindowHost : public ScriptedHost {
 public:
+    void RunReminderDialog(AHistory* theHPtr) override { Windows->RunReminderDialog(theHPtr); }
+    void RemindersChanged() override { Windows->RemindersChanged(); }
     void InvalidateAccount(int Mi, int Si) override { Windows->InvalidateAccount(Mi, Si); }
     void InvalidateInvestAccount(int Ii) override { Windows->InvalidateInvestAccount(Ii); }
     void UpdateInfoBox() override { Windows->UpdateInfoBox(); }
