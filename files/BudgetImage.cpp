@@ -442,6 +442,13 @@ void CarryTick(AHistory* r)
                              : static_cast<const DBalance*>(r->BalanceRec)->BChecked;
 }
 
+// "Found Items" holds copies of other records for the run only: neither they nor its hit count
+// are saved.
+bool IsFoundItems(int Mi, int Si)
+{
+    return Mi == kFoundMi && Si == kFoundSi;
+}
+
 // Writes each chain's records that are not archived. The count written for an account is the
 // number of its records in the file: a stored count that differs is repaired with a warning
 // (an empty chain is checked too, so a count never promises records the file lacks).
@@ -450,6 +457,8 @@ int WriteHistoryData(FileWriter& handle)
     SectionWriter section(handle, "Unable to write history data.");
     for (int Mi = 0; Mi < kMainAccounts; ++Mi)
         for (int Si = 0; Si < kSlots; ++Si) {
+            if (IsFoundItems(Mi, Si))
+                continue;
             int32_t count = 0;
             for (AHistory* r = MemoryAccounts[Mi][Si].HistoryRec; r; r = r->HistoryFP) {
                 if (!IntegrityCheck2(r, Mi, Si))
@@ -517,9 +526,16 @@ int WriteResourcesFile(FileWriter& handle)
     std::memcpy(subName + 1, intBytes, sizeof intBytes);
 
     SectionWriter accounts(handle, "Unable to write Account data.");
-    for (const auto& row : Accounts)
-        for (const auto& slot : row)
+    for (int Mi = 0; Mi < kMainAccounts; ++Mi)
+        for (int Si = 0; Si < kSlots; ++Si) {
+            ARecord slot = Accounts[Mi][Si];
+            if (IsFoundItems(Mi, Si)) {
+                slot.NumberOfHistoryRecords = 0;
+                slot.Balance = 0;
+                slot.FoundFlag = 0;
+            }
             accounts.Append(kAccountLayout, &slot);  // 78,624 bytes: one piece
+        }
     if (!accounts.Flush())
         return 0;
     SectionWriter budget(handle, "Unable to write Budget data.");

@@ -59,6 +59,8 @@ void SwitchAccountRecord(int fm1, int fm2, int to1, int to2, int flag)
         CountSubAccounts(fm1);
     if (to1 != 0)
         CountSubAccounts(to1);
+    // The stored place of the last hit named a slot that now holds another account.
+    ResetFindPosition();
 }
 
 void ResetHistoryIndex(int Mi, int Si)
@@ -178,6 +180,8 @@ int CloseAccount(int Mi, int Si)
         subs = static_cast<int16_t>(subs > 0 ? subs - 1 : 0);
     }
     InitializeAccountRecord(Mi, Si);
+    // The stored place of the last hit may be in the chain just dropped.
+    ResetFindPosition();
     Recalculate();
     gBudgetFileChanged = 1;
     return 1;

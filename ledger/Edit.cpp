@@ -235,6 +235,8 @@ int EditFields(const AHistory* theHPtr)
 int CheckEditable(const AHistory* theHPtr)
 {
     const AHistory* h = theHPtr;
+    if (RefuseFoundCopy(h))
+        return 0;
     if (h->LogRecord || h->UnDone || h->Archived || (IsPayPiece(h) && h->BalanceFlag)) {
         RefuseEdit();
         return 0;
@@ -246,6 +248,8 @@ int EditAmt(AHistory* theHPtr, int32_t amt)
 {
     AHistory* h = theHPtr;
     if (h->Mi < 0 || h->Mi >= kMainAccounts || h->Si < 0 || h->Si >= kSlots || !Accounts[h->Mi][h->Si].Valid)
+        return 0;
+    if (RefuseFoundCopy(h))
         return 0;
     if (Accounts[h->Mi][h->Si].SavingsFlag || h->LogRecord || h->UnDone || h->Archived) {
         RefuseEdit();
@@ -331,6 +335,8 @@ AHistory* FindTransferPartner(const AHistory* theHPtr)
 int RecordEdit(AHistory* theHPtr, const EditEntry& entry)
 {
     AHistory* h = theHPtr;
+    if (RefuseFoundCopy(h))
+        return 0;
     std::set<std::pair<int, int>> changed{{h->Mi, h->Si}};
     // One bank deposit has one date: every piece of a combined deposit takes it.
     if (IsDepositPiece(h))

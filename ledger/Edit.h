@@ -21,7 +21,8 @@ enum EditField : int {
 int EditFields(const AHistory* theHPtr);
 
 // 1 when the editor may open on the record; otherwise "You can not edit this Transaction" is
-// shown and 0 returned (log entries, undone or archived records, reconciled pieces of a pay).
+// shown and 0 returned (log entries, undone or archived records, reconciled pieces of a pay), or
+// for a copy in "Found Items" the message that it is one.
 int CheckEditable(const AHistory* theHPtr);
 
 // Changes the record's amount to amt with all its consequences; 1 when the record now holds amt.

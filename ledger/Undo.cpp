@@ -84,10 +84,19 @@ void MoveCheckbook(int64_t delta)
 
 }  // namespace
 
+int RefuseFoundCopy(const AHistory* theHPtr)
+{
+    if (!IsFoundCopy(theHPtr))
+        return 0;
+    HandleSelectionError("Found Items holds copies of transactions.",
+                         "Undo or edit the transaction in its own account.");
+    return 1;
+}
+
 void BudgetUndo(int Mi, int Si)
 {
     AHistory* h = gSelectedItem;
-    if (!h || h->Mi != Mi || h->Si != Si)
+    if (!h || RefuseFoundCopy(h) || h->Mi != Mi || h->Si != Si)
         return;
     if (h->UnDone || h->BalanceFlag || h->TransferFlag) {
         HandleSelectionError("This transaction can not be undone.", "");

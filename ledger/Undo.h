@@ -6,7 +6,11 @@
 
 #include <cstdint>
 
-// Undoes the selected record (gSelectedItem) if it belongs to slot (Mi, Si).
+// A copy in "Found Items" only shows a transaction: undoing or editing it is refused with a
+// message (1); 0 for any other record.
+int RefuseFoundCopy(const AHistory* theHPtr);
+// Undoes the selected record (gSelectedItem) if it belongs to slot (Mi, Si); a copy in
+// "Found Items" is refused.
 void BudgetUndo(int Mi, int Si);
 void HandleCBalanceUndo(AHistory* theHPtr);
 void HandleDBalanceUndo(AHistory* theHPtr);

@@ -36,6 +36,9 @@ int32_t gBDepositTotal = 0;
 int32_t gBXDepositTotal = 0;
 
 AHistory* gSelectedItem = nullptr;
+int gFMi = 0;
+int gFSi = 0;
+AHistory* gFHPtr = nullptr;
 
 char gBudgetFileName[kPathSize];
 char gBudgetTitleName[kPathSize];

@@ -56,6 +56,27 @@ extern int32_t gBXDepositTotal;
 // The history record selected in a history window, or null.
 extern AHistory* gSelectedItem;
 
+// Find: where the next Find Next starts, the slot (gFMi, gFSi) from gFHPtr (null: from the
+// chain's start). gFMi is the main account of the last hit. Kept for the run, not saved.
+extern int gFMi;
+extern int gFSi;
+extern AHistory* gFHPtr;
+// Find Next starts from the first account again: for when accounts move, go or are replaced.
+inline void ResetFindPosition()
+{
+    gFMi = gFSi = 0;
+    gFHPtr = nullptr;
+}
+// Whether the record is one of the copies "Found Items" holds rather than a transaction of an
+// account.
+inline bool IsFoundCopy(const AHistory* theHPtr)
+{
+    for (const AHistory* h = MemoryAccounts[kFoundMi][kFoundSi].HistoryRec; h; h = h->HistoryFP)
+        if (h == theHPtr)
+            return true;
+    return false;
+}
+
 // File state.
 extern char gBudgetFileName[kPathSize];
 extern char gBudgetTitleName[kPathSize];

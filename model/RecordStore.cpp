@@ -82,6 +82,7 @@ void ReleaseBudgetRecords()
     gToDoAnchor = gToDoAnchorLast = nullptr;
     gSelectedItem = nullptr;
     gHPtr = nullptr;
+    ResetFindPosition();
     for (auto& r : Reminders)
         r = nullptr;
     gRemindListCount = 0;

@@ -19,6 +19,11 @@ constexpr int kReminderSlots = 50;
 constexpr int kDepositArraySize = 555;  // pieces of a combined pay deposit
 constexpr int kPathSize = 260;
 
+// The slot of "Found Items", which holds copies of the hits of Find All: never an account, never
+// saved.
+constexpr int kFoundMi = 0;
+constexpr int kFoundSi = 5;
+
 struct POINT {
     int32_t x;
     int32_t y;
