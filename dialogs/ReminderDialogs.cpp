@@ -42,7 +42,6 @@ public:
         dialog.SetText(kPayeeText, RecordText(record->PayToFm));
         dialog.SetText(kDueField, RecordText(proposal.DueDate));
         dialog.SetText(kNoticeField, std::to_string(proposal.Notice));
-        // A type from a damaged file checks no button; OK stores the type it holds.
         remType = proposal.Type;
         if (FrequencyButton(remType))
             dialog.CheckRadio(kRemindMonthly, kRemindYearly, remType);
