@@ -49,6 +49,10 @@ int Refuse(const std::string& msg1, const std::string& msg2 = "");
 // more than one account answers to is refused with their positions.
 int FindAccount(const std::string& ref, Slot& slot, ConsoleHost& host);
 
+// Record N (operand 3, counted from 0, the newest) of ACCOUNT's (operand 2) history, as a history
+// window lists it; a usage error when the account has fewer records.
+int FindRecord(const CommandArgs& args, unsigned index, ConsoleHost& host, Slot& slot, AHistory*& record);
+
 // The characters the dialogs' amount and date edits hold. Longer text given on the command line is
 // refused rather than cut, since what is left of a cut number is another number.
 constexpr size_t kAmountDateChars = 15;

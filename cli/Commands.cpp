@@ -8,6 +8,7 @@
 #include "cli/InvestCommands.h"
 #include "cli/LedgerCommands.h"
 #include "cli/PayCommands.h"
+#include "cli/ReminderCommands.h"
 #include "files/BudgetFile.h"
 #include "files/BudgetLock.h"
 #include "files/FileAccess.h"
@@ -117,23 +118,24 @@ const Command kCommands[] = {
      "account is. The first sub account of a main account gets the category name \"Category Name\"\n"
      "when it has none.",
      2, "--under= --savings --at=", RunAddAccount},
-    {"check", "check FILE ACCOUNT AMOUNT --to PAYEE [--for TEXT] [--memo TEXT] [--number N] [--date DATE] [--tax]",
+    {"check", "check FILE ACCOUNT AMOUNT --to PAYEE [--for TEXT] [--memo TEXT] [--number N] [--date DATE] [--tax]"
+              REMIND_ME_USAGE,
      "Writes a check as the Write Check dialog does. The check number defaults to the next number\n"
      "(HighestIdent); a savings account's checks have no number. Payee is cut to 63 characters,\n"
      "For and Memo to 31. A withdrawal larger than the account's balance asks for a transfer from\n"
-     "Available (see --shortfall).\n\n" ACCOUNT_HELP "\n\n" AMOUNT_DATE_HELP,
-     3, "--to= --for= --memo= --number= --date= --tax", RunCheck},
-    {"debit", "debit FILE ACCOUNT AMOUNT --to PAYEE [--for TEXT] [--date DATE] [--tax]",
-     "Records a debit as the Write Debit face of the check dialog does (no check number, no memo).\n\n" ACCOUNT_HELP "\n\n"
-         AMOUNT_DATE_HELP,
-     3, "--to= --for= --date= --tax", RunDebit},
+     "Available (see --shortfall).\n\n" REMIND_ME_HELP "\n\n" ACCOUNT_HELP "\n\n" AMOUNT_DATE_HELP,
+     3, "--to= --for= --memo= --number= --date= --tax" REMIND_ME_OPTIONS, RunCheck},
+    {"debit", "debit FILE ACCOUNT AMOUNT --to PAYEE [--for TEXT] [--date DATE] [--tax]" REMIND_ME_USAGE,
+     "Records a debit as the Write Debit face of the check dialog does (no check number, no memo).\n\n" REMIND_ME_HELP
+     "\n\n" ACCOUNT_HELP "\n\n" AMOUNT_DATE_HELP,
+     3, "--to= --for= --date= --tax" REMIND_ME_OPTIONS, RunDebit},
     {"atm", "atm FILE ACCOUNT AMOUNT [--date DATE]",
      "Records an ATM cash withdrawal as the ATM Withdrawal dialog does.\n\n" ACCOUNT_HELP "\n\n" AMOUNT_DATE_HELP, 3,
      "--date=", RunATM},
-    {"deposit", "deposit FILE ACCOUNT AMOUNT --from PAYER [--for TEXT] [--date DATE]",
-     "Records a deposit as the Make Deposit dialog does (payer cut to 63 characters, For to 31).\n\n" ACCOUNT_HELP "\n\n"
-         AMOUNT_DATE_HELP,
-     3, "--from= --for= --date=", RunDeposit},
+    {"deposit", "deposit FILE ACCOUNT AMOUNT --from PAYER [--for TEXT] [--date DATE]" REMIND_ME_USAGE,
+     "Records a deposit as the Make Deposit dialog does (payer cut to 63 characters, For to 31).\n\n" REMIND_ME_HELP
+     "\n\n" ACCOUNT_HELP "\n\n" AMOUNT_DATE_HELP,
+     3, "--from= --for= --date=" REMIND_ME_OPTIONS, RunDeposit},
     {"transfer", "transfer FILE FROM TO AMOUNT [--for TEXT] [--date DATE]",
      "Moves money from one account to another as the Transfer Funds dialog does.\n\n" ACCOUNT_HELP "\n\n" AMOUNT_DATE_HELP,
      4, "--for= --date=", RunTransfer},
@@ -206,6 +208,11 @@ const Command kCommands[] = {
      "(\"Account Closeout.\"), the Checkbook's history notes the deletion and the box is emptied.\n\n"
          ACCOUNT_HELP,
      2, "--history-file=", RunDeleteAccount},
+    {"reminders", "reminders FILE [--today D]", REMINDERS_HELP, 1, "--today=", RunReminders},
+    {"remind", "remind FILE ACCOUNT N (--due D [--notice DAYS] [--every PERIOD] | --delete)",
+     REMIND_HELP "\n\n" ACCOUNT_HELP, 3, "--due= --notice= --every= --delete", RunRemind},
+    {"todo", "todo FILE [add TEXT | delete K] [--day D]", TODO_HELP, 1, "--day=", RunToDo, 2},
+    {"calendar", "calendar FILE [--month M/YY]", CALENDAR_HELP, 1, "--month=", RunCalendar},
     {"invest", kInvestUsage, kInvestHelp, 1, kInvestOptions, RunInvest, 4, PrintInvestActionHelp},
 };
 

@@ -75,6 +75,16 @@ int ConsoleHost::RunAvailableTransfer(int Mi, int Si, int32_t amount)
     return 0;
 }
 
+// The fields were checked before the transaction was recorded, so the dialog's OK takes them.
+void ConsoleHost::RunReminderDialog(AHistory* theHPtr)
+{
+    if (!Reminder) {
+        Note("Reminder: none set (--due gives the due date).");
+        return;
+    }
+    SetReminder(theHPtr, Reminder->Due, Reminder->Notice, Reminder->Type);
+}
+
 void ConsoleHost::Note(const std::string& line)
 {
     err << ConsoleText(line) << '\n';

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "model/Host.h"
+#include "reminders/Remind.h"
 
 #include <optional>
 #include <ostream>
@@ -15,6 +16,13 @@ enum class ShortfallAnswer {
     Refuse,    // Cancel: the withdrawal is not recorded
     Transfer,  // OK: the shortfall is transferred from "Available" first
     Skip,      // "Cancel Available Transfer Only": the withdrawal takes the account below zero
+};
+
+// The reminder dialog's fields as given on the command line (--due, --notice, --every).
+struct PendingReminder {
+    std::string Due;
+    std::string Notice = "10";
+    int Type = kRemindMonthly;
 };
 
 class ConsoleHost : public Host {
@@ -29,6 +37,8 @@ public:
     // The deletion confirmed: the command was the user's OK.
     int RunDeleteAccountDialog(int Mi, int Si) override;
     LocalTime Now() override { return Clock ? *Clock : SystemLocalTime(); }
+    // "Remind Me" with no reminder to take over: the reminder dialog's OK with the fields given.
+    void RunReminderDialog(AHistory* theHPtr) override;
 
     // A line of the command line's own on standard error; not counted as a message.
     void Note(const std::string& line);
@@ -42,6 +52,7 @@ public:
     ShortfallAnswer Shortfall = ShortfallAnswer::Refuse;
     std::string ChosenPath;      // what a file chooser returns; empty = cancelled
     std::optional<LocalTime> Clock;  // a pinned clock, or the machine's
+    std::optional<PendingReminder> Reminder;  // what the reminder dialog is given, if anything
 
 private:
     std::ostream& err;

@@ -3,6 +3,7 @@
 #include "cli/LedgerCommands.h"
 
 #include "cli/CommandSupport.h"
+#include "cli/ReminderCommands.h"
 
 #include "files/BudgetFile.h"
 #include "ledger/Accounts.h"
@@ -190,6 +191,8 @@ int FindTransactionAccount(const std::string& ref, Slot& slot, ConsoleHost& host
     return kExitOk;
 }
 
+}  // namespace
+
 // Record N of ACCOUNT's history, counted from 0 (the newest), as a history window lists it.
 int FindRecord(const CommandArgs& args, unsigned index, ConsoleHost& host, Slot& slot, AHistory*& record)
 {
@@ -204,6 +207,8 @@ int FindRecord(const CommandArgs& args, unsigned index, ConsoleHost& host, Slot&
         return UsageError(host, args.Operands[1] + " has no record " + args.Operands[2]);
     return kExitOk;
 }
+
+namespace {
 
 // The account, amount and date of a one-account transaction, read in the order its dialog
 // reads them.
@@ -245,6 +250,9 @@ int RecordCheckOrDebit(const CommandArgs& args, ConsoleHost& host, bool debit)
         entry.For = xfor.Text;
         entry.Debit = debit;
         entry.Tax = args.Has("--tax");
+        AHistory* prior = nullptr;
+        if (const int code = ReadRemindMe(args, slot, payTo.Text, host, &entry.Remind, &prior); code != kExitOk)
+            return code;
         if (!debit) {
             entry.Memo = memo.Text;
             if (Accounts[slot.Mi][slot.Si].SavingsFlag) {
@@ -256,7 +264,9 @@ int RecordCheckOrDebit(const CommandArgs& args, ConsoleHost& host, bool debit)
                     return kExitRefused;
             }
         }
-        return RecordCheck(slot.Mi, slot.Si, entry) ? kExitOk : kExitRefused;
+        const AHistory* rec = RecordCheck(slot.Mi, slot.Si, entry);
+        TellRemindMe(rec, prior, entry.Remind, host);
+        return rec ? kExitOk : kExitRefused;
     });
 }
 
@@ -393,8 +403,13 @@ int RunDeposit(const CommandArgs& args, std::ostream&, ConsoleHost& host)
         if (!FromGiven(from.Text))
             return kExitRefused;
         const Field<kForChars + 1> xfor(args.Value("--for"));
-        return RecordDeposit(t.slot.Mi, t.slot.Si, t.amount, from.Text, t.datime, xfor.Text, false) ? kExitOk
-                                                                                                      : kExitRefused;
+        bool remind = false;
+        AHistory* prior = nullptr;
+        if (const int code = ReadRemindMe(args, t.slot, from.Text, host, &remind, &prior); code != kExitOk)
+            return code;
+        const AHistory* rec = RecordDeposit(t.slot.Mi, t.slot.Si, t.amount, from.Text, t.datime, xfor.Text, remind);
+        TellRemindMe(rec, prior, remind, host);
+        return rec ? kExitOk : kExitRefused;
     });
 }
 

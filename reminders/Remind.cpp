@@ -151,6 +151,15 @@ AHistory* FindLastCheck(AHistory* theHPtr)
     return nullptr;
 }
 
+AHistory* ReminderToTakeOver(int Mi, int Si, const char* payee)
+{
+    AHistory next{};
+    next.HistoryFP = MemoryAccounts[Mi][Si].HistoryRec;
+    CopyString(payee, next.PayToFm);
+    AHistory* last = FindLastCheck(&next);
+    return last && last->Remind ? last : nullptr;
+}
+
 void NextReminderDate(const char* theJDate, int remType, char* theNextJDate)
 {
     char date[kDatimeSize], next[kDatimeSize];
@@ -236,17 +245,24 @@ int ReadReminderNotice(const std::string& text)
     return std::min(value, kLongestNotice);
 }
 
-int SetReminder(AHistory* theHPtr, const std::string& dueText, const std::string& noticeText, int remType)
+int ReadReminderDue(const std::string& dueText, char* theDue)
 {
-    char due[kDatimeSize];
-    if (!ReadDialogDatime(dueText.c_str(), due))
+    if (!ReadDialogDatime(dueText.c_str(), theDue))
         return 0;
     char today[kDatimeSize];
     TodayDate(today);
-    if (CompareCDates(today, due, 1) >= 0) {
+    if (CompareCDates(today, theDue, 1) >= 0) {
         HandleStandardError("Reminder Date Error.", "The due date must be in the future.", "", "Please try again.");
         return 0;
     }
+    return 1;
+}
+
+int SetReminder(AHistory* theHPtr, const std::string& dueText, const std::string& noticeText, int remType)
+{
+    char due[kDatimeSize];
+    if (!ReadReminderDue(dueText, due))
+        return 0;
     char julian[kJulianSize];
     C2J(due, julian);
     SetJDate(theHPtr, julian);

@@ -35,6 +35,11 @@ void TellRemindersBeyondList();
 // The nearest older record of the same chain with the same payee (exact), or null.
 AHistory* FindLastCheck(AHistory* theHPtr);
 
+// The reminder a new check or deposit to `payee` in slot (Mi, Si) would take over with "Remind Me"
+// ticked (or clear without it): the newest record of that payee there when it carries one, else
+// null. Asked before recording, so that a refusal can leave the budget as it was.
+AHistory* ReminderToTakeOver(int Mi, int Si, const char* payee);
+
 // `theJDate` (Julian) moved on by the period of `remType`, into `theNextJDate` (6 bytes). The day
 // is kept, or the last day of the target month when that month is shorter.
 void NextReminderDate(const char* theJDate, int remType, char* theNextJDate);
@@ -62,6 +67,11 @@ ReminderProposal ProposeReminder(const AHistory* theHPtr);
 
 // The notice as the dialog reads it: a number (anything else counts as 0), at most 28.
 int ReadReminderNotice(const std::string& text);
+
+// The due date of a new reminder as the reminder dialog reads it, into `theDue` (stored form, 16
+// bytes): 1, or 0 after the conversion message or "Reminder Date Error." (not at least two days
+// after today).
+int ReadReminderDue(const std::string& dueText, char* theDue);
 
 // The reminder dialog's OK: the due date as typed (completed as the dialogs complete dates; the
 // conversion message otherwise), at least two days after today ("Reminder Date Error."
