@@ -5,6 +5,7 @@
 #include "cli/ConsoleText.h"
 #include "cli/Demo.h"
 #include "cli/Dump.h"
+#include "cli/FindCommands.h"
 #include "cli/InvestCommands.h"
 #include "cli/LedgerCommands.h"
 #include "cli/PayCommands.h"
@@ -109,6 +110,7 @@ const Command kCommands[] = {
      "Exits 0 only when the budget opened without any message.",
      1, "", RunVerify},
     {"demo", "demo FILE", "Writes a small sample budget to FILE for a new user to look at.", 1, "", RunDemo},
+    {"find", kFindUsage, kFindHelp, 1, kFindOptions, RunFind},
     {"add-account", "add-account FILE NAME [--under MAIN] [--savings] [--at MI,SI]",
      "Sets up a new account as Account Setup does (the name is cut to 14 characters), where New\n"
      "Account puts it: in the first free main account box, or with --under MAIN in the first free\n"
