@@ -1,9 +1,11 @@
-// The To Do chain stays in date order, whether items are added one by one or read from a file.
-#include "support/BudgetFixture.h"
+// The To Do chain stays in date order, whether items are added one by one or read from a file;
+// the list of the day chosen in the calendar, adding and deleting items.
+#include "support/FileFixture.h"
 
 #include "model/Globals.h"
 #include "model/Money.h"
 #include "model/RecordStore.h"
+#include "reminders/Calendar.h"
 #include "reminders/ToDo.h"
 
 #include <string>
@@ -11,7 +13,7 @@
 
 namespace {
 
-class ToDoTest : public BudgetFixture {
+class ToDoTest : public FileFixture {
 protected:
     // Texts of the chain in order, each with its date.
     static std::vector<std::string> Chain()
@@ -63,6 +65,78 @@ TEST_F(ToDoTest, ReadingAFileOrdersItemsExactlyAsAddingThemOneByOne)
         EXPECT_EQ(gToDoAnchorLast->ToDoFP, nullptr);
         ReleaseBudgetRecords();
     }
+}
+
+// Items go to the day picked in the calendar, or today; an empty text is refused and a long one
+// cut to the field's 63 characters. The day's list holds that day's items that are not deleted.
+TEST_F(ToDoTest, TheListShowsTheDayPickedInTheCalendar)
+{
+    const std::string longest(kToDoChars, 'x');
+    gCalDay = 5;
+    gCalMonth = 12;
+    gCalYear = 26;
+    // A click on the cell of 12/09/26 (a Wednesday in the second week row).
+    auto pick9th = [] { return CalendarClick(3 * 24 + 5, 40 + 20 + 5); };
+    const struct { bool pick; std::string text; int ok; std::string chain; } cases[] = {
+        {false, "Call the bank", 1, "12/05/26 Call the bank"},
+        {true, "Pay rent", 1, "12/05/26 Call the bank|12/09/26 Pay rent"},
+        {true, longest + "yz", 1, "12/05/26 Call the bank|12/09/26 Pay rent|12/09/26 " + longest},
+        {false, "", 0, "12/05/26 Call the bank|12/09/26 Pay rent|12/09/26 " + longest},
+    };
+    for (const auto& c : cases) {
+        gCalDaySelected = gCalMonthSelected = gCalYearSelected = 0;
+        if (c.pick) {
+            ASSERT_EQ(pick9th(), CalendarAction::ShowReminders);
+        }
+        host.Messages.clear();
+        gBudgetFileChanged = 0;
+        EXPECT_EQ(RecordToDo(c.text), c.ok) << c.text;
+        EXPECT_EQ(gBudgetFileChanged, c.ok);
+        EXPECT_EQ(host.OnlyMessage(), c.ok ? "" : "The To Do field must be specified\r\r\r\rPlease try again.");
+        std::string chain;
+        for (const std::string& item : Chain())
+            chain += (chain.empty() ? "" : "|") + item;
+        EXPECT_EQ(chain, c.chain);
+    }
+
+    auto texts = [](const std::vector<ToDo*>& items) {
+        std::vector<std::string> t;
+        for (const ToDo* item : items)
+            t.push_back(item->ToDo);
+        return t;
+    };
+    gCalDaySelected = 0;
+    EXPECT_EQ(texts(GenerateToDoListData()), std::vector<std::string>{"Call the bank"});
+    ASSERT_EQ(pick9th(), CalendarAction::ShowReminders);
+    const std::vector<ToDo*> ninth = GenerateToDoListData();
+    EXPECT_EQ(texts(ninth), (std::vector<std::string>{"Pay rent", longest}));
+    EXPECT_EQ(gToDoAnchor->Display, 0);
+    DeleteToDo(ninth[0]);
+    EXPECT_EQ(texts(GenerateToDoListData()), std::vector<std::string>{longest});
+    EXPECT_EQ(ninth[0]->Display, 0);
+}
+
+// A deleted item is not saved; items whose day has passed are read as the day of opening's,
+// marked overdue, in the order they were saved.
+TEST_F(ToDoTest, DeletedItemsAreNotSavedAndPastItemsMoveToTheDayOfOpening)
+{
+    for (const char* date : {"12/05/26", "12/07/26", "12/07/26", "12/09/26"}) {
+        ToDo* rec = NewToDoRecord();
+        Fill(rec, date, 0);
+        CopyString(date, rec->ToDo);
+        AddToDoRecord(rec);
+    }
+    DeleteToDo(gToDoAnchor->ToDoFP);
+    CopyString("kept", gToDoAnchor->ToDoFP->ToDoFP->ToDo);
+    const std::string path = PathOf("todo.bgt");
+    ASSERT_EQ(SaveAs(path), 1) << host.AllMessages();
+    UnlockAllBudgetFiles();
+
+    host.Clock = {2026, 12, 8, 9, 0, 0};
+    ASSERT_EQ(Open(path), 1) << host.AllMessages();
+    EXPECT_EQ(Chain(), (std::vector<std::string>{"12/08/26 12/05/26 overdue", "12/08/26 kept overdue",
+                                                 "12/09/26 12/09/26"}));
+    EXPECT_EQ(gBudget.NumberOfToDoRecords, 3);
 }
 
 }  // namespace
