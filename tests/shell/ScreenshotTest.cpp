@@ -9,9 +9,14 @@
 #include "history/HistoryWindow.h"
 #include "history/InvestHistory.h"
 #include "investments/InvestRecording.h"
+#include "model/Dates.h"
 #include "model/Globals.h"
+#include "reminders/Calendar.h"
+#include "reminders/Remind.h"
 #include "shell/BalanceWindow.h"
+#include "shell/CalendarWindow.h"
 #include "shell/Commands.h"
+#include "shell/RemindWindow.h"
 #include "shell/SubWindow.h"
 
 #include <QCoreApplication>
@@ -37,6 +42,21 @@ TEST_F(ScreenshotTest, EveryWindowAndDialogIsPicturedWholeAtItsSize)
     Press(static_cast<QWidget*>(MemoryAccounts[2][0].HistoryListWindow), {200, gCYListChar / 2});
     DisplaySubAccounts(4);  // Car Expenses
     HandleBalanceWindow();  // this month's transactions are outstanding
+    // The rent and the electric bill due again, the rent's due date passed; the calendar shows
+    // them with the month's To Do items.
+    for (const auto& [Mi, due] : {std::pair{1, "12/01/26"}, {3, "12/12/26"}}) {
+        AHistory* h = MemoryAccounts[Mi][0].HistoryRec;
+        char julian[6];
+        C2J(due, julian);
+        SetJDate(h, julian);
+        SetRemTime(h, 10);
+        SetRemType(h, kRemindMonthly);
+        h->Remind = 1;
+        CheckReminder(h);
+    }
+    MarkCalendarStale();
+    DisplayCalendar();
+    DisplayRemind();
     QCoreApplication::processEvents();
 
     const std::map<std::string, QWidget*> pictures = {
@@ -45,6 +65,8 @@ TEST_F(ScreenshotTest, EveryWindowAndDialogIsPicturedWholeAtItsSize)
         {"history-window.png", static_cast<QWidget*>(MemoryAccounts[2][0].HistoryWindow)},
         {"sub-account-window.png", static_cast<QWidget*>(MemoryAccounts[4][0].SubAccountWindow)},
         {"balance-window.png", program->Others.Balance.get()},
+        {"reminder-window.png", program->Others.Remind.get()},
+        {"calendar-window.png", program->Others.Calendar.get()},
     };
     for (const auto& [name, window] : pictures) {
         ASSERT_NE(window, nullptr) << name;
