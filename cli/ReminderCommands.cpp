@@ -39,11 +39,8 @@ const char* PeriodName(int type)
 // The due date of a record's reminder in display form.
 std::string DueText(const AHistory* rec)
 {
-    char julian[6], date[kDatimeSize], shown[kDatimeSize];
-    GetJDate(rec, julian);
-    julian[5] = 0;
-    J2C(julian, date);
-    ConvertDateFormat(date, shown);
+    char shown[kDatimeSize];
+    ReminderDueText(rec, shown);
     return shown;
 }
 

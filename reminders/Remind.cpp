@@ -114,6 +114,14 @@ bool ReminderDue(const AHistory* theHPtr, const char* today)
     return CompareJDates(todayJulian, due, GetRemTime(theHPtr)) >= 0;
 }
 
+void ReminderDueText(const AHistory* theHPtr, char* theDate)
+{
+    char due[kJulianSize], date[kDatimeSize];
+    DueJulian(theHPtr, due);
+    J2C(due, date);
+    ConvertDateFormat(date, theDate);
+}
+
 bool ReminderPassed(const AHistory* theHPtr, const char* today)
 {
     char todayJulian[kJulianSize], due[kJulianSize];
@@ -209,23 +217,20 @@ void HandleReminder(AHistory* theHPtr, int remFlag)
 ReminderProposal ProposeReminder(const AHistory* theHPtr)
 {
     ReminderProposal proposal;
-    char date[kDatimeSize];
     if (theHPtr->Remind) {
         proposal.Existing = true;
-        char due[kJulianSize];
-        DueJulian(theHPtr, due);
-        J2C(due, date);
+        ReminderDueText(theHPtr, proposal.DueDate);
         proposal.Notice = GetRemTime(theHPtr);
         proposal.Type = KnownType(GetRemType(theHPtr)) ? GetRemType(theHPtr) : kRemindMonthly;
-    } else {
-        char recorded[kDatimeSize];
-        std::memcpy(recorded, theHPtr->Datime, 8);
-        recorded[8] = 0;
-        if (CheckDatime(recorded))
-            MonthsOn(recorded, 1, date);
-        else
-            CopyString(recorded, date);
+        return proposal;
     }
+    char recorded[kDatimeSize], date[kDatimeSize];
+    std::memcpy(recorded, theHPtr->Datime, 8);
+    recorded[8] = 0;
+    if (CheckDatime(recorded))
+        MonthsOn(recorded, 1, date);
+    else
+        CopyString(recorded, date);
     ConvertDateFormat(date, proposal.DueDate);
     return proposal;
 }

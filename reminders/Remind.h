@@ -23,6 +23,9 @@ char ReminderLetter(int remType);
 // Whether the reminder on `theHPtr` (Remind set) is due on day `today` (stored date part): today is
 // on or after its notice day, the due date less its notice.
 bool ReminderDue(const AHistory* theHPtr, const char* today);
+// The due date kept in the record's reminder fields, in display form (at least 9 bytes); also
+// for a listed record whose reminder was cleared since the budget was opened.
+void ReminderDueText(const AHistory* theHPtr, char* theDate);
 // Whether its due date has passed on `today` (the list shows it in red).
 bool ReminderPassed(const AHistory* theHPtr, const char* today);
 

@@ -199,6 +199,11 @@ TEST_F(RemindTest, HandleReminderMovesOnlyAReminderThatIsSet)
             EXPECT_EQ(older->Remind, c.older == OtherPayee ? 1 : 0);
             EXPECT_EQ(std::string(older->Datime, 16), olderDatime);  // its date and time stay
         }
+        if (c.result == Cleared) {  // still listed, with the due date it had
+            char shown[kDatimeSize];
+            ReminderDueText(older, shown);
+            EXPECT_STREQ(shown, "12/20/26");
+        }
         if (c.result == Moved)
             listed = {first, third};
         EXPECT_EQ(std::vector<AHistory*>(Reminders, Reminders + gRemindListCount), listed);
