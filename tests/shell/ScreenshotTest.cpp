@@ -9,10 +9,8 @@
 #include "history/HistoryWindow.h"
 #include "history/InvestHistory.h"
 #include "investments/InvestRecording.h"
-#include "model/Dates.h"
 #include "model/Globals.h"
 #include "reminders/Calendar.h"
-#include "reminders/Remind.h"
 #include "shell/BalanceWindow.h"
 #include "shell/CalendarWindow.h"
 #include "shell/Commands.h"
@@ -45,14 +43,8 @@ TEST_F(ScreenshotTest, EveryWindowAndDialogIsPicturedWholeAtItsSize)
     // The rent and the electric bill due again, the rent's due date passed; the calendar shows
     // them with the month's To Do items.
     for (const auto& [Mi, due] : {std::pair{1, "12/01/26"}, {3, "12/12/26"}}) {
-        AHistory* h = MemoryAccounts[Mi][0].HistoryRec;
-        char julian[6];
-        C2J(due, julian);
-        SetJDate(h, julian);
-        SetRemTime(h, 10);
-        SetRemType(h, kRemindMonthly);
-        h->Remind = 1;
-        CheckReminder(h);
+        SetTestReminder(MemoryAccounts[Mi][0].HistoryRec, due, 10);
+        CheckReminder(MemoryAccounts[Mi][0].HistoryRec);
     }
     MarkCalendarStale();
     DisplayCalendar();

@@ -12,6 +12,7 @@
 #include "model/Initialize.h"
 #include "platform/Dialog.h"
 #include "platform/DrawContext.h"
+#include "reminders/Remind.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -45,6 +46,17 @@ inline bool DrawnInColumn(const Drawn& drawn, const std::string& text, int y, in
     return std::any_of(drawn.begin(), drawn.end(), [&](const DrawContext::DrawnText& t) {
         return t.Text == text && t.Y == y && t.X > left && t.X < (left + right) / 2;
     });
+}
+
+// A reminder on a history record as the reminder dialog stores it (due: "MM/DD/YY").
+inline void SetTestReminder(AHistory* h, const char* due, int notice, int type = kRemindMonthly)
+{
+    char julian[6];
+    C2J(due, julian);
+    SetJDate(h, julian);
+    SetRemTime(h, notice);
+    SetRemType(h, type);
+    h->Remind = 1;
 }
 
 // Runs each dialog that opens with the next script in line; a script must end its dialog.
