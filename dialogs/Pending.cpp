@@ -13,5 +13,4 @@ void BudgetReport() { NotYet(); }
 void BudgetPrintCheck() { NotYet(); }
 void HandlePreference() { NotYet(); }
 void HandleInternational() { NotYet(); }
-void BudgetFind(int) { NotYet(); }
 void RunSavingsCalculator() { NotYet(); }

@@ -13,5 +13,4 @@ void BudgetReport();
 void BudgetPrintCheck();
 void HandlePreference();
 void HandleInternational();
-void BudgetFind(int next);
 void RunSavingsCalculator();

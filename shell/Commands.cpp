@@ -4,13 +4,16 @@
 #include "dialogs/AccountDialogs.h"
 #include "dialogs/EntryDialogs.h"
 #include "dialogs/EntryHelpers.h"
+#include "dialogs/FindDialog.h"
 #include "dialogs/InvestDialogs.h"
 #include "dialogs/MultiDepositDialog.h"
 #include "dialogs/NoteDialogs.h"
 #include "dialogs/PayDialogs.h"
+#include "dialogs/TransactionDialogs.h"
 #include "dialogs/Pending.h"
 #include "files/BudgetFile.h"
 #include "files/TextExport.h"
+#include "find/Find.h"
 #include "history/HistoryWindow.h"
 #include "history/InvestHistory.h"
 #include "investments/InvestRecording.h"
@@ -26,6 +29,8 @@
 #include "shell/RemindWindow.h"
 #include "shell/Shell.h"
 #include "shell/Windows.h"
+
+#include <QApplication>
 
 ShellWindows gShell;
 
@@ -117,6 +122,27 @@ void NewFromSplash()
     ShellCall(gShell.HideSplash);
     ShellCall(gShell.ShowMainWindow, false);  // where it was made
     NewBudget();
+}
+
+// Find... (next 0) runs the Find dialog and then the search it asks for; Find Next (next 1) goes
+// on from the last hit without it. A hit is shown in Transaction Details, Find All's hits in the
+// "Found Items" history window; nothing found gives two beeps.
+void BudgetFind(int next)
+{
+    if (!next && !RunFindDialog())
+        return;
+    if (next)
+        gFAll = 0;  // Find Next after Find All steps through the hits instead of collecting them again
+    FindHit hit;
+    if (!FindIt(&hit)) {
+        QApplication::beep();
+        QApplication::beep();
+        return;
+    }
+    if (gFAll)
+        DisplayHistory(kFoundMi, kFoundSi);
+    else
+        HandleTransactionDisplay(hit.Record);
 }
 
 // What kind of window New Account is issued from.
