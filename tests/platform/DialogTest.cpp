@@ -12,6 +12,7 @@
 #include "dialogs/MultiDepositDialog.h"
 #include "dialogs/NoteDialogs.h"
 #include "dialogs/PayDialogs.h"
+#include "dialogs/ReminderDialogs.h"
 #include "dialogs/TransactionDialogs.h"
 #include "ledger/Pay.h"
 #include "model/Globals.h"
@@ -355,6 +356,8 @@ TEST_F(DialogReadsTest, EveryEditHoldsWhatItsDialogReads)
         {"SUBACCOUNT", [] { RunSubAccountDialog(2); }, {{1011, "Car Costs"}}, IDOK},
         {"TRANSFER", [] { HandleTransfer(0, 0, 1, 0, 0, 0); }, {{1003, "1.00"}}, IDOK},
         {"XEDIT", [&] { BudgetEdit(check, &owner); }, {}, IDOK},
+        {"REMIND", [&] { RemindDialog(check); }, {{1007, "12/20/26"}}, 1201},
+        {"TODO", [] { HandleToDo(); }, {{1251, "Call the bank"}}, IDOK},
     };
     std::set<std::string> covered;
     for (const auto& c : cases) {
