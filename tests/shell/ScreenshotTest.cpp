@@ -4,9 +4,11 @@
 
 #include "cli/Demo.h"
 #include "dialogs/AccountDialogs.h"
+#include "dialogs/FindDialog.h"
 #include "dialogs/PayDialogs.h"
 #include "history/HistoryList.h"
 #include "history/HistoryWindow.h"
+#include "find/Find.h"
 #include "history/InvestHistory.h"
 #include "investments/InvestRecording.h"
 #include "model/Globals.h"
@@ -49,6 +51,11 @@ TEST_F(ScreenshotTest, EveryWindowAndDialogIsPicturedWholeAtItsSize)
     MarkCalendarStale();
     DisplayCalendar();
     DisplayRemind();
+    // Find All of the pays from Main Job: "Found Items" with its copies.
+    gFindCriteria = {.Payee = "main job", .Year = 26, .IgnoreCase = true};
+    BeginFind(FindStep::FindAll);
+    ASSERT_EQ(FindIt(), 1);
+    DisplayHistory(kFoundMi, kFoundSi);
     QCoreApplication::processEvents();
 
     const std::map<std::string, QWidget*> pictures = {
@@ -59,6 +66,7 @@ TEST_F(ScreenshotTest, EveryWindowAndDialogIsPicturedWholeAtItsSize)
         {"balance-window.png", program->Others.Balance.get()},
         {"reminder-window.png", program->Others.Remind.get()},
         {"calendar-window.png", program->Others.Calendar.get()},
+        {"found-items-window.png", static_cast<QWidget*>(MemoryAccounts[kFoundMi][kFoundSi].HistoryWindow)},
     };
     for (const auto& [name, window] : pictures) {
         ASSERT_NE(window, nullptr) << name;
@@ -68,7 +76,7 @@ TEST_F(ScreenshotTest, EveryWindowAndDialogIsPicturedWholeAtItsSize)
     // Real dialogs, each pictured as it opens (Account Setup after an allocation was typed, so its
     // totals show) and cancelled.
     const std::map<std::string, std::string> dialogPictures = {
-        {"NEWACCOUNT", "account-setup-dialog.png"}, {"PAYSETUP", "pay-setup-dialog.png"}};
+        {"NEWACCOUNT", "account-setup-dialog.png"}, {"PAYSETUP", "pay-setup-dialog.png"}, {"FIND", "find-dialog.png"}};
     std::vector<std::string> opened;
     ScopedDialogRunner real{[&](const std::string& name, DialogProcedure& procedure) {
         opened.push_back(name);
@@ -84,7 +92,8 @@ TEST_F(ScreenshotTest, EveryWindowAndDialogIsPicturedWholeAtItsSize)
     }};
     EXPECT_EQ(RunAccountSetup(1, 0), 0);  // Rent
     EXPECT_EQ(HandlePaySetup(), 0);
-    EXPECT_EQ(opened, (std::vector<std::string>{"NEWACCOUNT", "PAYSETUP"}));
+    EXPECT_EQ(RunFindDialog(), 0);  // showing the criteria of the Find All above
+    EXPECT_EQ(opened, (std::vector<std::string>{"NEWACCOUNT", "PAYSETUP", "FIND"}));
 
     // The investment view with three accounts (one with a note, one selected) and the history
     // window of the one that was bought, sold and priced.
