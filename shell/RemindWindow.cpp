@@ -166,9 +166,9 @@ private:
             Accounts[0][1].SwPt = POINT{window->x(), window->y()};
             return false;
         case QEvent::Close:
+            // The close goes on: a window refusing it would keep the program from quitting.
             CloseRemindWindow();
-            event->ignore();  // hidden already
-            return true;
+            return false;
         default:
             return false;
         }

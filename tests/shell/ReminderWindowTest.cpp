@@ -231,7 +231,7 @@ TEST_F(ReminderWindowTest, ACalendarDayShowsItsToDoItemsUntilTheWindowIsClosed)
     EXPECT_FALSE(RemindWindow()->isVisible());
     Press(Calendar(), DecemberCell(5));  // today
     EXPECT_EQ(ToDoTexts(), Texts{"Buy stamps"});
-    RemindWindow()->close();
+    EXPECT_TRUE(RemindWindow()->close()) << "a refused close keeps the program from quitting";
     EXPECT_FALSE(RemindWindow()->isVisible());
     EXPECT_EQ(std::tuple(gCalDaySelected, gCalMonthSelected, gCalYearSelected), std::tuple(0, 0, 0));
     HandleMenu(kCmdReminder, false);
