@@ -90,27 +90,21 @@ TEST_F(FindDialogTest, OpensWithTheLastCriteriaAndClearAllEmptiesThem)
     EXPECT_TRUE(gFindCriteria.Payee.empty() && !gFindCriteria.Amount && !gFindCriteria.Or);
 }
 
-// A field that cannot be read is told, keeps the dialog open with that field focused and
-// selected, and nothing is searched.
+// A field that cannot be read is told (the words are the reader's), keeps the dialog open with
+// that field focused and selected, and nothing is searched.
 TEST_F(FindDialogTest, ARefusedFieldKeepsTheDialogOpenOnIt)
 {
     const struct {
         int id;
         const char* text;
-        const char* title;
-    } cases[] = {
-        {1045, "Foo", "Input Error"},           {1046, "2150", "Input Error"},
-        {1046, "24a", "Number Conversion Error"}, {1003, "1x", "Money Conversion Error"},
-        {1044, "1.2.3", "Money Conversion Error"},  {1006, "0", "Range Error"},
-    };
+    } cases[] = {{1045, "Foo"}, {1046, "2150"}, {1003, "1x"}, {1044, "1.2.3"}, {1006, "0"}};
     for (const auto& c : cases) {
         windows.Messages.clear();
         dialogs.Scripts = {[&](ScriptedDialog& d) {
             d.Type(c.id, c.text);
             d.Click(IDOK);
             EXPECT_FALSE(d.IsEnded()) << c.text;
-            ASSERT_EQ(windows.Messages.size(), 1u) << c.text;
-            EXPECT_EQ(windows.Messages[0].Title, c.title) << c.text;
+            EXPECT_EQ(windows.Messages.size(), 1u) << c.text;
             EXPECT_EQ(d.Focused(), c.id) << c.text;
             EXPECT_EQ(d.Selected(), c.id) << c.text;
             d.Click(IDCANCEL);
@@ -122,7 +116,9 @@ TEST_F(FindDialogTest, ARefusedFieldKeepsTheDialogOpenOnIt)
 
 // Find shows the first hit, Find Next from the menu the next; after the last nothing opens, and
 // the dialog's Find Next goes on from the main account of the last hit where Find starts over.
-TEST_F(FindDialogTest, FindAndFindNextShowEachHitInTransactionDetails)
+// Find All opens "Found Items" with its copies, and Find Next from the menu then shows the hits
+// one by one from the first instead of collecting them again.
+TEST_F(FindDialogTest, EachHitIsShownInTransactionDetailsAndFindAllInFoundItems)
 {
     dialogs.Scripts = {[](ScriptedDialog& d) {
                            d.Type(1003, "12.34");
@@ -138,16 +134,9 @@ TEST_F(FindDialogTest, FindAndFindNextShowEachHitInTransactionDetails)
     HandleMenu(kCmdFind, false);
     EXPECT_EQ(hits, (std::vector<std::string>{"Landlord", "Shell Gas Station", "Shell Gas Station", "Landlord"}));
     EXPECT_TRUE(windows.Messages.empty()) << windows.AllMessages();
-}
 
-// Find All opens "Found Items" with its copies; Find Next from the menu then shows the hits one
-// by one from the first instead of collecting them again.
-TEST_F(FindDialogTest, FindAllOpensFoundItemsAndFindNextThenStepsThroughTheHits)
-{
-    dialogs.Scripts = {[](ScriptedDialog& d) {
-        d.Type(1003, "12.34");
-        d.Click(kFindAll);
-    }};
+    hits.clear();
+    dialogs.Scripts = {[](ScriptedDialog& d) { d.Click(kFindAll); }};
     HandleMenu(kCmdFind, false);
     const auto* window = static_cast<QWidget*>(MemoryAccounts[kFoundMi][kFoundSi].HistoryWindow);
     ASSERT_NE(window, nullptr);
