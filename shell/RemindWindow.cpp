@@ -93,6 +93,22 @@ ToDo* ShownToDo(int index)
     return nullptr;
 }
 
+// The due date the record's reminder fields hold, in display form, shortened to month and day
+// when it is too wide. A listed record keeps its line until the budget is next opened even when
+// its reminder was cleared, so the fields are read whether or not Remind is set.
+std::string DueDateText(const DrawContext& dc, const AHistory* theHPtr)
+{
+    char julian[6] = {};
+    GetJDate(theHPtr, julian);
+    char stored[kDatimeSize] = {};
+    J2C(julian, stored);
+    char display[kDatimeSize] = {};
+    ConvertDateFormat(stored, display);
+    char shown[kDatimeSize] = {};
+    DateString(dc, display, kDueWidth, shown);
+    return shown;
+}
+
 RECT LineRect(int line)
 {
     return RECT{0, line * gCYChar, kRemindLineWidth, (line + 1) * gCYChar};
@@ -328,10 +344,7 @@ void DrawReminderData(DrawContext& dc, const AHistory* theHPtr, RECT theRect, co
     dc.DrawBitmap(picture, s.X + kPictureX, s.PictureY);
     dc.SetTextColor(ReminderPassed(theHPtr, today) ? kRed : kStandard);
     dc.TextOut(s.X + kLetterX, s.TextY, std::string(1, ReminderLetter(GetRemType(theHPtr))));
-    const ReminderProposal shown = ProposeReminder(theHPtr);
-    char due[kDatimeSize] = {};
-    DateString(dc, shown.DueDate, kDueWidth, due);
-    dc.TextOut(s.X + kDueX, s.TextY, due);
+    dc.TextOut(s.X + kDueX, s.TextY, DueDateText(dc, theHPtr));
     DrawFitted(dc, s, kPayeeX, RecordText(h.PayToFm), kTextWidth);
     dc.SetTextColor(kStandard);
 }

@@ -143,11 +143,12 @@ TEST_F(ReminderWindowTest, TheReminderListShowsAndRepeatsItsEntriesAndNothingPas
     AHistory* atm = AddTestHistory(1, 0, 2000, true, "Cash");
     atm->ATM = kWithdrawalATM;
     SetTestReminder(atm, "12/09/26", 5, kRemindYearly);
-    const struct { AHistory* record; const char *texts, *opens; COLORREF colour; } lines[] = {
-        {check, "Q Landlord", "CHECK", RGB(255, 0, 0)},
-        {deposit, "M Employer", "DEPOSIT", RGB(0, 0, 0)},
-        {atm, "Y Cash", nullptr, RGB(0, 0, 0)},
-        {AddTestHistory(1, 0, 100, true, "Stale"), "", nullptr, 0},  // beyond the count
+    deposit->Remind = 0;  // cleared by a deposit without "Remind Me": listed until the next opening
+    const struct { AHistory* record; const char *texts, *due, *opens; COLORREF colour; } lines[] = {
+        {check, "Q Landlord", "12/01/26", "CHECK", RGB(255, 0, 0)},
+        {deposit, "M Employer", "12/10/26", "DEPOSIT", RGB(0, 0, 0)},
+        {atm, "Y Cash", "12/09/26", nullptr, RGB(0, 0, 0)},
+        {AddTestHistory(1, 0, 100, true, "Stale"), "", "", nullptr, 0},  // beyond the count
     };
     for (int k = 0; k < 4; ++k)
         Reminders[k] = lines[k].record;
@@ -159,14 +160,19 @@ TEST_F(ReminderWindowTest, TheReminderListShowsAndRepeatsItsEntriesAndNothingPas
     Render(QSize(kRemindLineWidth, kRemindPage * gCYChar), drawn, [](DrawContext& dc) { PaintRemindList(dc, 0, kRemindPage); });
     for (int line = 0; line < 4; ++line) {
         const auto& l = lines[line];
-        std::string shown;
+        std::string shown, due;
         for (const auto& t : drawn) {
-            if (t.Y >= line * gCYChar && t.Y < (line + 1) * gCYChar && t.Text.find('/') == std::string::npos) {
-                shown += (shown.empty() ? "" : " ") + t.Text;  // all but the due date
-                EXPECT_EQ(t.Colour, l.colour) << line << " " << t.Text;
-            }
+            if (t.Y < line * gCYChar || t.Y >= (line + 1) * gCYChar)
+                continue;
+            EXPECT_EQ(t.Colour, l.colour) << line << " " << t.Text;
+            if (t.Text.find('/') == std::string::npos)
+                shown += (shown.empty() ? "" : " ") + t.Text;
+            else
+                due = t.Text;
         }
         EXPECT_EQ(shown, l.texts) << line;
+        EXPECT_GE(due.size(), *l.due ? 5u : 0u) << line;
+        EXPECT_EQ(std::string(l.due).substr(0, due.size()), due) << line << ": the due date, shortened when too wide";
         if (l.opens) {
             dialogs.Scripts.push_back([&](ScriptedDialog& d) {
                 EXPECT_EQ(d.Text(l.opens == std::string("CHECK") ? 1002 : 1001), RecordText(l.record->PayToFm));
