@@ -225,6 +225,9 @@ int MouseDownHistoryButton(int Mi, int Si, POINT thePoint, QWidget* theWindow)
         if (Inside(thePoint, b.X, b.Y, b.X + kButtonWidth, b.Y + kButtonHeight))
             button = k;
     }
+    // "Found Items" shows copies: nothing may be recorded into it or set up on it.
+    if ((button == kCheckAction || button == kDepositAction || button == kInfoAction) && RefuseFoundItems(Mi, Si))
+        return 1;
     switch (button) {
     case kCheckAction:
     case kDepositAction:
@@ -241,7 +244,7 @@ int MouseDownHistoryButton(int Mi, int Si, POINT thePoint, QWidget* theWindow)
         ForceAccountImageUpdate(Mi, Si);
         return 1;
     case kRemindAction:
-        if (gSelectedItem && RemindDialog(gSelectedItem))
+        if (gSelectedItem && !RefuseFoundCopy(gSelectedItem) && RemindDialog(gSelectedItem))
             InvalidateAccountRect(Mi, Si);  // the record's reminder mark, and the calendar's
         return 1;
     case kStatAction:

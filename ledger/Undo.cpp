@@ -84,13 +84,24 @@ void MoveCheckbook(int64_t delta)
 
 }  // namespace
 
+namespace {
+
+int RefuseInFoundItems()
+{
+    HandleSelectionError("Found Items holds copies of transactions.", "Use the transaction's own account.");
+    return 1;
+}
+
+}  // namespace
+
 int RefuseFoundCopy(const AHistory* theHPtr)
 {
-    if (!IsFoundCopy(theHPtr))
-        return 0;
-    HandleSelectionError("Found Items holds copies of transactions.",
-                         "Undo or edit the transaction in its own account.");
-    return 1;
+    return IsFoundCopy(theHPtr) ? RefuseInFoundItems() : 0;
+}
+
+int RefuseFoundItems(int Mi, int Si)
+{
+    return Mi == kFoundMi && Si == kFoundSi ? RefuseInFoundItems() : 0;
 }
 
 void BudgetUndo(int Mi, int Si)

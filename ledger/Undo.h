@@ -6,9 +6,12 @@
 
 #include <cstdint>
 
-// A copy in "Found Items" only shows a transaction: undoing or editing it is refused with a
-// message (1); 0 for any other record.
+// A copy in "Found Items" only shows a transaction: undoing, editing it or setting a reminder
+// on it is refused with a message (1); 0 for any other record.
 int RefuseFoundCopy(const AHistory* theHPtr);
+// "Found Items" is no account: writing a check, making a deposit or setting it up there is refused
+// with the same message (1); 0 for any other slot.
+int RefuseFoundItems(int Mi, int Si);
 // Undoes the selected record (gSelectedItem) if it belongs to slot (Mi, Si); a copy in
 // "Found Items" is refused.
 void BudgetUndo(int Mi, int Si);

@@ -148,7 +148,9 @@ void TellRemindersBeyondList()
         return;
     const std::string listed = std::to_string(gRemindListCount) + " of " +
                                std::to_string(gRemindListCount + gRemindSurplus) + " are listed.";
-    HandleStandardError("More reminders are due than the list shows.", "", listed.c_str(), "");
+    // Not an error: the user learns why the list may not show every reminder that is due.
+    GetHost().MessageBox("More reminders are due than the list shows.\r\r" + listed + "\r", "Reminders",
+                         MessageButtons::Ok, MessageIcon::Information);
 }
 
 AHistory* FindLastCheck(AHistory* theHPtr)

@@ -145,6 +145,13 @@ int RecordToDo(const std::string& text)
         HandleInputError("The To Do field must be specified", "");
         return 0;
     }
+    int32_t kept = 0;
+    for (const ToDo* r = gToDoAnchor; r; r = r->ToDoFP)
+        kept += r->Deleted ? 0 : 1;
+    if (kept >= kMostToDoRecords) {
+        HandleInputError("The To Do list is full.", "Delete an item before adding another.");
+        return 0;
+    }
     int day = 0, month = 0, year = 0;
     ToDoDay(&day, &month, &year);
     ToDo* rec = NewToDoRecord();

@@ -4,8 +4,12 @@
 #include "model/Records.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
+
+// The most To Do items a budget keeps: its file counts them in 16 bits.
+constexpr int32_t kMostToDoRecords = INT16_MAX;
 
 // The longest To Do text.
 constexpr int kToDoChars = static_cast<int>(sizeof(ToDo::ToDo)) - 1;
@@ -28,7 +32,8 @@ void ToDoDay(int* day, int* month, int* year);
 std::vector<ToDo*> GenerateToDoListData();
 
 // The To Do dialog's OK: a new item of ToDoDay with `text` (cut to kToDoChars), marked changed: 1.
-// 0 after "The To Do field must be specified" for an empty text.
+// 0 after "The To Do field must be specified" for an empty text, or after "The To Do list is
+// full." when it holds kMostToDoRecords items (the budget could not be saved with one more).
 int RecordToDo(const std::string& text);
 // The delete dialog's OK: the item is marked Deleted (it is not saved) and the budget changed.
 void DeleteToDo(ToDo* theToDoPtr);

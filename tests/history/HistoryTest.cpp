@@ -258,6 +258,28 @@ TEST_F(HistoryTest, OpenWindowsFollowWhatTheEngineChanges)
     EXPECT_EQ(Bar()->maximum(), 20 - kHistoryPage);
 }
 
+// "Found Items" holds copies: its Check, Deposit and Info buttons are refused with a message and
+// open no dialog, and a copy takes no reminder.
+TEST_F(HistoryTest, FoundItemsTakesNoTransactionSetupOrReminder)
+{
+    Program program = CreateProgram();
+    SetHost(&host);
+    DialogScripts dialogs;  // any dialog that opens fails the test
+    DisplayHistory(kFoundMi, kFoundSi);
+    auto* window = static_cast<QWidget*>(MemoryAccounts[kFoundMi][kFoundSi].HistoryWindow);
+    ASSERT_NE(window, nullptr);
+    AHistory copy{};
+    MemoryAccounts[kFoundMi][kFoundSi].HistoryRec = &copy;
+    gSelectedItem = &copy;
+    for (int k : {0, 1, 3, 6})
+        Press(window, QPoint(kHistoryButtons[k].X + 16, kHistoryButtons[k].Y + 12));
+    MemoryAccounts[kFoundMi][kFoundSi].HistoryRec = nullptr;
+    gSelectedItem = nullptr;
+    EXPECT_EQ(host.Messages.size(), 4u) << host.AllMessages();
+    EXPECT_TRUE(dialogs.Opened.empty());
+    EXPECT_EQ(copy.Remind, 0);
+}
+
 class WindowPlaceTest : public ProgramFixture {};
 
 // A slot's window opens where it was last moved to, on this screen (a place off it comes back at 40

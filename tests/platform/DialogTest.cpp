@@ -8,6 +8,7 @@
 
 #include "dialogs/AccountDialogs.h"
 #include "dialogs/EntryDialogs.h"
+#include "dialogs/FindDialog.h"
 #include "dialogs/InvestDialogs.h"
 #include "dialogs/MultiDepositDialog.h"
 #include "dialogs/NoteDialogs.h"
@@ -358,6 +359,7 @@ TEST_F(DialogReadsTest, EveryEditHoldsWhatItsDialogReads)
         {"XEDIT", [&] { BudgetEdit(check, &owner); }, {}, IDOK},
         {"REMIND", [&] { RemindDialog(check); }, {{1007, "12/20/26"}}, 1201},
         {"TODO", [] { HandleToDo(); }, {{1251, "Call the bank"}}, IDOK},
+        {"FIND", [] { RunFindDialog(); }, {{1001, "Landlord"}}, IDOK},
     };
     std::set<std::string> covered;
     for (const auto& c : cases) {
