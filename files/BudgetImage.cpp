@@ -347,6 +347,7 @@ int ReadImage(ImageSource& source, int16_t& section, bool& replaced)
     KeepRecordBlock(std::move(history));
     KeepRecordBlock(std::move(investHistory));
     KeepRecordBlock(std::move(toDo));
+    ResetArchiveCounts();  // the records are counted for the archive as they are linked
     ReadHistoryData(historyRecords, outstanding);
     section = 11;
     ReadInvestHistoryData(investRecords);
@@ -373,6 +374,7 @@ void KeepAccountsOnly()
         InitializeMemoryInvestRecord(Ii);
     }
     gBudget.NumberOfToDoRecords = 0;
+    ResetArchiveCounts();
 }
 
 }  // namespace
