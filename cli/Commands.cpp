@@ -5,6 +5,7 @@
 #include "cli/ConsoleText.h"
 #include "cli/Demo.h"
 #include "cli/Dump.h"
+#include "cli/ExportCommands.h"
 #include "cli/FindCommands.h"
 #include "cli/InvestCommands.h"
 #include "cli/LedgerCommands.h"
@@ -210,6 +211,8 @@ const Command kCommands[] = {
      "(\"Account Closeout.\"), the Checkbook's history notes the deletion and the box is emptied.\n\n"
          ACCOUNT_HELP,
      2, "--history-file=", RunDeleteAccount},
+    {"export", kExportUsage, kExportHelp, 2, kExportOptions, RunExport},
+    {"archive", kArchiveUsage, kArchiveHelp, 1, kArchiveOptions, RunArchive},
     {"reminders", "reminders FILE [--today D]", REMINDERS_HELP, 1, "--today=", RunReminders},
     {"remind", "remind FILE ACCOUNT N (--due D [--notice DAYS] [--every PERIOD] | --delete)",
      REMIND_HELP "\n\n" ACCOUNT_HELP, 3, "--due= --notice= --every= --delete", RunRemind},
@@ -350,14 +353,16 @@ bool SetAnswers(const CommandArgs& args, ConsoleHost& host, std::string& why)
 }
 
 // Options whose values are file names: they stay the bytes they were given.
-bool IsPathOption(const std::string& option)
+bool IsPathOption(const Command& c, const std::string& option)
 {
-    return option == "--history-file";
+    const std::string command = c.Name;
+    return option == "--history-file" || (command == "export" && option == "--to") ||
+           (command == "archive" && option == "--dir");
 }
 
 // Every argument that is not a file name, as budget text, so that names typed here are stored and
 // found as the windows store them; false after telling the user of one that cannot be.
-bool ConvertArguments(CommandArgs& args, ConsoleHost& host)
+bool ConvertArguments(const Command& c, CommandArgs& args, ConsoleHost& host)
 {
     auto convert = [&host](std::string& argument) {
         std::string text, why;
@@ -372,16 +377,16 @@ bool ConvertArguments(CommandArgs& args, ConsoleHost& host)
         if (!convert(args.Operands[k]))
             return false;
     for (auto& [option, value] : args.Options)
-        if (!IsPathOption(option) && !convert(value))
+        if (!IsPathOption(c, option) && !convert(value))
             return false;
     for (auto& [option, values] : args.Lists)
         for (std::string& value : values)
-            if (!IsPathOption(option) && !convert(value))
+            if (!IsPathOption(c, option) && !convert(value))
                 return false;
     for (auto& [option, groups] : args.Groups)
         for (std::vector<std::string>& group : groups)
             for (std::string& value : group)
-                if (!IsPathOption(option) && !convert(value))
+                if (!IsPathOption(c, option) && !convert(value))
                     return false;
     return true;
 }
@@ -447,7 +452,7 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, ConsoleH
             PrintCommandHelp(c, out);
             return kExitUsage;
         }
-        if (!ConvertArguments(parsed, host))
+        if (!ConvertArguments(c, parsed, host))
             return kExitRefused;
         SetHost(&host);
         InitApp();

@@ -492,3 +492,8 @@ int RunInvest(const CommandArgs& args, std::ostream& out, ConsoleHost& host)
     }
     return action ? action->Run(args, out, host) : List(args, out, host);
 }
+
+int FindInvestmentAccount(const std::string& ref, int& Ii, ConsoleHost& host)
+{
+    return FindInvestment(ref, Ii, host);
+}

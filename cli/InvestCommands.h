@@ -10,6 +10,10 @@
 
 int RunInvest(const CommandArgs& args, std::ostream& out, ConsoleHost& host);
 
+// The investment account NAME (or @II) names, which must exist; kExitOk with Ii set, else the
+// exit code after the refusal.
+int FindInvestmentAccount(const std::string& ref, int& Ii, ConsoleHost& host);
+
 // The help of the action named among the arguments of invest (add, buy, ...); false when none
 // is named, so the command's own help is shown.
 bool PrintInvestActionHelp(const std::vector<std::string>& args, std::ostream& out);
