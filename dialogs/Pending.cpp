@@ -6,8 +6,6 @@
 void HandleVPay() { NotYet(); }
 void HandleStats(int, int) { NotYet(); }
 void HandleMainStats() { NotYet(); }
-void BudgetArchive() { NotYet(); }
-void ExportHistory(int, int) { NotYet(); }
 void PrintSetup() { NotYet(); }
 void BudgetReport() { NotYet(); }
 void BudgetPrintCheck() { NotYet(); }

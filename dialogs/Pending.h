@@ -6,8 +6,6 @@
 void HandleVPay();
 void HandleStats(int Mi, int Si);
 void HandleMainStats();
-void BudgetArchive();
-void ExportHistory(int Mi, int Si);
 void PrintSetup();
 void BudgetReport();
 void BudgetPrintCheck();

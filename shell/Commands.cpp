@@ -2,6 +2,7 @@
 #include "shell/Commands.h"
 
 #include "dialogs/AccountDialogs.h"
+#include "dialogs/ArchiveDialogs.h"
 #include "dialogs/EntryDialogs.h"
 #include "dialogs/EntryHelpers.h"
 #include "dialogs/FindDialog.h"
@@ -11,6 +12,7 @@
 #include "dialogs/PayDialogs.h"
 #include "dialogs/TransactionDialogs.h"
 #include "dialogs/Pending.h"
+#include "files/Archive.h"
 #include "files/BudgetFile.h"
 #include "files/TextExport.h"
 #include "find/Find.h"
@@ -191,7 +193,7 @@ void HandleMenu(int id, bool fromSplash)
     case kCmdExport: {
         const int16_t kind = GetSelected(&Mi, &Si, 0, 1);
         if (kind == 3) {
-            ExportHistory(Mi, kInvestmentSlot);
+            ExportInvestHistory(Mi);
             InvalidateInvestAccountRect(Mi);
         } else if (kind) {
             ExportHistory(Mi, Si);
@@ -400,6 +402,8 @@ std::set<int> HandleMenuHilites()
         if (gSelectedItem)
             on.insert(kCmdPrintCheck);
     }
+    // Counted afresh: reconciling or undoing may have made records ready to archive.
+    CountArchiveData();
     if (gArchiveDataAvailable)
         on.insert(kCmdArchive);
     return on;

@@ -7,6 +7,7 @@
 #include "support/WindowFixture.h"
 
 #include "dialogs/AccountDialogs.h"
+#include "dialogs/ArchiveDialogs.h"
 #include "dialogs/EntryDialogs.h"
 #include "dialogs/FindDialog.h"
 #include "dialogs/InvestDialogs.h"
@@ -360,6 +361,7 @@ TEST_F(DialogReadsTest, EveryEditHoldsWhatItsDialogReads)
         {"REMIND", [&] { RemindDialog(check); }, {{1007, "12/20/26"}}, 1201},
         {"TODO", [] { HandleToDo(); }, {{1251, "Call the bank"}}, IDOK},
         {"FIND", [] { RunFindDialog(); }, {{1001, "Landlord"}}, IDOK},
+        {"EXPORT", [] { ExportHistory(1, 0); }, {}, IDOK},
     };
     std::set<std::string> covered;
     for (const auto& c : cases) {
