@@ -126,8 +126,8 @@ TEST_F(ArchiveDialogTest, ReconcilingEnablesTheCommand)
 }
 
 // The range opens at the oldest record and ends today; a date that cannot be read keeps the dialog
-// open on its field; OK writes the range typed, the transfer with the box ticked. An investment
-// has no transfer box.
+// open on its field; OK writes the range typed, the transfer with the box ticked. An account
+// without history is told so; an investment has no transfer box.
 TEST_F(ArchiveDialogTest, TheExportOpensWithTheOldestDateAndWritesTheRangeTyped)
 {
     RecordDeposit(0, 0, 1000, "Smith", "02/14/99", "", false);
@@ -151,6 +151,12 @@ TEST_F(ArchiveDialogTest, TheExportOpensWithTheOldestDateAndWritesTheRangeTyped)
     const std::vector<uint8_t> bytes = ReadFileBytes(PathOf("rent.txt"));
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\r'), 2);
 
+    windows.Messages.clear();
+    dialogs.Scripts = {[](ScriptedDialog& d) { EXPECT_TRUE(d.IsEnded()) << "an account without history"; }};
+    SelectOne(2, 0);
+    HandleMenu(kCmdExport, false);
+    EXPECT_EQ(windows.OnlyMessage(), "There are no History Records\rto export from this account\r\rPlease try again");
+
     ASSERT_EQ(RecordInvestName(1, "Fund"), 1);
     ASSERT_TRUE(BuySellShares(1, 1, 1000, 1000, "12/01/26"));
     dialogs.Scripts = {[](ScriptedDialog& d) {
@@ -158,7 +164,7 @@ TEST_F(ArchiveDialogTest, TheExportOpensWithTheOldestDateAndWritesTheRangeTyped)
         d.Click(IDCANCEL);
     }};
     ExportInvestHistory(1);
-    EXPECT_EQ(dialogs.Opened.size(), 2u);
+    EXPECT_EQ(dialogs.Opened.size(), 3u);
 }
 
 }  // namespace
