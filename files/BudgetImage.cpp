@@ -507,7 +507,7 @@ int WriteToDoData(FileWriter& handle)
     for (const ToDo* r = gToDoAnchor; r; r = r->ToDoFP)
         count += r->Deleted ? 0 : 1;
     // The file counts To Do records in 16 bits; more would make the file unreadable.
-    if (count > INT16_MAX) {
+    if (count > kMostToDoRecords) {
         HandleMemoryError(20);
         return 0;
     }
