@@ -23,11 +23,8 @@ TEST_F(FindCliTest, ListsEveryHitInFindOrderAndNeverChangesTheFile)
     ASSERT_TRUE(RecordTransfer(1, 0, 2, 1, 500, "12/02/26", "Top up"));
     SaveAndClose();
 
-    const struct {
-        std::vector<std::string> args;
-        int code;
-        std::string out;  // standard output, or the start of standard error
-    } cases[] = {
+    // Each run's standard output, or the start of its standard error.
+    const struct { std::vector<std::string> args; int code; std::string out; } cases[] = {
         {{"--amount", "12.34", "--or", "--tax"}, 0,
          "Rent\t2\t01/05/25\tdeposit\tRefund\t12.34\n"
          "Car/Gas\t1\t09/20/24\tdebit\tCorner Store\t12.34\n"
@@ -46,13 +43,10 @@ TEST_F(FindCliTest, ListsEveryHitInFindOrderAndNeverChangesTheFile)
         std::vector<std::string> args = {"find"};
         args.insert(args.end(), c.args.begin(), c.args.end());
         const CliRun run = RunOn(args);
-        const std::string row = c.args[0] + " " + c.args[1 % c.args.size()];
-        EXPECT_EQ(run.code, c.code) << row << ": " << run.err;
-        if (c.code == kExitOk)
-            EXPECT_EQ(run.out, c.out) << row << ": " << run.err;
-        else
-            EXPECT_EQ(run.err.substr(0, c.out.size()), c.out) << row;
-        ExpectUnsaved(row);
+        SCOPED_TRACE(c.args[0] + ": " + run.err);
+        EXPECT_EQ(run.code, c.code);
+        EXPECT_EQ(c.code == kExitOk ? run.out : run.err.substr(0, c.out.size()), c.out);
+        ExpectUnsaved(c.args[0]);
     }
 
     // The number listed is the one undo takes.

@@ -1,6 +1,5 @@
-// The reminder window and the calendar: shown after opening a budget that asks for them, the
-// reminder list's lines and clicks (never past its entries), picking a day in the calendar to see
-// and change its To Do items until the reminder window closes, and the picture of each marked day.
+// The reminder window and the calendar: shown after opening, the reminder list's lines and clicks,
+// a calendar day's To Do items until the reminder window closes, and each marked day's picture.
 #include "support/WindowFixture.h"
 
 #include "files/BudgetFile.h"
@@ -45,6 +44,22 @@ QPoint ListLine(int line)
     return QPoint(100, line * gCYChar + gCYChar / 2);
 }
 
+// The picture a day's cell is drawn with, told apart by the cell's edges; 0 for none.
+int CellPicture(const QImage& image, QPoint cellCentre)
+{
+    const QPoint corner = cellCentre - QPoint(12, 10);
+    for (int id : {kDateBox, kRedDate, kGreenDate, kYellowDate, kBlueDate, kBlueYellowDate, kBlueRedDate, kBlueGreenDate}) {
+        const QImage picture = Picture(id).toImage().convertToFormat(QImage::Format_RGB32);
+        bool same = true;
+        for (int y = 0; y < kCalendarCellHeight; ++y)
+            for (int x : {0, 1, 2, 3, 21, 22, 23})
+                same = same && picture.pixel(x, y) == image.pixel(corner.x() + x, corner.y() + y);
+        if (same)
+            return id;
+    }
+    return 0;
+}
+
 // A host whose open chooser picks OpenPath.
 struct OpeningHost : ScriptedHost {
     bool ChooseOpenFile(const FileChoice&, std::string& path) override
@@ -65,8 +80,7 @@ protected:
     QTemporaryDir dir;
 };
 
-// The clock stands at 12/05/26: a reminder due 12/10/26 with 10 days' notice is due, one due
-// 12/31/26 is not yet.
+// Today is 12/05/26: reminders due 12/10/26 with 10 days' notice are due, one due 12/31/26 not yet.
 TEST_F(ReminderOpeningTest, OpeningShowsTheCalendarWhenAskedAndTheReminderWindowWhenAnyAreDue)
 {
     const struct { bool fromSplash; int due; bool calendar; size_t messages; } cases[] = {
@@ -75,8 +89,8 @@ TEST_F(ReminderOpeningTest, OpeningShowsTheCalendarWhenAskedAndTheReminderWindow
         {true, 2, false, 0},
         {false, kReminderSlots + 1, true, 1},  // told that more are due than listed
     };
-    int row = 0;
     for (const auto& c : cases) {
+        const auto row = &c - cases;
         ReleaseBudgetRecords();
         InitApp();
         NewBudget();
@@ -86,7 +100,7 @@ TEST_F(ReminderOpeningTest, OpeningShowsTheCalendarWhenAskedAndTheReminderWindow
             SetTestReminder(AddTestHistory(1, 0, 500, true, "Landlord"), "12/10/26", 10);
         if (c.calendar)
             gBudget.Flag1 |= kBudgetCalendarAtStart;
-        const std::string path = dir.filePath(QString("r%1.bgt").arg(++row)).toStdString();
+        const std::string path = dir.filePath(QString("r%1.bgt").arg(row)).toStdString();
         host.SavePaths.push_back(path);
         ASSERT_EQ(BudgetSaveAs(), 1);
         ASSERT_EQ(BudgetClose(), 1);
@@ -133,7 +147,7 @@ protected:
 };
 
 // Each listed line shows its record (red once due) and opens the dialog that writes the next one
-// (none for an ATM withdrawal); lines and clicks stop at the count of entries and at the table's end.
+// (none for an ATM withdrawal); lines and clicks stop at the count of entries and the table's end.
 TEST_F(ReminderWindowTest, TheReminderListShowsAndRepeatsItsEntriesAndNothingPastThem)
 {
     AHistory* check = AddTestHistory(1, 0, 1200, true, "Landlord");
@@ -173,18 +187,16 @@ TEST_F(ReminderWindowTest, TheReminderListShowsAndRepeatsItsEntriesAndNothingPas
         EXPECT_EQ(shown, l.texts) << line;
         EXPECT_GE(due.size(), *l.due ? 5u : 0u) << line;
         EXPECT_EQ(std::string(l.due).substr(0, due.size()), due) << line << ": the due date, shortened when too wide";
-        if (l.opens) {
+        if (l.opens)
             dialogs.Scripts.push_back([&](ScriptedDialog& d) {
-                EXPECT_EQ(d.Text(l.opens == std::string("CHECK") ? 1002 : 1001), RecordText(l.record->PayToFm));
+                EXPECT_EQ(d.Text(*l.opens == 'C' ? 1002 : 1001), RecordText(l.record->PayToFm));  // the payee
                 d.Click(IDCANCEL);
             });
-        }
         Press(program->Others.RemindList, ListLine(line));
     }
     EXPECT_EQ(dialogs.Opened, (std::vector<std::string>{"CHECK", "DEPOSIT"}));
 
-    // A full table scrolled to its end shows its last four entries; a line past the table (as a
-    // taller pane or a stale scroll position would give) does nothing.
+    // A full table scrolled to its end shows its last four entries; a line past the table does nothing.
     for (int k = 0; k < kReminderSlots; ++k)
         SetTestReminder(Reminders[k] = AddTestHistory(1, 0, 100, true, ("P" + std::to_string(k)).c_str()), "12/10/26", 10);
     gRemindListCount = kReminderSlots;
@@ -201,15 +213,27 @@ TEST_F(ReminderWindowTest, TheReminderListShowsAndRepeatsItsEntriesAndNothingPas
     EXPECT_EQ(dialogs.Opened.size(), 2u);
 }
 
-// Picking a day from today on shows its To Do items, where items are deleted and added; the same
-// day again hides the window; closing the window lets the day go. The arrows and the title step
-// through the months, the window as high as each month's weeks.
+// Each marked day has its picture. Picking a day from today on shows its To Do items, where items
+// are deleted and added; the same day again hides the window; closing it lets the day go. The
+// arrows step the months, the window as high as each month's weeks.
 TEST_F(ReminderWindowTest, ACalendarDayShowsItsToDoItemsUntilTheWindowIsClosed)
 {
     AddTestToDo(5, "Buy stamps");
     AddTestToDo(24, "Wrap presents");
+    AddTestToDo(20, "Overdue item", true);
+    AddTestToDo(28, "Item under a reminder");
+    SetTestReminder(AddTestHistory(1, 0, 100, true, "Landlord"), "12/15/26", 3);
+    SetTestReminder(AddTestHistory(1, 0, 100, true, "Garage"), "12/28/26", 0);
     HandleMenu(kCmdCalendar, false);
     ASSERT_TRUE(Calendar()->isVisible());
+    Drawn drawn;
+    const QImage image = Render(Calendar()->size(), drawn, [](DrawContext& dc) { PaintCalendarWindow(dc); });
+    const struct { int day, picture; } cells[] = {
+        {10, kDateBox}, {24, kGreenDate}, {20, kYellowDate}, {12, kYellowDate},  // the notice's first day
+        {15, kRedDate}, {28, kRedDate},   {5, kBlueGreenDate},
+    };
+    for (const auto& c : cells)
+        EXPECT_EQ(CellPicture(image, DecemberCell(c.day)), c.picture) << c.day;
 
     Press(Calendar(), DecemberCell(3));  // a day gone by
     EXPECT_FALSE(RemindWindow()->isVisible());
@@ -217,7 +241,7 @@ TEST_F(ReminderWindowTest, ACalendarDayShowsItsToDoItemsUntilTheWindowIsClosed)
     EXPECT_EQ(std::tuple(gCalDaySelected, gCalMonthSelected, gCalYearSelected), std::tuple(24, 12, 26));
     ASSERT_TRUE(RemindWindow()->isVisible());
     EXPECT_EQ(ToDoTexts(), Texts{"Wrap presents"});
-    Drawn drawn;
+    drawn.clear();
     Render(RemindWindow()->size(), drawn, [](DrawContext& dc) { PaintRemindWindow(dc); });
     EXPECT_EQ(TextsAt(drawn, 100), Texts{"To Do items for 12/24/26"});
 
@@ -226,6 +250,9 @@ TEST_F(ReminderWindowTest, ACalendarDayShowsItsToDoItemsUntilTheWindowIsClosed)
     Press(program->Others.ToDoList, ListLine(0));
     EXPECT_EQ(ToDoTexts(), Texts{});
     dialogs.Scripts.push_back([](ScriptedDialog& d) {
+        EXPECT_EQ(d.Text(1250), "Enter To Do item for 12/24/26");
+        d.Click(IDOK);
+        EXPECT_FALSE(d.IsEnded()) << "an empty item";
         d.Type(1251, "Ribbon");
         d.Click(IDOK);
     });
@@ -243,52 +270,11 @@ TEST_F(ReminderWindowTest, ACalendarDayShowsItsToDoItemsUntilTheWindowIsClosed)
     HandleMenu(kCmdReminder, false);
     EXPECT_TRUE(RemindWindow()->isVisible());
 
-    // December 2026 fits five week rows, January 2027 needs six; the title goes back to today's.
-    const struct { QPoint click; const char* title; int height; } steps[] = {
-        {QPoint(160, 10), "Jan 2027", 160}, {QPoint(88, 10), "Dec 2026", 140}};
-    for (const auto& s : steps) {
-        Press(Calendar(), s.click);
-        drawn.clear();
-        Render(Calendar()->size(), drawn, [](DrawContext& dc) { PaintCalendarWindow(dc); });
-        EXPECT_EQ(TextsAt(drawn, 0), Texts{s.title});
-        EXPECT_EQ(Calendar()->size(), QSize(7 * kCalendarCellWidth, s.height)) << s.title;
-    }
-}
-
-// The picture a day's cell is drawn with, told apart by the cell's edges (the number covers its
-// middle); 0 for none of the cell pictures.
-int CellPicture(const QImage& image, QPoint cellCentre)
-{
-    const QPoint corner = cellCentre - QPoint(12, 10);
-    for (int id : {kDateBox, kRedDate, kGreenDate, kYellowDate, kBlueDate, kBlueYellowDate, kBlueRedDate, kBlueGreenDate}) {
-        const QImage picture = Picture(id).toImage().convertToFormat(QImage::Format_RGB32);
-        bool same = true;
-        for (int y = 0; y < kCalendarCellHeight; ++y)
-            for (int x : {0, 1, 2, 3, 21, 22, 23})
-                same = same && picture.pixel(x, y) == image.pixel(corner.x() + x, corner.y() + y);
-        if (same)
-            return id;
-    }
-    return 0;
-}
-
-TEST_F(ReminderWindowTest, EachMarkedDayIsDrawnWithItsPicture)
-{
-    AddTestToDo(5, "Today's item");
-    AddTestToDo(24, "Item");
-    AddTestToDo(20, "Overdue item", true);
-    AddTestToDo(28, "Item under a reminder");
-    SetTestReminder(AddTestHistory(1, 0, 100, true, "Landlord"), "12/15/26", 3);
-    SetTestReminder(AddTestHistory(1, 0, 100, true, "Garage"), "12/28/26", 0);
-    MarkCalendarStale();
-    Drawn drawn;
-    const QImage image = Render(QSize(7 * kCalendarCellWidth, 160), drawn, [](DrawContext& dc) { PaintCalendarWindow(dc); });
-    const struct { int day, picture; } cells[] = {
-        {10, kDateBox}, {24, kGreenDate}, {20, kYellowDate}, {12, kYellowDate},  // the notice's first day
-        {15, kRedDate}, {28, kRedDate},   {5, kBlueGreenDate},
-    };
-    for (const auto& c : cells)
-        EXPECT_EQ(CellPicture(image, DecemberCell(c.day)), c.picture) << c.day;
+    Press(Calendar(), QPoint(160, 10));  // January 2027 needs six week rows
+    drawn.clear();
+    Render(Calendar()->size(), drawn, [](DrawContext& dc) { PaintCalendarWindow(dc); });
+    EXPECT_EQ(TextsAt(drawn, 0), Texts{"Jan 2027"});
+    EXPECT_EQ(Calendar()->size(), QSize(7 * kCalendarCellWidth, 160));
 }
 
 }  // namespace

@@ -60,6 +60,16 @@ AHistory* AddTestHistory(int Mi, int Si, int32_t amount, bool out, const char* p
     return h;
 }
 
+void SetTestReminder(AHistory* h, const char* due, int notice, int type)
+{
+    char julian[6];
+    C2J(due, julian);
+    SetJDate(h, julian);
+    SetRemTime(h, notice);
+    SetRemType(h, type);
+    h->Remind = 1;
+}
+
 // Makes investment Ii valid with `records` records in its chain.
 static void AddTestInvestment(int Ii, const char* name, int32_t price, int records)
 {

@@ -4,6 +4,7 @@
 
 #include "ledger/Pay.h"
 #include "model/Records.h"
+#include "reminders/Remind.h"
 
 #include <cstdint>
 #include <string>
@@ -20,6 +21,9 @@ int SetPaySource(int i, const std::string& name, const std::string& amount, int 
 
 // Puts a record at the head of the slot's chain, with its count, and returns it.
 AHistory* AddTestHistory(int Mi, int Si, int32_t amount, bool out, const char* payee);
+
+// A reminder on a history record as the reminder dialog stores it (due: "MM/DD/YY").
+void SetTestReminder(AHistory* h, const char* due, int notice, int type = kRemindMonthly);
 
 // A budget with accounts, sub accounts, a savings account, history with every kind of field
 // set (a reminder and a binary transfer link among them), investments with history, To Do

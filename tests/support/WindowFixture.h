@@ -48,17 +48,6 @@ inline bool DrawnInColumn(const Drawn& drawn, const std::string& text, int y, in
     });
 }
 
-// A reminder on a history record as the reminder dialog stores it (due: "MM/DD/YY").
-inline void SetTestReminder(AHistory* h, const char* due, int notice, int type = kRemindMonthly)
-{
-    char julian[6];
-    C2J(due, julian);
-    SetJDate(h, julian);
-    SetRemTime(h, notice);
-    SetRemType(h, type);
-    h->Remind = 1;
-}
-
 // Runs each dialog that opens with the next script in line; a script must end its dialog.
 class DialogScripts {
 public:
