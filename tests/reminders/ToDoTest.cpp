@@ -127,4 +127,22 @@ TEST_F(ToDoTest, DeletedItemsAreNotSavedAndPastItemsMoveToTheDayOfOpening)
     EXPECT_EQ(gBudget.NumberOfToDoRecords, 3);
 }
 
+// The list stops at the count a budget file can hold; deleted items do not count.
+TEST_F(ToDoTest, AFullListRefusesAnotherItemUntilOneIsDeleted)
+{
+    for (int k = 1; k < kMostToDoRecords; ++k) {
+        ToDo* rec = NewToDoRecord();
+        Fill(rec, "12/05/26", k);
+        AddToDoRecord(rec);
+    }
+    ASSERT_EQ(RecordToDo("last one"), 1) << host.AllMessages();
+    host.Messages.clear();
+    gBudgetFileChanged = 0;
+    EXPECT_EQ(RecordToDo("one more"), 0);
+    EXPECT_NE(host.AllMessages().find("The To Do list is full."), std::string::npos) << host.AllMessages();
+    EXPECT_EQ(gBudgetFileChanged, 0);
+    DeleteToDo(gToDoAnchor);
+    EXPECT_EQ(RecordToDo("one more"), 1) << host.AllMessages();
+}
+
 }  // namespace
