@@ -184,6 +184,15 @@ int GetDateLength(const char* theDatime)
     return 8;
 }
 
+DateOrder CurrentDateOrder()
+{
+    if (gIntRec.Flag1 & kIntDayMonthYear)
+        return DateOrder::DayMonthYear;
+    if (gIntRec.Flag1 & kIntYearMonthDay)
+        return DateOrder::YearMonthDay;
+    return DateOrder::MonthDayYear;
+}
+
 int ConvertDateFormat(const char* inDatime, char* outDatime)
 {
     DateFields fields{};
@@ -199,10 +208,11 @@ int ConvertDateFormat(const char* inDatime, char* outDatime)
     int first = fields.Month;
     int second = fields.Day;
     int third = fields.Year;
-    if (gIntRec.Flag1 & kIntDayMonthYear) {
+    const DateOrder order = CurrentDateOrder();
+    if (order == DateOrder::DayMonthYear) {
         first = fields.Day;
         second = fields.Month;
-    } else if (gIntRec.Flag1 & kIntYearMonthDay) {
+    } else if (order == DateOrder::YearMonthDay) {
         first = fields.Year;
         second = fields.Month;
         third = fields.Day;
@@ -432,8 +442,8 @@ int ConvertInputDatime(const char* theText, char* theConvertedText)
     if (length == 0)
         return 0;
 
-    const bool dayFirst = (gIntRec.Flag1 & kIntDayMonthYear) != 0;
-    const bool yearFirst = !dayFirst && (gIntRec.Flag1 & kIntYearMonthDay) != 0;
+    const bool dayFirst = CurrentDateOrder() == DateOrder::DayMonthYear;
+    const bool yearFirst = CurrentDateOrder() == DateOrder::YearMonthDay;
     const int slashes = CountSlash(text);
     const char* first = std::strchr(text, '/');
     if (slashes == 0) {

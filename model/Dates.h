@@ -30,6 +30,11 @@ void GetWordMonth(int num, char* theText);
 void ConstructDate(int day, int month, int year, char* theDate, int flag);
 void ConstructToDoDate(char* theDate);
 
+// The order dates are shown and typed in, from bits 2 and 4 of gIntRec.Flag1. A record with
+// both bits set (a file may hold one) shows and reads day first, in every window alike.
+enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
+DateOrder CurrentDateOrder();
+
 // Today's date part in the display form (8 characters), for the main window's info box.
 void GetDisplayToday(char* theDate);
 

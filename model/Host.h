@@ -88,6 +88,10 @@ public:
     // due reminder is left.
     virtual void RemindersChanged() {}
 
+    // The preferences, the history font or the international settings changed: every open
+    // window shows amounts, dates and lists in the new form at once.
+    virtual void SettingsChanged() {}
+
     // Ends the program's message loop (Quit).
     virtual void QuitProgram() {}
 
