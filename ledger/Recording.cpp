@@ -17,9 +17,6 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-// The second line of a check or deposit, shown when the account shows second lines.
 void SetSecondLine(AHistory* rec, int Mi, int Si)
 {
     rec->Tri = 1;
@@ -29,6 +26,8 @@ void SetSecondLine(AHistory* rec, int Mi, int Si)
         ++gHistoryShape;
     }
 }
+
+namespace {
 
 // Records of accounts in the checkbook take part in balancing.
 void BalanceUnlessSavings(AHistory* rec, int Mi, int Si)

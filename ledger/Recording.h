@@ -23,6 +23,10 @@ struct CheckEntry {
     bool Remind = false;
 };
 
+// The second line of a check or deposit of slot (Mi, Si), shown when the account shows second
+// lines.
+void SetSecondLine(AHistory* rec, int Mi, int Si);
+
 // Each returns the new record, or null when the engine refused (it has told the user).
 AHistory* RecordCheck(int Mi, int Si, const CheckEntry& entry);
 AHistory* RecordATM(int Mi, int Si, int32_t amount, const char* datime);

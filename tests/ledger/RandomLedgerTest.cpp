@@ -1,6 +1,6 @@
-// Long random runs of the ledger (every kind of transaction, pay entries, multiple deposits, undo, edits,
-// moves, new and deleted accounts, balancing, the withdrawal order, saving and opening), the whole ledger
-// checked after every step; and the balancing records made in bulk on opening against one-by-one insertion.
+// Long random runs of the ledger (every kind of transaction, pay entries, multiple deposits, variable
+// pays, undo, edits, moves, new and deleted accounts, balancing, the withdrawal order, saving and
+// opening), the whole ledger checked after every step; and the balancing records made in bulk on opening against one-by-one insertion.
 #include "support/BudgetFixture.h"
 #include "support/SampleBudget.h"
 
@@ -17,6 +17,7 @@
 #include "ledger/Pay.h"
 #include "ledger/Recording.h"
 #include "ledger/Undo.h"
+#include "ledger/VariablePay.h"
 #include "model/Dates.h"
 #include "model/Globals.h"
 #include "model/Money.h"
@@ -391,8 +392,12 @@ protected:
         }
         const int64_t book = Held(kCheckbook);
         const int32_t firstID = gBudget.UniqueID + 1;
-        if (OneIn(dice, 2)) {
+        const int how = Uniform(dice, 3);
+        if (how == 0) {
             RecordPayEntry(ticked, date);
+        } else if (how == 1) {
+            intoBank = VariablePay();
+            intoSavings = 0;
         } else {
             MultiDepositRow rows[kMultiDepositRows];
             for (MultiDepositRow& row : rows) {
@@ -417,6 +422,31 @@ protected:
             if (const DBalance* d = FindIndicator(id))
                 deposits += d->BAmount;
         EXPECT_EQ(deposits, intoBank) << "balancing shows the bank deposits";
+    }
+
+    // A variable pay of amounts given to a few accounts of the list, at times more than its total,
+    // which is refused with nothing recorded. Returns what the bank deposit brings in.
+    int64_t VariablePay()
+    {
+        ClearVPay();
+        SetUpVPay();
+        int64_t given = 0;
+        for (int k = Uniform(dice, 4); k > 0; --k) {
+            const Slot s = AnySlot(false);
+            const int32_t amount = Uniform(dice, 20000);
+            given += VPayAccount(s.Mi, s.Si) ? amount - VPayAmount(s.Mi, s.Si) : 0;
+            SetVPayAmount(s.Mi, s.Si, amount);
+        }
+        const int32_t total = static_cast<int32_t>(std::max<int64_t>(1, given + Uniform(dice, 30000) - 3000));
+        const int32_t unique = gBudget.UniqueID;
+        const int32_t deposit = RecordVariablePay({date, MoneyText(total), "Boss"});
+        EXPECT_EQ(deposit != 0, total >= given) << AllMessages();
+        if (!deposit) {
+            EXPECT_EQ(gBudget.UniqueID, unique) << "a refused pay drew a number";
+            return 0;
+        }
+        EXPECT_EQ(MemoryAccounts[0][1].HistoryRec->Amt, total) << "the summary is the whole pay";
+        return total;
     }
 
     // A new account in a free box (a sub account at times), or the deletion of one: refused
