@@ -78,3 +78,10 @@ int gCalYear = 0;
 int gCalDaySelected = 0;
 int gCalMonthSelected = 0;
 int gCalYearSelected = 0;
+
+int64_t gTYET = 0;
+int64_t gTYDT = 0;
+int64_t gTYPT = 0;
+int64_t gLYET = 0;
+int64_t gLYDT = 0;
+int64_t gLYPT = 0;

@@ -127,3 +127,13 @@ extern int gCalYear;
 extern int gCalDaySelected;
 extern int gCalMonthSelected;
 extern int gCalYearSelected;
+
+// The statistics of the account last computed, for the budget statistics report: this year's
+// (TY) and last year's (LY) expenses (ET) and deposits (DT), and the expenses as a whole-number
+// percentage of the deposits (PT).
+extern int64_t gTYET;
+extern int64_t gTYDT;
+extern int64_t gTYPT;
+extern int64_t gLYET;
+extern int64_t gLYDT;
+extern int64_t gLYPT;
