@@ -11,6 +11,7 @@
 #include "cli/LedgerCommands.h"
 #include "cli/PayCommands.h"
 #include "cli/ReminderCommands.h"
+#include "cli/SettingsCommands.h"
 #include "files/BudgetFile.h"
 #include "files/BudgetLock.h"
 #include "files/FileAccess.h"
@@ -219,6 +220,7 @@ const Command kCommands[] = {
     {"todo", "todo FILE [add TEXT | delete K] [--day D]", TODO_HELP, 1, "--day=", RunToDo, 2},
     {"calendar", "calendar FILE [--month M/YY]", CALENDAR_HELP, 1, "--month=", RunCalendar},
     {"invest", kInvestUsage, kInvestHelp, 1, kInvestOptions, RunInvest, 4, PrintInvestActionHelp},
+    {"settings", kSettingsUsage, kSettingsHelp, 1, kSettingsOptions, RunSettings},
 };
 
 const char kAnswerHelp[] =

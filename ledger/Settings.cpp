@@ -100,7 +100,7 @@ IntProblem CheckInternational(const International& rec)
 void ShowIntProblem(const IntProblem& problem)
 {
     if (problem.Field != IntField::None)
-        HandleInputError(problem.Text.c_str(), "");
+        HandleInputError(problem.Text.c_str(), "Amounts and dates must read back as they are shown.");
 }
 
 IntProblem ApplyInternational(const International& rec)
