@@ -12,6 +12,7 @@
 #include "cli/PayCommands.h"
 #include "cli/ReminderCommands.h"
 #include "cli/SettingsCommands.h"
+#include "cli/VPayCommands.h"
 #include "files/BudgetFile.h"
 #include "files/BudgetLock.h"
 #include "files/FileAccess.h"
@@ -200,6 +201,7 @@ const Command kCommands[] = {
      "deposit number, so balancing shows one deposit, and the Checkbook gets one summary entry.\n\n"
          AMOUNT_DATE_HELP,
      1, "--payer=+ --row=3..5+ --date=", RunMultiDeposit},
+    {"vpay", kVPayUsage, kVPayHelp, 1, kVPayOptions, RunVPay},
     {"note", "note FILE ACCOUNT [TEXT | --delete]",
      "Without TEXT prints the account's note. With TEXT stores it as the Notes dialog does (cut to\n"
      "252 characters); --delete empties it. An account with a note shows the note mark.\n\n" ACCOUNT_HELP,

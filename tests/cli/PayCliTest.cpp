@@ -61,6 +61,8 @@ TEST_F(PayCliTest, CommandsChangeWhatTheirOperandsSay)
          acme + "Next check number: 1001\n30000 0 0 0 0 /70000/33000/0/103000"},
         {{"delete-account", "Rent", "--history-file", PathOf("rent.txt")}, acme + "Next check number: 1001\n0 0 0 0 0 /0/0/0/0"},
         {{"pay", "--payer", "1", "--date", "12/3"}, acme + "Next check number: 1001\n30000 0 0 0 0 /70000/30000/0/100000"},
+        {{"vpay", "--total", "500", "--from", "Boss", "--row", "Rent", "120", "--date", "12/3"},
+         acme + "Next check number: 1001\n30000 0 0 0 0 /38000/12000/0/50000"},
         {{"pay", "--payer", "1", "--date", "12/29"}, acme + "Next check number: 1001\n30000 0 0 0 0 /100000/0/0/100000"},
     };
     for (const auto& c : cases) {
@@ -103,6 +105,12 @@ TEST_F(PayCliTest, RefusedAndUnreadableCommandsLeaveTheFileAsItWas)
         {{"delete-account", "Rent"}, 2, "budget-cli"},
         {{"note", "Rent", "x", "--delete"}, 2, "budget-cli"},
         {{"note", "@5,0", "x"}, 1, "Selection Error: There is no account at position 5,0."},
+        {{"vpay", "--total", "5", "--from", "Boss", "--row", "Savings", "1"}, 1, "Selection Error: Savings is not listed"},
+        {{"vpay", "--total", "5", "--from", "Boss", "--row", "Available", "0"}, 1, "Selection Error: Available is not"},
+        {{"vpay", "--total", "5", "--from", "Boss", "--row", "Rent", "5.01"}, 1,
+         "Input Error: The amounts given out are more than the total pay."},
+        {{"vpay", "--total", "5", "--from", ""}, 1, "Input Error: The From field must be specified."},
+        {{"vpay", "--from", "Boss"}, 2, "budget-cli"},
     };
     for (const auto& c : cases) {
         const CliRun run = RunOn(c.args);
