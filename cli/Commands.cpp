@@ -12,6 +12,7 @@
 #include "cli/PayCommands.h"
 #include "cli/ReminderCommands.h"
 #include "cli/SettingsCommands.h"
+#include "cli/StatsCommands.h"
 #include "cli/VPayCommands.h"
 #include "files/BudgetFile.h"
 #include "files/BudgetLock.h"
@@ -222,6 +223,8 @@ const Command kCommands[] = {
     {"todo", "todo FILE [add TEXT | delete K] [--day D]", TODO_HELP, 1, "--day=", RunToDo, 2},
     {"calendar", "calendar FILE [--month M/YY]", CALENDAR_HELP, 1, "--month=", RunCalendar},
     {"invest", kInvestUsage, kInvestHelp, 1, kInvestOptions, RunInvest, 4, PrintInvestActionHelp},
+    {"stats", kStatsUsage, kStatsHelp, 1, kStatsOptions, RunStats, 1},
+    {"savings", kSavingsUsage, kSavingsHelp, 1, kSavingsOptions, RunSavings, kMainAccounts * kSlots},
     {"settings", kSettingsUsage, kSettingsHelp, 1, kSettingsOptions, RunSettings},
 };
 

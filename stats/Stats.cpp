@@ -36,6 +36,14 @@ void Derive(YearStats& year, int months)
 
 }  // namespace
 
+const char* const kStatMonthNames[kStatMonths] = {"January", "February", "March",     "April",   "May",      "June",
+                                                   "July",    "August",   "September", "October", "November", "December"};
+
+bool HasStatistics(int Mi, int Si)
+{
+    return Mi >= 0 && Mi < kMainAccounts && Si >= 0 && Si < kSlots && Accounts[Mi][Si].Valid;
+}
+
 int64_t StatPercent(int64_t expenses, int64_t deposits)
 {
     return deposits == 0 ? 0 : expenses * 100 / deposits;

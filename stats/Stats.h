@@ -29,8 +29,14 @@ struct AccountStats {
     YearStats LastYear;  // the year before
 };
 
+// The months as the statistics name them, January first.
+extern const char* const kStatMonthNames[kStatMonths];
+
 // Expenses as a whole-number percentage of deposits, truncated; 0 without deposits.
 int64_t StatPercent(int64_t expenses, int64_t deposits);
+
+// Whether slot (Mi, Si) is an account statistics are shown for (the Checkbook is none).
+bool HasStatistics(int Mi, int Si);
 
 // The statistics of slot (Mi, Si) from its history: every record that is not undone and has a
 // date counts in its year and month, a withdrawal (a transfer out too) as an expense, a deposit
