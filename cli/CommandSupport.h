@@ -72,6 +72,10 @@ bool ReadDateText(const std::string& text, char (&datime)[kDatimeSize]);
 // --date as the dialogs' date field reads it; without it, today, as the dialogs offer.
 bool ReadDate(const CommandArgs& args, char (&datime)[kDatimeSize]);
 
+// The statement balance as the balance window's statement field takes it, stored; empty text
+// keeps the stored one. False after the conversion message for text the field would not take.
+bool ReadStatementOption(const std::string& statement);
+
 // Opens FILE, lets `act` work on the open budget, and saves the budget when `act` succeeded
 // and changed it. A refused command never saves, so its file stays as it was. A budget the
 // checks on opening found damaged is not changed at all.

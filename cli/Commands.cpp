@@ -10,6 +10,7 @@
 #include "cli/InvestCommands.h"
 #include "cli/LedgerCommands.h"
 #include "cli/PayCommands.h"
+#include "cli/ReconcileCommands.h"
 #include "cli/ReminderCommands.h"
 #include "cli/SettingsCommands.h"
 #include "cli/StatsCommands.h"
@@ -173,6 +174,7 @@ const Command kCommands[] = {
      "An empty AMOUNT keeps the stored statement balance; one the field would not take is refused.\n"
      "A balance error exits 1 and then nothing is saved: neither the statement nor the ticks.",
      1, "--statement= --tick= --force", RunBalance},
+    {"reconcile", kReconcileUsage, kReconcileHelp, 2, kReconcileOptions, RunReconcile},
     {"payers", "payers FILE [--set N NAME AMOUNT FREQUENCY] [--remove N] [--next-check NUMBER]",
      "Without options lists the pay sources and the next check number. Otherwise changes them as\n"
      "the Pay Setup dialog does: --set gives pay source N (1 to 3) a name (cut to 14 characters),\n"
@@ -381,7 +383,7 @@ bool ConvertArguments(const Command& c, CommandArgs& args, ConsoleHost& host)
         return false;
     };
     for (size_t k = 1; k < args.Operands.size(); ++k)
-        if (!convert(args.Operands[k]))
+        if (!(k == 1 && std::strcmp(c.Name, "reconcile") == 0) && !convert(args.Operands[k]))  // its statement file
             return false;
     for (auto& [option, value] : args.Options)
         if (!IsPathOption(c, option) && !convert(value))

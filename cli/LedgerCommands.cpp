@@ -537,18 +537,24 @@ int RunMove(const CommandArgs& args, std::ostream&, ConsoleHost& host)
     });
 }
 
+bool ReadStatementOption(const std::string& statement)
+{
+    // The statement field: empty text leaves the stored statement balance, as in the window;
+    // what the window ignores silently is refused here with the reason.
+    if (!statement.empty() && (statement.size() > kAmountDateChars || !ReadStatementText(statement))) {
+        HandleDollarConversionError(statement.c_str());
+        return false;
+    }
+    return true;
+}
+
 int RunBalance(const CommandArgs& args, std::ostream&, ConsoleHost& host)
 {
     if (!args.Has("--statement"))
         return UsageError(host, "--statement AMOUNT is required");
     return WithBudget(args, host, [&] {
-        // The statement field: empty text leaves the stored statement balance, as in the window;
-        // what the window ignores silently is refused here with the reason.
-        const std::string statement = args.Value("--statement");
-        if (!statement.empty() && (statement.size() > kAmountDateChars || !ReadStatementText(statement))) {
-            HandleDollarConversionError(statement.c_str());
+        if (!ReadStatementOption(args.Value("--statement")))
             return kExitRefused;
-        }
         if (const int code = TickOutstanding(args.Value("--tick"), host); code != kExitOk)
             return code;
         return CompleteBalancing(args.Has("--force") ? 1 : 0) ? kExitOk : kExitRefused;
