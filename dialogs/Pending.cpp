@@ -3,7 +3,6 @@
 
 #include "model/Messages.h"
 
-void HandleVPay() { NotYet(); }
 void HandleStats(int, int) { NotYet(); }
 void HandleMainStats() { NotYet(); }
 void PrintSetup() { NotYet(); }

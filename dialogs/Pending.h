@@ -3,7 +3,6 @@
 // replaced by its real handler as that part of the program arrives.
 #pragma once
 
-void HandleVPay();
 void HandleStats(int Mi, int Si);
 void HandleMainStats();
 void PrintSetup();

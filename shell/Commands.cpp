@@ -30,6 +30,7 @@
 #include "shell/MainWindow.h"
 #include "shell/RemindWindow.h"
 #include "shell/Shell.h"
+#include "shell/VPayWindow.h"
 #include "shell/Windows.h"
 
 #include <QApplication>

@@ -18,9 +18,11 @@
 #include "shell/Commands.h"
 #include "shell/RemindWindow.h"
 #include "shell/SubWindow.h"
+#include "shell/VPayWindow.h"
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QLineEdit>
 
 #include <map>
 #include <string>
@@ -56,6 +58,12 @@ TEST_F(ScreenshotTest, EveryWindowAndDialogIsPicturedWholeAtItsSize)
     BeginFind(FindStep::FindAll);
     ASSERT_EQ(FindIt(), 1);
     DisplayHistory(kFoundMi, kFoundSi);
+    // A bonus in the Variable Pay window, part of it given to the first account of the list.
+    HandleVPay();
+    qobject_cast<QLineEdit*>(VPayWindowControl(kVPayTotal))->setText("250.00");
+    qobject_cast<QLineEdit*>(VPayWindowControl(kVPayFrom))->setText("Year-end bonus");
+    Press(VPayWindowControl(kVPayList), {100, gCYChar / 2});
+    qobject_cast<QLineEdit*>(VPayWindowControl(kVPayAddAmount))->setText("75.00");
     QCoreApplication::processEvents();
 
     const std::map<std::string, QWidget*> pictures = {
@@ -67,11 +75,13 @@ TEST_F(ScreenshotTest, EveryWindowAndDialogIsPicturedWholeAtItsSize)
         {"reminder-window.png", program->Others.Remind.get()},
         {"calendar-window.png", program->Others.Calendar.get()},
         {"found-items-window.png", static_cast<QWidget*>(MemoryAccounts[kFoundMi][kFoundSi].HistoryWindow)},
+        {"variable-pay-window.png", VPayWindow()},
     };
     for (const auto& [name, window] : pictures) {
         ASSERT_NE(window, nullptr) << name;
         EXPECT_TRUE(SaveScreenshot(*window, name.c_str()));
     }
+    CloseVPayWindow();
 
     // Real dialogs, each pictured as it opens (Account Setup after an allocation was typed, so its
     // totals show) and cancelled.
