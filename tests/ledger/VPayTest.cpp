@@ -61,22 +61,6 @@ TEST_F(VPayTest, HeadingsExpandAndCollapseAndSavingsAreNeverListed)
     EXPECT_EQ(ComputeRemaining(1000), 1000);
 }
 
-TEST_F(VPayTest, AmountsAreReadAsTyped)
-{
-    const struct { const char* text; int read; int32_t amount; const char* message; } cases[] = {
-        {"12.50", 1, 1250, ""},  {"", 1, 0, ""},          {"1,000,000.00", 1, 100000000, ""},
-        {"1,000,000.01", 0, 0, "1,000,000.01"},           {"12.x", 0, 0, "12.x"},
-        {"-5", 0, 0, "-5"},
-    };
-    for (const auto& c : cases) {
-        host.Messages.clear();
-        int32_t amount = -1;
-        EXPECT_EQ(ReadVPayAmount(c.text, &amount), c.read) << c.text;
-        EXPECT_EQ(amount, c.read ? c.amount : -1) << c.text;
-        EXPECT_NE(host.AllMessages().find(c.message), std::string::npos) << c.text << ": " << host.AllMessages();
-    }
-}
-
 TEST_F(VPayTest, APayIsGivenOutUnderOneDepositNumberWithItsSummary)
 {
     Accounts[1][0].HFlag = 1;  // Rent shows second lines
