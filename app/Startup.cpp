@@ -72,6 +72,7 @@ Program CreateProgram()
     program.Host->OnDeleteAccount = [](int Mi, int Si) { return DeleteAccountDialog(Mi, Si, 0); };
     program.Host->OnReminderDialog = [](AHistory* theHPtr) { RemindDialog(theHPtr); };
     program.Host->OnRemindersChanged = [] { AfterRemindersChanged(); };
+    program.Host->OnSettingsChanged = [] { RelayoutHistoryWindows(); };
     SetShowSubAccounts(DisplaySubAccounts);
     gShell.ShowMainWindow = [main](bool place) {
         if (place) {

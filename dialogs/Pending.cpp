@@ -8,6 +8,4 @@ void HandleMainStats() { NotYet(); }
 void PrintSetup() { NotYet(); }
 void BudgetReport() { NotYet(); }
 void BudgetPrintCheck() { NotYet(); }
-void HandlePreference() { NotYet(); }
-void HandleInternational() { NotYet(); }
 void RunSavingsCalculator() { NotYet(); }

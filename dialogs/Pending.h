@@ -8,6 +8,4 @@ void HandleMainStats();
 void PrintSetup();
 void BudgetReport();
 void BudgetPrintCheck();
-void HandlePreference();
-void HandleInternational();
 void RunSavingsCalculator();

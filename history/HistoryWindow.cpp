@@ -8,6 +8,7 @@
 #include "dialogs/ReminderDialogs.h"
 #include "dialogs/TransactionDialogs.h"
 #include "history/HistoryList.h"
+#include "history/InvestHistory.h"
 #include "ledger/Undo.h"
 #include "model/Globals.h"
 #include "model/Initialize.h"
@@ -138,14 +139,44 @@ int HistoryClientHeight()
 
 void MeasureHistoryLines()
 {
-    // Measured once, so every window and list of the run has the same lines.
-    static const bool measured = [] {
-        const QFontMetrics metrics(QApplication::font());
-        gCXListChar = metrics.averageCharWidth();
-        gCYListChar = std::max(metrics.height() + metrics.leading(), kMinimumListLine);
-        return true;
-    }();
-    (void)measured;
+    // One line height for every list, high enough for the history font the budget chose.
+    const QFontMetrics metrics(QApplication::font());
+    gCXListChar = metrics.averageCharWidth();
+    int height = metrics.height() + metrics.leading();
+    if (gBudget.HFontSet) {
+        const QFontMetrics chosen(FontFromLogFont(gBudget.HistoryFont));
+        height = std::max(height, chosen.height() + chosen.leading());
+    }
+    gCYListChar = std::max(height, kMinimumListLine);
+}
+
+void RelayoutHistoryWindows()
+{
+    const int before = gCYListChar;
+    MeasureHistoryLines();
+    if (gCYListChar == before)
+        return;
+    const int paneHeight = kHistoryPage * gCYListChar;
+    auto relayout = [paneHeight](QWidget* window, QWidget* paneWidget) {
+        if (!window || !paneWidget)
+            return;
+        auto* pane = static_cast<ListPane*>(paneWidget);
+        pane->setFixedHeight(paneHeight);
+        pane->ScrollBar()->resize(pane->ScrollBar()->width(), paneHeight);
+        window->setFixedSize(kHistoryClientWidth, HistoryClientHeight());
+    };
+    for (int Mi = 0; Mi < kMainAccounts; ++Mi)
+        for (int Si = 0; Si < kSlots; ++Si) {
+            relayout(WindowOf(Mi, Si), static_cast<QWidget*>(MemoryAccounts[Mi][Si].HistoryListWindow));
+            if (WindowOf(Mi, Si))
+                SetHistoryScrollRange(Mi, Si);
+        }
+    for (int Ii = 0; Ii < kInvestments; ++Ii) {
+        auto* window = static_cast<QWidget*>(MemoryInvest[Ii].HistoryWindow);
+        relayout(window, static_cast<QWidget*>(MemoryInvest[Ii].HistoryListWindow));
+        if (window)
+            SetInvestScrollRange(Ii);
+    }
 }
 
 QWidget* CreateHistoryList(int Mi, int Si)

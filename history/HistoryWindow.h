@@ -32,8 +32,12 @@ extern const HistoryButton kHistoryButtons[8];
 
 // The window's height: the list pane, its border and the margin below it.
 int HistoryClientHeight();
-// Measures the lines of the lists (gCXListChar, gCYListChar) on the first window made.
+// Measures the lines of the lists (gCXListChar, gCYListChar) on the program's font and the
+// budget's history font.
 void MeasureHistoryLines();
+// Measures the lines again after the history font changed and fits every history window made
+// (accounts and investments) to the new line height.
+void RelayoutHistoryWindows();
 
 // Opens the history window of slot (Mi, Si), or brings it forward, at the slot's stored place.
 // A slot of main accounts 1 to 25 opens only when it is a valid account.

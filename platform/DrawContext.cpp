@@ -4,12 +4,15 @@
 #include "platform/Pictures.h"
 
 #include "model/BudgetText.h"
+#include "model/Money.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QPaintDevice>
 #include <QValidator>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -157,6 +160,21 @@ QFont EzCreateFont(const QPaintDevice& device, const char* szFaceName, int iDeci
     if (iDeciPtWidth != 0 && iDeciPtHeight != 0)
         font.setStretch(std::clamp(100 * std::abs(iDeciPtWidth) / std::abs(iDeciPtHeight), 1, 4000));
     return font;
+}
+
+LOGFONT LogFontFromFont(const QFont& font)
+{
+    LOGFONT lf{};
+    const int pixels = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+    lf.lfHeight = -std::max(1, pixels);  // negative: the height of the characters themselves
+    lf.lfWeight = font.bold() ? 700 : 400;
+    lf.lfItalic = font.italic() ? 1 : 0;
+    lf.lfUnderline = font.underline() ? 1 : 0;
+    lf.lfStrikeOut = font.strikeOut() ? 1 : 0;
+    std::string face;
+    EncodeBudgetText(font.family(), face);
+    CopyString(face.c_str(), lf.lfFaceName);
+    return lf;
 }
 
 QFont FontFromLogFont(const LOGFONT& lf)

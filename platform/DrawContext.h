@@ -73,3 +73,6 @@ QFont EzCreateFont(const QPaintDevice& device, const char* szFaceName, int iDeci
 
 // A font from its stored description.
 QFont FontFromLogFont(const LOGFONT& font);
+// The stored description of a font (its height in pixels, as FontFromLogFont reads it back); a
+// character of the face name that budget text cannot hold is left out.
+LOGFONT LogFontFromFont(const QFont& font);

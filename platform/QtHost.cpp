@@ -134,3 +134,13 @@ void QtHost::QuitProgram()
 {
     QApplication::quit();
 }
+
+void QtHost::SettingsChanged()
+{
+    if (OnSettingsChanged)
+        OnSettingsChanged();
+    // Every window draws its amounts, dates and lists when it paints, so painting again shows
+    // the new form.
+    for (QWidget* widget : QApplication::allWidgets())
+        widget->update();
+}

@@ -48,6 +48,8 @@ public:
         if (OnRemindersChanged)
             OnRemindersChanged();
     }
+    // Has the windows follow new settings (OnSettingsChanged), then repaints every window.
+    void SettingsChanged() override;
     LocalTime Now() override { return SystemLocalTime(); }
 
     // The window the host's boxes and choosers belong to when none of the program's is active.
@@ -65,4 +67,6 @@ public:
     std::function<void(AHistory* theHPtr)> OnReminderDialog;
     // The reminder window following the due reminders that are left.
     std::function<void()> OnRemindersChanged;
+    // What the windows redo for new settings beyond painting again (the history lines' height).
+    std::function<void()> OnSettingsChanged;
 };

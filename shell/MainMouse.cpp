@@ -7,6 +7,7 @@
 #include "dialogs/MultiDepositDialog.h"
 #include "dialogs/NoteDialogs.h"
 #include "dialogs/PayDialogs.h"
+#include "dialogs/StatsDialogs.h"
 #include "dialogs/Pending.h"
 #include "files/BudgetFile.h"
 #include "history/HistoryWindow.h"

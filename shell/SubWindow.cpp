@@ -6,6 +6,7 @@
 #include "dialogs/EntryDialogs.h"
 #include "dialogs/NoteDialogs.h"
 #include "dialogs/Pending.h"
+#include "dialogs/StatsDialogs.h"
 #include "history/HistoryWindow.h"
 #include "ledger/Accounts.h"
 #include "ledger/Budget.h"

@@ -6,6 +6,7 @@
 #include "dialogs/AccountDialogs.h"
 #include "dialogs/FindDialog.h"
 #include "dialogs/PayDialogs.h"
+#include "dialogs/SettingsDialogs.h"
 #include "history/HistoryList.h"
 #include "history/HistoryWindow.h"
 #include "find/Find.h"
@@ -86,7 +87,8 @@ TEST_F(ScreenshotTest, EveryWindowAndDialogIsPicturedWholeAtItsSize)
     // Real dialogs, each pictured as it opens (Account Setup after an allocation was typed, so its
     // totals show) and cancelled.
     const std::map<std::string, std::string> dialogPictures = {
-        {"NEWACCOUNT", "account-setup-dialog.png"}, {"PAYSETUP", "pay-setup-dialog.png"}, {"FIND", "find-dialog.png"}};
+        {"NEWACCOUNT", "account-setup-dialog.png"}, {"PAYSETUP", "pay-setup-dialog.png"}, {"FIND", "find-dialog.png"},
+        {"PREFERENCE", "preference-dialog.png"}, {"INTERNATIONAL", "international-dialog.png"}};
     std::vector<std::string> opened;
     ScopedDialogRunner real{[&](const std::string& name, DialogProcedure& procedure) {
         opened.push_back(name);
@@ -103,7 +105,9 @@ TEST_F(ScreenshotTest, EveryWindowAndDialogIsPicturedWholeAtItsSize)
     EXPECT_EQ(RunAccountSetup(1, 0), 0);  // Rent
     EXPECT_EQ(HandlePaySetup(), 0);
     EXPECT_EQ(RunFindDialog(), 0);  // showing the criteria of the Find All above
-    EXPECT_EQ(opened, (std::vector<std::string>{"NEWACCOUNT", "PAYSETUP", "FIND"}));
+    HandlePreference();
+    HandleInternational();
+    EXPECT_EQ(opened, (std::vector<std::string>{"NEWACCOUNT", "PAYSETUP", "FIND", "PREFERENCE", "INTERNATIONAL"}));
 
     // The investment view with three accounts (one with a note, one selected) and the history
     // window of the one that was bought, sold and priced.

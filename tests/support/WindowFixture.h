@@ -78,6 +78,7 @@ class WindowHost : public ScriptedHost {
 public:
     void RunReminderDialog(AHistory* theHPtr) override { Windows->RunReminderDialog(theHPtr); }
     void RemindersChanged() override { Windows->RemindersChanged(); }
+    void SettingsChanged() override { Windows->SettingsChanged(); }
     void InvalidateAccount(int Mi, int Si) override { Windows->InvalidateAccount(Mi, Si); }
     void InvalidateInvestAccount(int Ii) override { Windows->InvalidateInvestAccount(Ii); }
     void UpdateInfoBox() override { Windows->UpdateInfoBox(); }
