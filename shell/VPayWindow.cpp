@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -199,6 +200,9 @@ protected:
         QScrollBar* bar = list->ScrollBar();
         switch (event->type()) {
         case QEvent::Paint: {
+            // Accounts made or deleted while the window is open change the rows.
+            if (const int rows = VPayRowCount(); bar->maximum() != std::max(0, rows - kVPayPage))
+                list->SetLines(rows, kVPayPage);
             QPainter painter(list);
             DrawContext dc(painter);
             dc.SetTransparent(true);
