@@ -3,9 +3,6 @@
 
 #include "model/Messages.h"
 
-void HandleStats(int, int) { NotYet(); }
-void HandleMainStats() { NotYet(); }
 void PrintSetup() { NotYet(); }
 void BudgetReport() { NotYet(); }
 void BudgetPrintCheck() { NotYet(); }
-void RunSavingsCalculator() { NotYet(); }

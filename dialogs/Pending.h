@@ -3,9 +3,6 @@
 // replaced by its real handler as that part of the program arrives.
 #pragma once
 
-void HandleStats(int Mi, int Si);
-void HandleMainStats();
 void PrintSetup();
 void BudgetReport();
 void BudgetPrintCheck();
-void RunSavingsCalculator();

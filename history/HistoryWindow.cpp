@@ -6,6 +6,7 @@
 #include "dialogs/EntryDialogs.h"
 #include "dialogs/Pending.h"
 #include "dialogs/ReminderDialogs.h"
+#include "dialogs/StatsDialogs.h"
 #include "dialogs/TransactionDialogs.h"
 #include "history/HistoryList.h"
 #include "history/InvestHistory.h"

@@ -11,6 +11,7 @@
 #include "dialogs/NoteDialogs.h"
 #include "dialogs/PayDialogs.h"
 #include "dialogs/SettingsDialogs.h"
+#include "dialogs/StatsDialogs.h"
 #include "dialogs/TransactionDialogs.h"
 #include "dialogs/Pending.h"
 #include "files/Archive.h"

@@ -16,6 +16,7 @@
 #include "dialogs/PayDialogs.h"
 #include "dialogs/ReminderDialogs.h"
 #include "dialogs/SettingsDialogs.h"
+#include "dialogs/StatsDialogs.h"
 #include "dialogs/TransactionDialogs.h"
 #include "ledger/Pay.h"
 #include "model/Globals.h"
@@ -364,6 +365,7 @@ TEST_F(DialogReadsTest, EveryEditHoldsWhatItsDialogReads)
         {"TODO", [] { HandleToDo(); }, {{1251, "Call the bank"}}, IDOK},
         {"FIND", [] { RunFindDialog(); }, {{1001, "Landlord"}}, IDOK},
         {"EXPORT", [] { ExportHistory(1, 0); }, {}, IDOK},
+        {"CALCULATOR", [] { RunSavingsCalculator(); }, {{1270, "1.00"}, {1271, "1.00"}, {1272, "4.5"}, {1273, "3.0"}, {1274, "12"}}, IDOK},
         {"INTERNATIONAL", [] { HandleInternational(); }, {{1220, "."}, {1221, "2"}, {1222, ","}, {1223, "3"}, {1224, "$"}, {1228, "/"}}, IDOK},
     };
     std::set<std::string> covered;

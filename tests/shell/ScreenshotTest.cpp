@@ -7,6 +7,7 @@
 #include "dialogs/FindDialog.h"
 #include "dialogs/PayDialogs.h"
 #include "dialogs/SettingsDialogs.h"
+#include "dialogs/StatsDialogs.h"
 #include "history/HistoryList.h"
 #include "history/HistoryWindow.h"
 #include "find/Find.h"
@@ -88,6 +89,8 @@ TEST_F(ScreenshotTest, EveryWindowAndDialogIsPicturedWholeAtItsSize)
     // totals show) and cancelled.
     const std::map<std::string, std::string> dialogPictures = {
         {"NEWACCOUNT", "account-setup-dialog.png"}, {"PAYSETUP", "pay-setup-dialog.png"}, {"FIND", "find-dialog.png"},
+        {"STATISTICS", "statistics-dialog.png"}, {"BSTAT", "main-statistics-dialog.png"},
+        {"CALCULATOR", "savings-calculator-dialog.png"},
         {"PREFERENCE", "preference-dialog.png"}, {"INTERNATIONAL", "international-dialog.png"}};
     std::vector<std::string> opened;
     ScopedDialogRunner real{[&](const std::string& name, DialogProcedure& procedure) {
@@ -105,9 +108,13 @@ TEST_F(ScreenshotTest, EveryWindowAndDialogIsPicturedWholeAtItsSize)
     EXPECT_EQ(RunAccountSetup(1, 0), 0);  // Rent
     EXPECT_EQ(HandlePaySetup(), 0);
     EXPECT_EQ(RunFindDialog(), 0);  // showing the criteria of the Find All above
+    HandleStats(2, 0);              // Groceries
+    HandleMainStats();
+    RunSavingsCalculator();
     HandlePreference();
     HandleInternational();
-    EXPECT_EQ(opened, (std::vector<std::string>{"NEWACCOUNT", "PAYSETUP", "FIND", "PREFERENCE", "INTERNATIONAL"}));
+    EXPECT_EQ(opened, (std::vector<std::string>{"NEWACCOUNT", "PAYSETUP", "FIND", "STATISTICS", "BSTAT", "CALCULATOR",
+                                                "PREFERENCE", "INTERNATIONAL"}));
 
     // The investment view with three accounts (one with a note, one selected) and the history
     // window of the one that was bought, sold and priced.
