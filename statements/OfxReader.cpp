@@ -68,8 +68,12 @@ bool CheckOfxText(const std::string& bytes)
     const bool xml = head.compare(0, 5, "<?xml") == 0 && head.find("<?ofx") != std::string::npos;
     if (!sgml && !xml)
         return RefuseStatement("It is no OFX file: it does not begin with an OFX header.");
-    if (Lower(bytes).find("<ofx>") == std::string::npos)
+    const std::string lower = Lower(bytes);
+    if (lower.find("<ofx>") == std::string::npos)
         return RefuseStatement("It is no OFX file: it has no <OFX> element.");
+    // A bank's statement declares no entities of its own; one that does could name other files.
+    if (lower.find("<!entity") != std::string::npos)
+        return RefuseStatement("It declares entities of its own, which no bank statement does.");
     return true;
 }
 

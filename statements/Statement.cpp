@@ -281,6 +281,10 @@ StatementFormat StatementFormatOf(const std::string& path, const std::string& by
         return StatementFormat::Ofx;
     if (start.find("!type:") != std::string::npos || start.find("!account") != std::string::npos)
         return StatementFormat::Qif;
+    // A first line that names a date column among separated names is a CSV header.
+    const std::string first = start.substr(0, start.find('\n'));
+    if (first.find("date") != std::string::npos && first.find_first_of(",;\t") != std::string::npos)
+        return StatementFormat::Csv;
     return StatementFormat::Unknown;
 }
 

@@ -152,6 +152,12 @@ TEST_F(StatementTest, DatesAndAmountsAsBanksWriteThem)
             EXPECT_EQ(amount, a.amount) << a.text;
         }
     }
+    // Without a symbol given, the budget's.
+    gIntRec.DecimalSymbol = ',';
+    gIntRec.GroupSymbol = '.';
+    int32_t amount = 0;
+    EXPECT_TRUE(ParseStatementAmount("1.234,5", 0, amount));
+    EXPECT_EQ(amount, 123450);
 }
 
 TEST_F(StatementTest, DamagedStatementsAreRefusedWithAMessage)
@@ -166,6 +172,7 @@ TEST_F(StatementTest, DamagedStatementsAreRefusedWithAMessage)
         {StatementFormat::Ofx, "garbage <OFX>", "does not begin with an OFX header"},
         {StatementFormat::Ofx, ofxHead + "<OFX>" + std::string(1, '\0'), "binary data"},
         {StatementFormat::Ofx, ofxHead + "nothing here", "no <OFX> element"},
+        {StatementFormat::Ofx, ofxHead + "<!DOCTYPE OFX [<!ENTITY x SYSTEM \"/dev/zero\">]><OFX>&x;", "entities"},
         {StatementFormat::Ofx, ofxHead + "<OFX><<<>>>&&&<STMTTRN", "no bank statement"},
         {StatementFormat::Ofx,
          ofxHead + "<OFX><BANKMSGSRSV1><STMTTRNRS><TRNUID>1<STATUS><CODE>0<SEVERITY>INFO</STATUS><STMTRS>"
