@@ -72,7 +72,10 @@ Program CreateProgram()
     program.Host->OnDeleteAccount = [](int Mi, int Si) { return DeleteAccountDialog(Mi, Si, 0); };
     program.Host->OnReminderDialog = [](AHistory* theHPtr) { RemindDialog(theHPtr); };
     program.Host->OnRemindersChanged = [] { AfterRemindersChanged(); };
-    program.Host->OnSettingsChanged = [] { RelayoutHistoryWindows(); };
+    program.Host->OnSettingsChanged = [] {
+        RelayoutHistoryWindows();
+        ShowStatementInCurrentForm();
+    };
     SetShowSubAccounts(DisplaySubAccounts);
     gShell.ShowMainWindow = [main](bool place) {
         if (place) {

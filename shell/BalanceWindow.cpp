@@ -20,6 +20,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QSignalBlocker>
 
 #include <algorithm>
 #include <cstring>
@@ -331,6 +332,15 @@ void RefreshBalanceWindow()
                        static_cast<QWidget*>(parts.Deposits)})
         if (w)
             w->update();
+}
+
+void ShowStatementInCurrentForm()
+{
+    QLineEdit* field = Parts().Statement;
+    if (!field)
+        return;
+    const QSignalBlocker quiet(field);
+    field->setText(FromBudgetText(MoneyText(gBudget.StatementBalance)));
 }
 
 void SetBalanceScrollRanges()

@@ -39,6 +39,9 @@ void HandleBalanceWindow();
 // After the engine changed accounts or the balancing chains (a new transaction, an undo, a
 // completed balancing): the panes' scroll ranges follow the line counts and the window repaints.
 void RefreshBalanceWindow();
+// After the money settings changed: the statement field shows the statement balance in the new
+// form (without reading it back, so the amount stays as it is).
+void ShowStatementInCurrentForm();
 void SetBalanceScrollRanges();
 
 // The statement field's text read as an amount: a valid amount other than the stored statement

@@ -8,8 +8,10 @@
 #include "history/HistoryWindow.h"
 #include "model/Globals.h"
 #include "platform/PlainWindow.h"
+#include "shell/BalanceWindow.h"
 
 #include <QFont>
+#include <QLineEdit>
 
 #include <cstring>
 
@@ -170,10 +172,12 @@ protected:
     }
 };
 
-TEST_F(SettingsDialogTest, AnOpenHistoryWindowIsShownAgainInTheNewForm)
+TEST_F(SettingsDialogTest, OpenWindowsAreShownAgainInTheNewForm)
 {
     ASSERT_TRUE(RecordDeposit(1, 0, 123456, "Employer", "11/20/26", "", false));
     DisplayHistory(1, 0);
+    gBudget.StatementBalance = 98765;
+    HandleBalanceWindow();
     auto* pane = static_cast<QWidget*>(MemoryAccounts[1][0].HistoryListWindow);
     QCoreApplication::processEvents();
     PaintCounter counter;
@@ -198,6 +202,10 @@ TEST_F(SettingsDialogTest, AnOpenHistoryWindowIsShownAgainInTheNewForm)
     EXPECT_TRUE(std::any_of(line.begin(), line.end(), [](const std::string& t) { return t.rfind("20.11", 0) == 0; }))
         << testing::PrintToString(line);
     pane->removeEventFilter(&counter);
+
+    // The statement field shows the same statement balance in the new form.
+    EXPECT_EQ(static_cast<QLineEdit*>(program->Others.Statement)->text().toStdString(), "$987,65");
+    EXPECT_EQ(gBudget.StatementBalance, 98765);
 }
 
 }  // namespace
