@@ -122,7 +122,7 @@ std::string AccountName(int Mi, int Si)
 }
 
 // The record as the balance window lists it, with its place as balance --tick counts it.
-std::string RecordText(const StatementMatch& m)
+std::string MatchedRecordText(const StatementMatch& m)
 {
     int index = 0;
     if (const CBalance* w = m.Withdrawal) {
@@ -145,9 +145,14 @@ std::string LineText(const StatementLine& line)
     std::ostringstream text;
     text << "  " << DisplayDate(line.Date) << std::setw(14) << Amount(line.Amount) << "  " << std::left
          << std::setw(8) << (line.Number ? "#" + std::to_string(line.Number) : "") << std::setw(24) << line.Payee;
-    std::string shown = text.str();
-    shown.erase(shown.find_last_not_of(' ') + 1);
-    return shown;
+    return text.str();
+}
+
+// A line of the listing, without the padding at its end.
+void PrintLine(std::ostream& out, std::string text)
+{
+    text.erase(text.find_last_not_of(' ') + 1);
+    out << ConsoleText(text) << "\n";
 }
 
 void PrintProposal(std::ostream& out, const Statement& s, const StatementProposal& p, int32_t balance,
@@ -160,18 +165,17 @@ void PrintProposal(std::ostream& out, const Statement& s, const StatementProposa
     out << "\n";
     out << "Matched (" << p.Matches.size() << "):\n";
     for (const StatementMatch& m : p.Matches)
-        out << ConsoleText(LineText(s.Lines[m.Line]) + "  " + RecordText(m)) << "\n";
+        PrintLine(out, LineText(s.Lines[m.Line]) + "  " + MatchedRecordText(m));
     out << "Not matched (" << p.Unmatched.size() << "):\n";
     for (const UnmatchedLine& u : p.Unmatched) {
         const char* kind = u.Kind == LineKind::Deposit ? "a deposit" : u.Kind == LineKind::ATM ? "an ATM withdrawal" : "a debit";
-        out << ConsoleText(LineText(s.Lines[u.Line]) + "  would record " + kind +
-                           (u.Mi >= 0 ? " in " + AccountName(u.Mi, u.Si) : std::string()))
-            << "\n";
+        PrintLine(out, LineText(s.Lines[u.Line]) + "  would record " + kind +
+                           (u.Mi >= 0 ? " in " + AccountName(u.Mi, u.Si) : std::string()));
     }
     if (!p.AfterClosing.empty()) {
         out << "After the closing date, left out (" << p.AfterClosing.size() << "):\n";
         for (size_t k : p.AfterClosing)
-            out << ConsoleText(LineText(s.Lines[k])) << "\n";
+            PrintLine(out, LineText(s.Lines[k]));
     }
     out << "Difference once the matches are ticked: " << Amount(p.Difference < 0 ? -p.Difference : p.Difference, true)
         << (p.Difference == 0  ? " (balanced)"
