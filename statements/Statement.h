@@ -73,10 +73,11 @@ bool RefuseStatement(const std::string& why);
 // The same for a fault on one line of the file.
 bool RefuseStatementLine(int line, const std::string& why);
 
-// A date as banks write it (12/31'05, 1/5/2026, 12/31/05, 31.12.2005, 2005-12-31, with or without
-// a time after it) in the stored form "MM/DD/YY"; false when it is no date the budget can hold
-// (years 2000 to 2099). Dates with dots are day first, years of four digits first are year first;
-// otherwise `order` decides (none: the international settings).
+// A date as banks write it (12/31'05, 1/5/2026, 12/31/05, 31.12.2005, 2005-12-31, 20051231, with
+// or without a time after it) in the stored form "MM/DD/YY"; false when it is no date the budget
+// can hold (years 2000 to 2099). A four-digit year first is always year first; otherwise `order`
+// decides when given, and without it dates with dots are day first and the others follow the
+// international settings.
 bool ParseStatementDate(std::string_view text, std::optional<DateOrder> order, std::string& stored);
 
 // An amount as banks write it: a sign before or after it, or parentheses, for money out; group
