@@ -18,6 +18,8 @@
 #include "shell/Windows.h"
 
 #include <QCoreApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -116,7 +118,7 @@ RECT LineRect(int line)
 
 void SetListFont(DrawContext& dc)
 {
-    dc.SetFont(HistoryListFont(*dc.Painter().device()));
+    dc.SetFont(RemindListFont(*dc.Painter().device()));
 }
 
 // The To Do list changed: it is read anew, and the calendar's marks repaint.
@@ -226,6 +228,15 @@ private:
 };
 
 }  // namespace
+
+QFont RemindListFont(const QPaintDevice& device)
+{
+    QFont font = HistoryListFont(device);
+    const int height = QFontMetrics(font, &device).height();
+    if (gCYChar > 0 && height > gCYChar)
+        font.setPixelSize(std::max(1, QFontInfo(font).pixelSize() * gCYChar / height));
+    return font;
+}
 
 void AttachRemindWindow(const LongLivedWindows& windows)
 {

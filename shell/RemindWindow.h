@@ -6,7 +6,10 @@
 
 #include "model/Records.h"
 
+#include <QFont>
+
 class DrawContext;
+class QPaintDevice;
 struct LongLivedWindows;
 
 // Where the window's parts are, in pixels of its client area.
@@ -34,6 +37,9 @@ void ShowRemindersAfterOpening();
 void CloseRemindWindow();
 
 void PaintRemindWindow(DrawContext& dc);
+// The lists' font: the history font, made smaller when it is taller than the window's fixed
+// text lines, so a large history font never draws one line over the next.
+QFont RemindListFont(const QPaintDevice& device);
 // A page of a list: the entries from pageStart, one per line from y = 0, one line more than
 // pageSize (the line cut by the list's bottom edge).
 void PaintRemindList(DrawContext& dc, int pageStart, int pageSize);

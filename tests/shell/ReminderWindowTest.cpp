@@ -7,6 +7,7 @@
 #include "model/Globals.h"
 #include "model/Money.h"
 #include "model/RecordStore.h"
+#include "platform/DrawContext.h"
 #include "platform/Pictures.h"
 #include "reminders/Calendar.h"
 #include "reminders/ToDo.h"
@@ -275,6 +276,17 @@ TEST_F(ReminderWindowTest, ACalendarDayShowsItsToDoItemsUntilTheWindowIsClosed)
     Render(Calendar()->size(), drawn, [](DrawContext& dc) { PaintCalendarWindow(dc); });
     EXPECT_EQ(TextsAt(drawn, 0), Texts{"Jan 2027"});
     EXPECT_EQ(Calendar()->size(), QSize(7 * kCalendarCellWidth, 160));
+}
+
+// However large the history font chosen, a reminder line stays within its fixed line height.
+TEST_F(ReminderWindowTest, ALargeHistoryFontKeepsToTheLines)
+{
+    QImage page(400, 200, QImage::Format_RGB32);
+    for (int points : {10, 48}) {
+        gBudget.HistoryFont = LogFontFromFont(QFont("Sans", points));
+        gBudget.HFontSet = 1;
+        EXPECT_LE(QFontMetrics(RemindListFont(page), &page).height(), gCYChar) << points;
+    }
 }
 
 }  // namespace
