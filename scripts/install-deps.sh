@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages the build and the tests need, only those missing.
 set -e
-PACKAGES="cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgtest-dev libbenchmark-dev libofx-dev"
+PACKAGES="cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgtest-dev libbenchmark-dev libofx-dev poppler-utils"
 MISSING=""
 for p in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || MISSING="$MISSING $p"
