@@ -10,6 +10,7 @@
 #include "cli/InvestCommands.h"
 #include "cli/LedgerCommands.h"
 #include "cli/PayCommands.h"
+#include "cli/PrintCommands.h"
 #include "cli/ReconcileCommands.h"
 #include "cli/ReminderCommands.h"
 #include "cli/SettingsCommands.h"
@@ -228,6 +229,9 @@ const Command kCommands[] = {
     {"stats", kStatsUsage, kStatsHelp, 1, kStatsOptions, RunStats, 1},
     {"savings", kSavingsUsage, kSavingsHelp, 1, kSavingsOptions, RunSavings, kMainAccounts * kSlots},
     {"settings", kSettingsUsage, kSettingsHelp, 1, kSettingsOptions, RunSettings},
+    {"layout", kLayoutUsage, kLayoutHelp, 1, kLayoutOptions, RunLayout},
+    {"print-check", kPrintCheckUsage, kPrintCheckHelp, 3, kPrintCheckOptions, RunPrintCheck},
+    {"words", kWordsUsage, kWordsHelp, 1, kWordsOptions, RunWords},
 };
 
 const char kAnswerHelp[] =
@@ -365,7 +369,7 @@ bool SetAnswers(const CommandArgs& args, ConsoleHost& host, std::string& why)
 bool IsPathOption(const Command& c, const std::string& option)
 {
     const std::string command = c.Name;
-    return option == "--history-file" || (command == "export" && option == "--to") ||
+    return option == "--history-file" || option == "--pdf" || (command == "export" && option == "--to") ||
            (command == "archive" && option == "--dir");
 }
 

@@ -7,6 +7,7 @@
 #include "model/Host.h"
 #include "reminders/Remind.h"
 
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -39,6 +40,8 @@ public:
     LocalTime Now() override { return Clock ? *Clock : SystemLocalTime(); }
     // "Remind Me" with no reminder to take over: the reminder dialog's OK with the fields given.
     void RunReminderDialog(AHistory* theHPtr) override;
+    // Through OnPrintCheck, which the program installs for its printing commands.
+    int PrintCheckPage() override { return OnPrintCheck ? OnPrintCheck() : Host::PrintCheckPage(); }
 
     // A line of the command line's own on standard error; not counted as a message.
     void Note(const std::string& line);
@@ -53,6 +56,9 @@ public:
     std::string ChosenPath;      // what a file chooser returns; empty = cancelled
     std::optional<LocalTime> Clock;  // a pinned clock, or the machine's
     std::optional<PendingReminder> Reminder;  // what the reminder dialog is given, if anything
+    // Prints the check page into the PDF file the save chooser returns (ChosenPath); the core of
+    // the command line cannot draw, so budget-cli installs it from its print library.
+    std::function<int()> OnPrintCheck;
 
 private:
     std::ostream& err;

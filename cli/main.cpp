@@ -3,13 +3,47 @@
 
 #include <QCoreApplication>
 
+#ifdef BUDGET_CLI_PRINTING
+#include "printing/CheckPage.h"
+
+#include <QGuiApplication>
+#endif
+
+#include <cstring>
 #include <iostream>
+#include <memory>
+
+namespace {
+
+// The commands that draw pages: they need Qt's fonts and painting, on the offscreen platform
+// since the command line shows no window.
+bool DrawsPages(int argc, char** argv)
+{
+#ifdef BUDGET_CLI_PRINTING
+    return argc > 1 && std::strcmp(argv[1], "print-check") == 0;
+#else
+    (void)argc;
+    (void)argv;
+    return false;
+#endif
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    std::vector<std::string> args(argv + 1, argv + argc);
+    std::unique_ptr<QCoreApplication> app;
     ConsoleHost host(std::cerr);
+#ifdef BUDGET_CLI_PRINTING
+    if (DrawsPages(argc, argv)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+        host.OnPrintCheck = [] { return PrintCheckPage(PrintTarget::Pdf); };
+    }
+#endif
+    if (!app)
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    std::vector<std::string> args(argv + 1, argv + argc);
     const int code = RunBudgetCli(args, std::cout, host);
     std::cout.flush();
     return code;

@@ -1,6 +1,8 @@
 // The installed host and the plain fallback used before a program installs its own.
 #include "model/Host.h"
 
+#include "model/Messages.h"
+
 #include <QDateTime>
 #include <cerrno>
 #include <cstdio>
@@ -33,6 +35,12 @@ Host& GetHost()
 void SetHost(Host* host)
 {
     gHost = host ? host : &gFallbackHost;
+}
+
+int Host::PrintCheckPage()
+{
+    HandlePrintError(0, "Unable to get PrintDC");
+    return 0;
 }
 
 LocalTime SystemLocalTime()

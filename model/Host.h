@@ -39,6 +39,7 @@ struct FileChoice {
     std::string OfferedName;       // save choosers: the name proposed
     bool PromptCreate = false;     // open: ask before creating a missing file
     bool PromptOverwrite = false;  // save: ask before replacing a file
+    std::string Title;             // the chooser's title; empty: the platform's own
 };
 
 class Host {
@@ -97,6 +98,12 @@ public:
 
     // The pay setup step of a new budget; hosts without windows skip it.
     virtual void RunNewBudgetPaySetup() {}
+
+    // Prints one check page from the field texts of PItems laid out by gBudget.PrintField: on the
+    // printer, or into a PDF file the user chooses where there is none. Tells the user of a
+    // failure itself. 1 when the page was printed; 0 when it failed or the user cancelled.
+    // A host that cannot print says "Unable to get PrintDC".
+    virtual int PrintCheckPage();
 
     virtual LocalTime Now() = 0;
 };

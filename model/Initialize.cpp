@@ -145,6 +145,16 @@ void InitApp()
     gBudget.Flag1 |= kBudgetHasInternational;
 }
 
+void SetDefaultCheckLayout()
+{
+    static constexpr RECT kDefaultBoxes[5] = {
+        {83, 78, 420, 98}, {429, 80, 510, 100}, {34, 106, 420, 126}, {50, 175, 280, 195}, {334, 34, 425, 54}};
+    for (RECT& box : gBudget.PrintField)
+        box = RECT{0, 0, 0, 0};
+    for (int i = 0; i < 5; ++i)
+        gBudget.PrintField[i] = kDefaultBoxes[i];
+}
+
 void NewBudget()
 {
     gBudget.ResourceFileIdent = 3;
@@ -172,6 +182,7 @@ void NewBudget()
     gBudget.UniqueID = 1;
     gBudget.StatementBalance = 0;
     gBudget.MwPt = {4, 40};
+    SetDefaultCheckLayout();
 
     ClearBudgetPointers();
     GetAccountData();

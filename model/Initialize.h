@@ -21,7 +21,11 @@ void SetInternationalDefaults(International& rec);
 // The start-up defaults of the model (colours, international settings, archive years, ...).
 void InitApp();
 
-// Makes the new, empty budget of the New command.
+// The check layout a budget starts with: boxes for Pay To, Amount, the amount in words, Memo
+// and Date; the other five fields unplaced.
+void SetDefaultCheckLayout();
+
+// Makes the new, empty budget of the New command (with the default check layout).
 void NewBudget();
 
 // Adds a log entry with the text (cut to 62 characters) at the head of the Checkbook's chain.
