@@ -12,6 +12,7 @@
 #include "cli/PayCommands.h"
 #include "cli/PrintCommands.h"
 #include "cli/ReconcileCommands.h"
+#include "cli/ReportCommands.h"
 #include "cli/ReminderCommands.h"
 #include "cli/SettingsCommands.h"
 #include "cli/StatsCommands.h"
@@ -232,6 +233,7 @@ const Command kCommands[] = {
     {"layout", kLayoutUsage, kLayoutHelp, 1, kLayoutOptions, RunLayout},
     {"print-check", kPrintCheckUsage, kPrintCheckHelp, 3, kPrintCheckOptions, RunPrintCheck},
     {"words", kWordsUsage, kWordsHelp, 1, kWordsOptions, RunWords},
+    {"report", kReportUsage, kReportHelp, 2, kReportOptions, RunReport},
 };
 
 const char kAnswerHelp[] =

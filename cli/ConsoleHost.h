@@ -5,6 +5,7 @@
 #pragma once
 
 #include "model/Host.h"
+#include "printing/Reports.h"
 #include "reminders/Remind.h"
 
 #include <functional>
@@ -59,6 +60,8 @@ public:
     // Prints the check page into the PDF file the save chooser returns (ChosenPath); the core of
     // the command line cannot draw, so budget-cli installs it from its print library.
     std::function<int()> OnPrintCheck;
+    // The same for a report (budget-cli report); 1 when printed.
+    std::function<int(ReportKind)> OnPrintReport;
 
 private:
     std::ostream& err;

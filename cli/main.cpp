@@ -5,6 +5,7 @@
 
 #ifdef BUDGET_CLI_PRINTING
 #include "printing/CheckPage.h"
+#include "printing/ReportPrint.h"
 
 #include <QGuiApplication>
 #endif
@@ -20,7 +21,7 @@ namespace {
 bool DrawsPages(int argc, char** argv)
 {
 #ifdef BUDGET_CLI_PRINTING
-    return argc > 1 && std::strcmp(argv[1], "print-check") == 0;
+    return argc > 1 && (std::strcmp(argv[1], "print-check") == 0 || std::strcmp(argv[1], "report") == 0);
 #else
     (void)argc;
     (void)argv;
@@ -39,6 +40,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
         host.OnPrintCheck = [] { return PrintCheckPage(PrintTarget::Pdf); };
+        host.OnPrintReport = [](ReportKind kind) { return PrintReport(kind, PrintTarget::Pdf); };
     }
 #endif
     if (!app)

@@ -4,5 +4,4 @@
 #include "model/Messages.h"
 
 void PrintSetup() { NotYet(); }
-void BudgetReport() { NotYet(); }
 void BudgetPrintCheck() { NotYet(); }

@@ -4,5 +4,4 @@
 #pragma once
 
 void PrintSetup();
-void BudgetReport();
 void BudgetPrintCheck();

@@ -10,6 +10,7 @@
 #include "dialogs/MultiDepositDialog.h"
 #include "dialogs/NoteDialogs.h"
 #include "dialogs/PayDialogs.h"
+#include "dialogs/ReportDialog.h"
 #include "dialogs/SettingsDialogs.h"
 #include "dialogs/StatsDialogs.h"
 #include "dialogs/TransactionDialogs.h"
