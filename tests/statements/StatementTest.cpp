@@ -5,6 +5,8 @@
 #include "ledger/Accounts.h"
 #include "ledger/Balance.h"
 #include "ledger/Pay.h"
+#include "model/Money.h"
+#include "statements/LineRecording.h"
 #include "statements/Match.h"
 #include "statements/Statement.h"
 
@@ -341,6 +343,59 @@ TEST_F(StatementTest, UnmatchedLinesOfferAKindAndAnAccount)
         EXPECT_EQ(p.Unmatched[k].Mi, expected[k].Mi) << k;
     }
     EXPECT_EQ(p.Difference, 0);
+}
+
+// An unmatched line recorded into the account chosen enters what its kind says, with the bank's
+// texts, and its balancing record is ticked at once; a refusal records nothing.
+TEST_F(StatementTest, AnUnmatchedLineIsRecordedTickedOrRefused)
+{
+    RecordTestAccount(1, 0, "Food");
+    RecordTestAccount(2, 0, "Rainy Day", true);
+    Deposit(1, 0, 100000, "11/01/26");
+    ReconcileAll();
+    StatementLine withMemo = Line("11/10/26", -1250, 0, "Cafe");
+    withMemo.Memo = "lunch";
+    StatementLine memoOnly = Line("11/11/26", -300);
+    memoOnly.Memo = "POS 4411 CORNER SHOP";
+    const struct {
+        const char* name;
+        StatementLine line;
+        LineKind kind;
+        int Mi;
+        const char* recorded;  // kind (ATM field), date, amount, payee|For; "" when refused
+        const char* says;
+    } cases[] = {
+        {"a debit", withMemo, LineKind::Debit, 1, "w255 11/10/26 1250 Cafe|lunch", ""},
+        {"a payee from the memo", memoOnly, LineKind::Debit, 1, "w255 11/11/26 300 POS 4411 CORNER SHOP|", ""},
+        {"neither: Unknown", Line("11/12/26", -100), LineKind::Debit, 1, "w255 11/12/26 100 Unknown|", ""},
+        {"an ATM withdrawal", Line("11/13/26", -4000, 0, "Main St"), LineKind::ATM, 1, "w1 11/13/26 4000 ATM Cash|", ""},
+        {"a deposit", Line("11/14/26", 1500, 0, "Refund"), LineKind::Deposit, 1, "d0 11/14/26 1500 Refund|", ""},
+        {"no account chosen", withMemo, LineKind::Debit, -1, "", "An Account name must be specified."},
+        {"a free slot", withMemo, LineKind::Debit, 3, "", "An Account name must be specified."},
+        {"a savings account", withMemo, LineKind::Debit, 2, "", "A savings account may not be specified."},
+        {"no amount", Line("11/10/26", 0), LineKind::Debit, 1, "", "is out of range"},
+        {"above the Checkbook's ceiling", Line("11/10/26", 100000001), LineKind::Deposit, 1, "", "is out of range"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        host.Messages.clear();
+        const int32_t checkbook = Accounts[0][1].Balance;
+        const AHistory* rec = RecordStatementLine(c.line, c.kind, c.Mi, 0);
+        if (!*c.recorded) {
+            EXPECT_EQ(rec, nullptr);
+            EXPECT_NE(host.OnlyMessage().find(c.says), std::string::npos) << host.AllMessages();
+            EXPECT_EQ(Accounts[0][1].Balance, checkbook);
+            continue;
+        }
+        ASSERT_NE(rec, nullptr) << host.AllMessages();
+        EXPECT_EQ((rec->TypeFlag ? "w" : "d") + std::to_string(rec->ATM) + " " + std::string(rec->Datime, 8) + " " +
+                      std::to_string(rec->Amt) + " " + RecordText(rec->PayToFm) + "|" + RecordText(rec->For),
+                  c.recorded);
+        ASSERT_NE(rec->BalanceRec, nullptr);
+        EXPECT_EQ(rec->TypeFlag ? static_cast<CBalance*>(rec->BalanceRec)->BChecked
+                                : static_cast<DBalance*>(rec->BalanceRec)->BChecked,
+                  1);
+    }
 }
 
 }  // namespace
