@@ -343,6 +343,17 @@ void ShowStatementInCurrentForm()
     field->setText(FromBudgetText(MoneyText(gBudget.StatementBalance)));
 }
 
+QWidget* BalanceWindowWidget()
+{
+    return Parts().Window;
+}
+
+void TypeStatementBalance(int32_t amount)
+{
+    if (QLineEdit* field = Parts().Statement)
+        field->setText(FromBudgetText(MoneyText(amount)));
+}
+
 void SetBalanceScrollRanges()
 {
     SetPaneRange(Parts().Checks, gCheckDisplayLines);

@@ -7,6 +7,7 @@
 #include "model/Records.h"
 
 class DrawContext;
+class QWidget;
 struct LongLivedWindows;
 
 // Where the window's parts are, in pixels of its client area.
@@ -43,6 +44,11 @@ void RefreshBalanceWindow();
 // form (without reading it back, so the amount stays as it is).
 void ShowStatementInCurrentForm();
 void SetBalanceScrollRanges();
+// The window made at start-up, or null before it is made.
+QWidget* BalanceWindowWidget();
+// Puts `amount` into the statement field as if typed there (an imported statement's closing
+// balance): it is read as the user's own statement balance.
+void TypeStatementBalance(int32_t amount);
 
 // The statement field's text read as an amount: a valid amount other than the stored statement
 // balance is stored and the indicator and difference repaint; anything else is ignored.

@@ -33,6 +33,7 @@
 #include "shell/MainWindow.h"
 #include "shell/RemindWindow.h"
 #include "shell/Shell.h"
+#include "shell/StatementWindow.h"
 #include "shell/VPayWindow.h"
 #include "shell/Windows.h"
 
@@ -60,6 +61,7 @@ const std::vector<Menu>& MainWindowMenu()
          {{kCmdCheck, "&Check...\tCtrl+K"}, {kCmdDebit, "Debit..."}, {kCmdDeposit, "&Deposit...\tCtrl+D"},
           {kCmdTransfer, "&Transfer...\tCtrl+T"}, {kCmdATM, "&ATM...\tCtrl+A"}, {0, ""},
           {kCmdEnterPay, "&Enter Pay...\tCtrl+Y"}, {kCmdVariablePay, "&Variable Pay..."}, {0, ""},
+          {kCmdImportStatement, "&Import Statement..."}, {0, ""},
           {kCmdBuyShares, "&Buy Shares..."}, {kCmdSellShares, "&Sell Shares..."},
           {kCmdUpdatePPS, "&Update PPS..."}}},
         {"&DISPLAY",
@@ -293,6 +295,9 @@ void HandleMenu(int id, bool fromSplash)
     case kCmdVariablePay:
         HandleVPay();
         break;
+    case kCmdImportStatement:
+        HandleImportStatement();
+        break;
     case kCmdBuyShares:
     case kCmdSellShares:
         if (GetSelected(&Mi, &Si, 0, 1) == 3)
@@ -389,7 +394,8 @@ std::set<int> HandleMenuHilites()
         if (Ii >= 1 && gSecondSelected[0] >= 1)
             on.insert(kCmdMoveAccount);
     } else {
-        for (int id : {kCmdCheckSetup, kCmdPrintReport, kCmdBalance, kCmdEnterPay, kCmdPayInfo, kCmdReminder})
+        for (int id : {kCmdCheckSetup, kCmdPrintReport, kCmdBalance, kCmdImportStatement, kCmdEnterPay, kCmdPayInfo,
+                       kCmdReminder})
             on.insert(id);
         if (first && !second) {
             const ARecord& a = Accounts[gFirstSelected[0]][gFirstSelected[1]];

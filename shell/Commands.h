@@ -20,6 +20,7 @@ enum Command {
     kCmdStatistics = 40038, kCmdSubCategory = 40039, kCmdCalculator = 40040, kCmdBudgetMode = 40041,
     kCmdInvestmentMode = 40042, kCmdAbout = 40043, kCmdReminder = 40044, kCmdInternational = 40045,
     kCmdCalendar = 40046,
+    kCmdImportStatement = 40047,  // the Transaction menu's Import Statement...
 };
 
 // One item of a menu: a command with its text ("\t" then the shortcut's text), or a separator
