@@ -195,6 +195,16 @@ protected:
         }
         if (watched != list)
             return false;
+        // Only these reach the list's own parts: other events come while the pane is made and
+        // taken down.
+        switch (event->type()) {
+        case QEvent::Paint:
+        case QEvent::MouseButtonPress:
+        case QEvent::Wheel:
+            break;
+        default:
+            return false;
+        }
         QScrollBar* bar = list->ScrollBar();
         switch (event->type()) {
         case QEvent::Paint: {

@@ -1,5 +1,5 @@
-// A host for tests: captures every message with its title, answers questions and save choosers
-// from a script (open choosers are cancelled), and pins the clock.
+// A host for tests: captures every message with its title, answers questions and file choosers
+// from a script (a chooser without a scripted file is cancelled), and pins the clock.
 #pragma once
 
 #include "ledger/Budget.h"
@@ -28,10 +28,11 @@ public:
         Messages.push_back({text, title, buttons, icon});
         return buttons == MessageButtons::Ok ? IDOK : Next(Answers, DefaultAnswer);
     }
-    bool ChooseOpenFile(const FileChoice& choice, std::string&) override
+    bool ChooseOpenFile(const FileChoice& choice, std::string& path) override
     {
         Choices.push_back(choice);
-        return false;
+        path = Next(OpenPaths, std::string());
+        return !path.empty();
     }
     bool ChooseSaveFile(const FileChoice& choice, std::string& path) override
     {
@@ -77,6 +78,7 @@ public:
     std::deque<int> Answers;          // answers to questions, in order
     int DefaultAnswer = IDNO;         // when Answers is empty
     std::deque<std::string> SavePaths;  // chosen files; empty = the user cancels
+    std::deque<std::string> OpenPaths;  // the same for open choosers
     std::vector<FileChoice> Choices;    // every chooser shown
     // The offered transfer from "Available": the user cancels, keeps only the withdrawal, or
     // makes the transfer of the offered amount.
