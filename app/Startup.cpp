@@ -12,6 +12,8 @@
 #include "model/Globals.h"
 #include "model/Initialize.h"
 #include "model/Money.h"
+#include "printing/CheckPrint.h"
+#include "printing/PrintWindow.h"
 #include "platform/QtHost.h"
 #include "shell/BalanceWindow.h"
 #include "shell/CalendarWindow.h"
@@ -48,6 +50,8 @@ Program CreateProgram()
     InitApp();
     program.Main = std::make_unique<MainWindow>();
     program.Others = CreateLongLivedWindows(program.Main.get());
+    AttachPrintWindow(program.Others.Print.get(), program.Others.PrintData);
+    InitPrint();
     AttachBalanceWindow(program.Others);
     program.Splash = std::make_unique<SplashWindow>();
     MainWindow* main = program.Main.get();
@@ -71,6 +75,7 @@ Program CreateProgram()
     };
     program.Host->OnDeleteAccount = [](int Mi, int Si) { return DeleteAccountDialog(Mi, Si, 0); };
     program.Host->OnReminderDialog = [](AHistory* theHPtr) { RemindDialog(theHPtr); };
+    program.Host->OnPrintCheck = [] { return PrintCheckWithWindow(); };
     program.Host->OnRemindersChanged = [] { AfterRemindersChanged(); };
     program.Host->OnSettingsChanged = [] {
         RelayoutHistoryWindows();

@@ -10,6 +10,7 @@
 #include "model/Money.h"
 #include "model/Selection.h"
 #include "platform/Dialog.h"
+#include "printing/CheckPrint.h"
 
 #include <string>
 
@@ -74,12 +75,13 @@ public:
             remFlag = dialog.Checked(kRemindBox) ? 1 : 0;
             break;
         case kPrintButton:
-            // A check is printed on the printer set up for checks; until that can be done the
-            // check is not recorded either, and the user may still record it with OK.
-            NotYet();
+            // Record and print: a layout that cannot print a check records nothing and leaves
+            // the dialog open.
+            if (CheckPrintSetup())
+                Record(dialog, true);
             break;
         case IDOK:
-            Record(dialog);
+            Record(dialog, false);
             break;
         case IDCANCEL:
             dialog.End(0);
@@ -118,7 +120,7 @@ private:
         dialog.SetChecked(kRemindBox, remFlag != 0);
     }
 
-    void Record(Dialog& dialog)
+    void Record(Dialog& dialog, bool print)
     {
         int32_t amount = 0;
         char datime[kDatimeSize];
@@ -150,7 +152,9 @@ private:
         entry.Tax = dialog.Checked(kTaxBox);
         entry.Remind = remFlag != 0;
         // A refusal (the engine has told the user) closes the dialog all the same.
-        RecordCheck(Mi, Si, entry);
+        AHistory* rec = RecordCheck(Mi, Si, entry);
+        if (rec && print)
+            PrintCheck(rec);
         dialog.End(1);
     }
 

@@ -3,5 +3,3 @@
 
 #include "model/Messages.h"
 
-void PrintSetup() { NotYet(); }
-void BudgetPrintCheck() { NotYet(); }

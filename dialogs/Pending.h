@@ -3,5 +3,3 @@
 // replaced by its real handler as that part of the program arrives.
 #pragma once
 
-void PrintSetup();
-void BudgetPrintCheck();

@@ -4,7 +4,6 @@
 
 #include "dialogs/AccountDialogs.h"
 #include "dialogs/EntryDialogs.h"
-#include "dialogs/Pending.h"
 #include "dialogs/ReminderDialogs.h"
 #include "dialogs/StatsDialogs.h"
 #include "dialogs/TransactionDialogs.h"
@@ -19,6 +18,7 @@
 #include "platform/Mouse.h"
 #include "platform/Pictures.h"
 #include "platform/PlainWindow.h"
+#include "printing/CheckPrint.h"
 
 #include <QApplication>
 #include <QFontMetrics>

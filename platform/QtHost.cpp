@@ -45,6 +45,8 @@ void ApplyChoice(QFileDialog& dialog, const FileChoice& choice)
     dialog.setNameFilter(FilterText(choice));
     dialog.setDefaultSuffix(QString::fromStdString(choice.DefaultExtension));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !choice.PromptOverwrite);
+    if (!choice.Title.empty())
+        dialog.setWindowTitle(FromBudgetText(choice.Title));
 }
 
 }  // namespace

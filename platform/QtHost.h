@@ -51,6 +51,7 @@ public:
     // Has the windows follow new settings (OnSettingsChanged), then repaints every window.
     void SettingsChanged() override;
     LocalTime Now() override { return SystemLocalTime(); }
+    int PrintCheckPage() override { return OnPrintCheck ? OnPrintCheck() : Host::PrintCheckPage(); }
 
     // The window the host's boxes and choosers belong to when none of the program's is active.
     QWidget* Owner = nullptr;
@@ -69,4 +70,6 @@ public:
     std::function<void()> OnRemindersChanged;
     // What the windows redo for new settings beyond painting again (the history lines' height).
     std::function<void()> OnSettingsChanged;
+    // The check page printed, with the print window showing its fields.
+    std::function<int()> OnPrintCheck;
 };

@@ -9,6 +9,7 @@
 #include "model/Initialize.h"
 #include "model/Messages.h"
 #include "model/Money.h"
+#include "model/Selection.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -213,6 +214,7 @@ int PrintCheck(AHistory* theHPtr)
         return 0;
     theHPtr->PrintFlag = 1;
     gBudgetFileChanged = 1;
+    ForceAccountImageUpdate(theHPtr->Mi, theHPtr->Si);  // the printer mark in its lists
     return 1;
 }
 

@@ -27,6 +27,8 @@
 #include "model/Initialize.h"
 #include "model/Selection.h"
 #include "platform/InvestBox.h"
+#include "printing/CheckPrint.h"
+#include "printing/PrintWindow.h"
 #include "shell/BalanceWindow.h"
 #include "shell/CalendarWindow.h"
 #include "shell/InvestView.h"
@@ -214,8 +216,7 @@ void HandleMenu(int id, bool fromSplash)
         BudgetReport();
         break;
     case kCmdPrintCheck:
-        if (CheckItemSelected())
-            BudgetPrintCheck();
+        BudgetPrintCheck();
         break;
     case kCmdQuit:
         BudgetQuit();

@@ -14,6 +14,8 @@
 #include "history/InvestHistory.h"
 #include "investments/InvestRecording.h"
 #include "model/Globals.h"
+#include "printing/CheckPrint.h"
+#include "printing/PrintWindow.h"
 #include "reminders/Calendar.h"
 #include "shell/BalanceWindow.h"
 #include "shell/CalendarWindow.h"
@@ -66,6 +68,9 @@ TEST_F(ScreenshotTest, EveryWindowAndDialogIsPicturedWholeAtItsSize)
     qobject_cast<QLineEdit*>(VPayWindowControl(kVPayFrom))->setText("Year-end bonus");
     Press(VPayWindowControl(kVPayList), {100, gCYChar / 2});
     qobject_cast<QLineEdit*>(VPayWindowControl(kVPayAddAmount))->setText("75.00");
+    // Check Setup showing the fields of the newest Groceries record, as after printing it.
+    PrintCheckData(MemoryAccounts[2][0].HistoryRec);
+    PrintSetup();
     QCoreApplication::processEvents();
 
     const std::map<std::string, QWidget*> pictures = {
@@ -78,6 +83,7 @@ TEST_F(ScreenshotTest, EveryWindowAndDialogIsPicturedWholeAtItsSize)
         {"calendar-window.png", program->Others.Calendar.get()},
         {"found-items-window.png", static_cast<QWidget*>(MemoryAccounts[kFoundMi][kFoundSi].HistoryWindow)},
         {"variable-pay-window.png", VPayWindow()},
+        {"print-window.png", program->Others.Print.get()},
     };
     for (const auto& [name, window] : pictures) {
         ASSERT_NE(window, nullptr) << name;

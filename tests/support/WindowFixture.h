@@ -72,8 +72,8 @@ private:
 };
 
 // Passes the engine's repaint requests, its offer of a transfer from "Available" (the transfer
-// dialog) and its reminder dialog and due-list changes on to the program's windows, as the
-// desktop host does.
+// dialog), its reminder dialog and due-list changes and its check printing on to the program's
+// windows, as the desktop host does.
 class WindowHost : public ScriptedHost {
 public:
     void RunReminderDialog(AHistory* theHPtr) override { Windows->RunReminderDialog(theHPtr); }
@@ -82,6 +82,7 @@ public:
     void InvalidateAccount(int Mi, int Si) override { Windows->InvalidateAccount(Mi, Si); }
     void InvalidateInvestAccount(int Ii) override { Windows->InvalidateInvestAccount(Ii); }
     void UpdateInfoBox() override { Windows->UpdateInfoBox(); }
+    int PrintCheckPage() override { return Windows->PrintCheckPage(); }
     int RunAvailableTransfer(int Mi, int Si, int32_t amount) override
     {
         return Windows->RunAvailableTransfer(Mi, Si, amount);
