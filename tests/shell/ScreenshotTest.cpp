@@ -21,13 +21,17 @@
 #include "shell/CalendarWindow.h"
 #include "shell/Commands.h"
 #include "shell/RemindWindow.h"
+#include "shell/StatementWindow.h"
 #include "shell/SubWindow.h"
 #include "shell/VPayWindow.h"
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QFile>
 #include <QLineEdit>
+#include <QTemporaryDir>
 
+#include <cstdio>
 #include <map>
 #include <string>
 
@@ -90,6 +94,35 @@ TEST_F(ScreenshotTest, EveryWindowAndDialogIsPicturedWholeAtItsSize)
         EXPECT_TRUE(SaveScreenshot(*window, name.c_str()));
     }
     CloseVPayWindow();
+
+    // The bank's statement imported into the balance window: the first withdrawal and the first
+    // deposit listed cleared, and a bank fee and an interest payment the budget does not hold.
+    QTemporaryDir statementDir;
+    const QString statementPath = statementDir.filePath("statement.csv");
+    {
+        const auto row = [](const char* datime, int32_t amount, const char* payee) {
+            const int32_t cents = amount < 0 ? -amount : amount;
+            char text[96];
+            std::snprintf(text, sizeof text, "%.8s,%s,%s%d.%02d\n", datime, payee, amount < 0 ? "-" : "", cents / 100,
+                          cents % 100);
+            return QByteArray(text);
+        };
+        QFile file(statementPath);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(gBalanceCAnchor && gBalanceDAnchor);
+        file.write("Date,Description,Amount\n");
+        file.write(row(gBalanceCAnchor->BDatime, -gBalanceCAnchor->BAmount, "CARD PURCHASE"));
+        file.write(row(gBalanceDAnchor->BDatime, gBalanceDAnchor->BAmount, "DIRECT DEPOSIT"));
+        file.write(row("12/03/26", -400, "Monthly service fee"));
+        file.write(row("12/04/26", 112, "Interest"));
+    }
+    windows.OpenPaths.push_back(statementPath.toStdString());
+    HandleMenu(kCmdImportStatement, false);
+    QCoreApplication::processEvents();
+    ASSERT_NE(StatementLinesWindow(), nullptr);
+    EXPECT_TRUE(SaveScreenshot(*program->Others.Balance, "balance-window-import.png"));
+    EXPECT_TRUE(SaveScreenshot(*StatementLinesWindow(), "statement-lines-window.png"));
+    CloseStatementLinesWindow();
 
     // Real dialogs, each pictured as it opens (Account Setup after an allocation was typed, so its
     // totals show) and cancelled.
