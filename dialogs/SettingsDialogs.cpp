@@ -15,7 +15,9 @@
 
 #include <QApplication>
 #include <QFontDialog>
+#include <QFontInfo>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -293,12 +295,12 @@ FontChooser& InstalledFontChooser()
     return chooser;
 }
 
-bool ChooseFont(QFont& font, QWidget* owner)
+bool ChooseFont(QFont& font, QWidget* owner, const char* title)
 {
     if (const FontChooser& chooser = InstalledFontChooser())
         return chooser(font, owner);
     bool confirmed = false;
-    const QFont chosen = QFontDialog::getFont(&confirmed, font, owner, QStringLiteral("Select History Font"));
+    const QFont chosen = QFontDialog::getFont(&confirmed, font, owner, QString::fromLatin1(title));
     if (confirmed)
         font = chosen;
     return confirmed;
@@ -323,7 +325,7 @@ void HandleHistoryFont()
     if (!gBudget.HFontSet)
         gBudget.HistoryFont = LogFontFromFont(QApplication::font());
     QFont font = FontFromLogFont(gBudget.HistoryFont);
-    if (!ChooseFont(font, DialogOwner()))
+    if (!ChooseFont(font, DialogOwner(), "Select History Font"))
         return;
     gBudget.HistoryFont = LogFontFromFont(font);
     gBudget.HFontSet = 1;
@@ -333,7 +335,19 @@ void HandleHistoryFont()
 
 void HandlePrintFont()
 {
-    NotYet();
+    if (!gBudget.PFontSet)
+        gBudget.PrintFont = LogFontFromFont(QApplication::font());
+    QFont font = FontFromLogFont(gBudget.PrintFont);
+    if (gBudget.PFontSet && gBudget.PrintFontSize > 0)
+        font.setPointSizeF(gBudget.PrintFontSize / 10.0);
+    if (!ChooseFont(font, DialogOwner(), "Select Print Font"))
+        return;
+    // The size is kept in tenths of a point, so that a check prints it at the printer's resolution.
+    const double points = font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF();
+    gBudget.PrintFont = LogFontFromFont(font);
+    gBudget.PrintFontSize = std::max(1, static_cast<int>(points * 10 + 0.5));
+    gBudget.PFontSet = 1;
+    gBudgetFileChanged = 1;
 }
 
 FontChooser ReplaceFontChooser(FontChooser chooser)

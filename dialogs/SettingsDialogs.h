@@ -18,7 +18,8 @@ void HandleInternational();
 // The history font chooser: starts from the budget's history font (the program's font before
 // one was chosen); a confirmed font becomes the budget's and every window follows.
 void HandleHistoryFont();
-// The print font chooser: printing comes later, so it says that it is not available yet.
+// The print font chooser: starts from the budget's print font (the program's font before one was
+// chosen); a confirmed font becomes the budget's, its size kept in tenths of a point.
 void HandlePrintFont();
 
 // Test hook: the font chooser in place of the platform's (true when the user confirms `font`).

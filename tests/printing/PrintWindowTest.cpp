@@ -6,6 +6,7 @@
 #include "cli/Commands.h"
 #include "dialogs/EntryDialogs.h"
 #include "dialogs/EntryHelpers.h"
+#include "dialogs/SettingsDialogs.h"
 #include "files/BudgetFile.h"
 #include "model/Globals.h"
 #include "model/RecordStore.h"
@@ -16,6 +17,7 @@
 
 #include <QCursor>
 #include <QFile>
+#include <QFont>
 #include <QKeyEvent>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -173,6 +175,39 @@ TEST_F(PrintTest, WriteChecksPrintButtonRecordsOnlyWhatTheLayoutCanPrint)
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_NE(pages[0].find("FORTY FIVE AND 10/100"), std::string::npos) << pages[0];
     EXPECT_NE(pages[0].find("Dec"), std::string::npos) << pages[0];
+}
+
+// Select Print Font of the preferences: the font chosen is the budget's at once, its size in
+// tenths of a point, and checks print in it.
+TEST_F(PrintTest, TheChosenPrintFontIsKeptAndPrinted)
+{
+    ReplaceFontChooser([](QFont& font, QWidget*) {
+        font.setFamily("DejaVu Serif");
+        font.setPointSizeF(12.5);
+        return true;
+    });
+    DialogScripts scripts;
+    scripts.Scripts.push_back([](ScriptedDialog& d) {
+        d.Click(1003);
+        d.Click(IDCANCEL);
+    });
+    HandlePreference();
+    ReplaceFontChooser(nullptr);
+    EXPECT_EQ(gBudget.PFontSet, 1);
+    EXPECT_EQ(gBudget.PrintFontSize, 125);
+    EXPECT_STREQ(gBudget.PrintFont.lfFaceName, "DejaVu Serif");
+
+    AHistory* check = WriteCheck();
+    gSelectedItem = check;
+    check->Selected = 1;
+    const std::string pdf = Path(dir, "font.pdf");
+    windows.SavePaths.push_back(pdf);
+    HandleMenu(kCmdPrintCheck, false);
+    ASSERT_EQ(check->PrintFlag, 1) << windows.AllMessages();
+    QProcess fonts;
+    fonts.start("pdffonts", {QString::fromStdString(pdf)});
+    ASSERT_TRUE(fonts.waitForFinished(30000));
+    EXPECT_TRUE(fonts.readAllStandardOutput().contains("DejaVuSerif"));
 }
 
 // A key as the window system delivers it, with the mouse over `at` in the data area.
