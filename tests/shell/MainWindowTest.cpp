@@ -169,7 +169,8 @@ TEST_F(MainWindowTest, MenuItemsAreEnabledByTheSelection)
     gStartUpFlag = 1;
     std::set<int> none = always;
     none.insert({kCmdSave, kCmdSaveAs, kCmdPreference, kCmdFind, kCmdFindNext, kCmdNewAccount, kCmdStatistics,
-                 kCmdCheckSetup, kCmdPrintReport, kCmdBalance, kCmdEnterPay, kCmdPayInfo, kCmdReminder});
+                 kCmdCheckSetup, kCmdPrintReport, kCmdBalance, kCmdImportStatement, kCmdEnterPay, kCmdPayInfo,
+                 kCmdReminder});
     EXPECT_EQ(HandleMenuHilites(), none);
 
     SelectOne(2, 0);  // a category
