@@ -10,7 +10,6 @@
 #include <QTemporaryDir>
 
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -19,7 +18,7 @@ protected:
     void SetUp() override
     {
         ProgramFixture::SetUp();
-        previousFinder = ReplacePrinterFinder([] { return QPrinterInfo(); });
+        previousFinder = ReplacePrinterFinder([] { return QPrinterInfo(); });  // no printer
     }
     void TearDown() override
     {
@@ -29,49 +28,30 @@ protected:
 
     PrinterFinder previousFinder = nullptr;
     DialogScripts dialogs;
-    QTemporaryDir folder;
 };
 
 TEST_F(ReportDialogTest, TheChosenReportIsPrintedAndCancelPrintsNothing)
 {
-    AddTestAccount(1, 0, "Rent");
-    struct Row {
-        int radio;  // 0: Cancel
-        const char* heading;
-        const char* document;
-    };
-    for (const Row& row : {Row{1240, "This Year", "Budget: Report Printing"},
-                           Row{1241, "Investment Name", "Budget: Investment Report Printing"},
-                           Row{0, nullptr, nullptr},
-                           Row{1242, "Monthly", "Budget: Report Printing"}}) {
-        SCOPED_TRACE(row.radio);
-        const std::string pdf = folder.filePath(QString::number(row.radio) + ".pdf").toStdString();
-        windows.SavePaths.push_back(pdf);
+    QTemporaryDir folder;
+    // The radio button clicked (0: Cancel) and the heading only its report has.
+    for (const auto& [radio, heading] : {std::pair{1240, "This Year"}, {1241, "Investment Name"}, {0, ""}, {1242, "Monthly"}}) {
+        SCOPED_TRACE(radio);
+        const std::string pdf = folder.filePath(QString::number(radio) + ".pdf").toStdString();
+        windows.SavePaths = {pdf};
+        windows.Choices.clear();
         dialogs.Scripts.push_back([&](ScriptedDialog& d) {
             EXPECT_EQ(d.Title(), "Reports");
             EXPECT_TRUE(d.Checked(1242) && !d.Checked(1240) && !d.Checked(1241));
-            if (!row.radio) {
-                d.Click(IDCANCEL);
-                return;
-            }
-            d.Click(row.radio);
-            EXPECT_TRUE(d.Checked(row.radio));
-            d.Click(IDOK);
+            if (radio)
+                d.Click(radio);
+            d.Click(radio ? IDOK : IDCANCEL);
         });
-        windows.Choices.clear();
         HandleMenu(kCmdPrintReport, false);
-        if (!row.radio) {
-            EXPECT_TRUE(windows.Choices.empty());
-            windows.SavePaths.clear();
-            continue;
-        }
-        ASSERT_EQ(windows.Choices.size(), 1u);
-        EXPECT_EQ(windows.Choices[0].Title, "Save as PDF");
+        EXPECT_EQ(windows.Choices.size(), radio ? 1u : 0u);
         const std::vector<std::string> pages = PdfPages(pdf);
-        ASSERT_EQ(pages.size(), 1u);
-        EXPECT_NE(pages[0].find(row.heading), std::string::npos) << pages[0];
-        for (const char* other : {"This Year", "Investment Name", "Monthly"})
-            EXPECT_EQ(pages[0].find(other) != std::string::npos, std::string(other) == row.heading) << other;
+        ASSERT_EQ(pages.size(), radio ? 1u : 0u);
+        for (const char* any : {"This Year", "Investment Name", "Monthly"})
+            EXPECT_EQ(radio && pages[0].find(any) != std::string::npos, any == std::string(heading)) << any;
     }
     EXPECT_TRUE(windows.Messages.empty()) << windows.AllMessages();
 }
@@ -89,7 +69,6 @@ TEST_F(ReportDialogTest, APageThatCannotBeStartedEndsTheDrawing)
     });
     EXPECT_EQ(newPages, 1);
     EXPECT_EQ(drawn.size(), report.Pages[0].size());
-    EXPECT_EQ(drawn.back().Text, report.Pages[0].back().Text);
 }
 
 }  // namespace
