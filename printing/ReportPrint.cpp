@@ -8,8 +8,12 @@
 
 ReportGrid MeasureReportGrid(DrawContext& dc)
 {
+    // A column is counted in characters; with a proportional font digits are wider than the
+    // average character, so the grid takes the wider of the two and amounts of adjacent columns
+    // never run into each other.
     const QFontMetrics metrics = dc.Painter().fontMetrics();
-    return {std::max(1, metrics.averageCharWidth()), std::max(1, metrics.height() + std::max(0, metrics.leading()) + 2)};
+    const int xChar = std::max(metrics.averageCharWidth(), metrics.horizontalAdvance(QLatin1Char('0')));
+    return {std::max(1, xChar), std::max(1, metrics.height() + std::max(0, metrics.leading()) + 2)};
 }
 
 bool DrawReport(const Report& report, DrawContext& dc, const ReportGrid& grid, const std::function<bool()>& newPage)

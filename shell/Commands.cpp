@@ -14,7 +14,6 @@
 #include "dialogs/SettingsDialogs.h"
 #include "dialogs/StatsDialogs.h"
 #include "dialogs/TransactionDialogs.h"
-#include "dialogs/Pending.h"
 #include "files/Archive.h"
 #include "files/BudgetFile.h"
 #include "files/TextExport.h"

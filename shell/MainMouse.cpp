@@ -8,7 +8,6 @@
 #include "dialogs/NoteDialogs.h"
 #include "dialogs/PayDialogs.h"
 #include "dialogs/StatsDialogs.h"
-#include "dialogs/Pending.h"
 #include "files/BudgetFile.h"
 #include "history/HistoryWindow.h"
 #include "ledger/Accounts.h"

@@ -5,7 +5,6 @@
 #include "dialogs/AccountDialogs.h"
 #include "dialogs/EntryDialogs.h"
 #include "dialogs/NoteDialogs.h"
-#include "dialogs/Pending.h"
 #include "dialogs/StatsDialogs.h"
 #include "history/HistoryWindow.h"
 #include "ledger/Accounts.h"

@@ -71,4 +71,17 @@ TEST_F(ReportDialogTest, APageThatCannotBeStartedEndsTheDrawing)
     EXPECT_EQ(drawn.size(), report.Pages[0].size());
 }
 
+// Ten grid columns hold the widest amount of ten characters, so amounts of neighbouring columns
+// never touch, in a proportional font as in a fixed one.
+TEST_F(ReportDialogTest, TenColumnsHoldAnAmountOfTenCharacters)
+{
+    for (const char* family : {"DejaVu Sans", "DejaVu Sans Mono"}) {
+        Drawn drawn;
+        Render(QSize(200, 100), drawn, [&](DrawContext& dc) {
+            dc.SetFont(QFont(family, 10));
+            EXPECT_GT(10 * MeasureReportGrid(dc).XChar, dc.TextWidth("$88,888.88")) << family;
+        });
+    }
+}
+
 }  // namespace
