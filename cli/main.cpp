@@ -29,6 +29,19 @@ bool DrawsPages(int argc, char** argv)
 #endif
 }
 
+#ifdef BUDGET_CLI_PRINTING
+QtMessageHandler gQtMessages = nullptr;
+
+// Qt's note that a session without a runtime folder gets one in /tmp is no concern of a budget
+// command and would only clutter its standard error; every other message of Qt passes on.
+void QuietRuntimeFolder(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtWarningMsg && text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
+        return;
+    gQtMessages(type, context, text);
+}
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -38,6 +51,7 @@ int main(int argc, char** argv)
 #ifdef BUDGET_CLI_PRINTING
     if (DrawsPages(argc, argv)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        gQtMessages = qInstallMessageHandler(QuietRuntimeFolder);
         app = std::make_unique<QGuiApplication>(argc, argv);
         host.OnPrintCheck = [] { return PrintCheckPage(PrintTarget::Pdf); };
         host.OnPrintReport = [](ReportKind kind) { return PrintReport(kind, PrintTarget::Pdf); };
