@@ -1,7 +1,13 @@
 // The program's plain windows, list panes and the registry of slot windows.
 #include "platform/PlainWindow.h"
 
+#include "platform/DrawContext.h"
+#include "platform/Mouse.h"
+
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
 
 #include <algorithm>
@@ -9,6 +15,47 @@
 namespace {
 
 const QColor kListGrey(240, 240, 240);
+
+// The events of a simple list pane: painting, left presses and the wheel.
+class SimpleListEvents : public QObject {
+public:
+    SimpleListEvents(ListPane* list, std::function<void(DrawContext&, int)> paint, std::function<void(int, POINT)> press)
+        : QObject(list), list(list), paint(std::move(paint)), press(std::move(press))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != list)
+            return false;
+        switch (event->type()) {
+        case QEvent::Paint: {
+            QPainter painter(list);
+            DrawContext dc(painter);
+            dc.SetTransparent(true);
+            paint(dc, list->ScrollBar()->value());
+            return true;
+        }
+        case QEvent::MouseButtonPress: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton)
+                press(list->ScrollBar()->value(), PointOf(mouse));
+            return true;
+        }
+        case QEvent::Wheel:
+            QCoreApplication::sendEvent(list->ScrollBar(), event);
+            return true;
+        default:
+            return false;
+        }
+    }
+
+private:
+    ListPane* const list;
+    const std::function<void(DrawContext&, int)> paint;
+    const std::function<void(int, POINT)> press;
+};
 
 }  // namespace
 
@@ -35,6 +82,13 @@ ListPane::ListPane(QWidget* parent, int x, int y, int width, int height, int pag
     scrollBar->setGeometry(width - scrollBar->sizeHint().width(), 0, scrollBar->sizeHint().width(), height);
     scrollBar->setPageStep(page);
     show();  // visible within its parent
+}
+
+void ListPane::HandleSimpleList(std::function<void(DrawContext& dc, int pageStart)> paint,
+                                std::function<void(int pageStart, POINT thePoint)> press)
+{
+    installEventFilter(new SimpleListEvents(this, std::move(paint), std::move(press)));
+    QObject::connect(scrollBar, &QScrollBar::valueChanged, this, [this] { update(); });
 }
 
 void ListPane::SetLines(int lines, int page)

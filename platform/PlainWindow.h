@@ -8,7 +8,10 @@
 #include <QScrollBar>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
+
+class DrawContext;
 
 // A window or pane with a fixed client size and a solid background colour, made hidden.
 class PlainWindow : public QWidget {
@@ -24,6 +27,11 @@ public:
     // The scroll bar for a list of `lines` lines shown `page` at a time: it scrolls until the
     // last page is full, and stays, disabled, while every line fits.
     void SetLines(int lines, int page);
+    // A simple list: `paint` draws the lines from the scroll position, a left press goes to
+    // `press` with the scroll position and the point, the wheel turns the scroll bar, and a
+    // scroll repaints. Other events are the pane's own.
+    void HandleSimpleList(std::function<void(DrawContext& dc, int pageStart)> paint,
+                          std::function<void(int pageStart, POINT thePoint)> press);
 
 private:
     QScrollBar* scrollBar;

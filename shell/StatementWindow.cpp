@@ -153,12 +153,11 @@ void ShowLines()
     FillAccountChooser();
 }
 
-// Painting and the mouse of the window and its list; the window goes when the balance window is
+// Painting of the window, and its closing; the window goes when the balance window is
 // hidden.
 class LinesEvents : public QObject {
 public:
-    LinesEvents(QWidget* window, ListPane* list, QWidget* balance)
-        : QObject(window), window(window), list(list), balance(balance)
+    LinesEvents(QWidget* window, QWidget* balance) : QObject(window), window(window), balance(balance)
     {
     }
 
@@ -193,44 +192,11 @@ protected:
                 return false;
             }
         }
-        if (watched != list)
-            return false;
-        // Only these reach the list's own parts: other events come while the pane is made and
-        // taken down.
-        switch (event->type()) {
-        case QEvent::Paint:
-        case QEvent::MouseButtonPress:
-        case QEvent::Wheel:
-            break;
-        default:
-            return false;
-        }
-        QScrollBar* bar = list->ScrollBar();
-        switch (event->type()) {
-        case QEvent::Paint: {
-            QPainter painter(list);
-            DrawContext dc(painter);
-            dc.SetTransparent(true);
-            PaintStatementLines(dc, bar->value());
-            return true;
-        }
-        case QEvent::MouseButtonPress: {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() == Qt::LeftButton)
-                HandleStatementLinesMouse(bar->value(), PointOf(mouse));
-            return true;
-        }
-        case QEvent::Wheel:
-            QCoreApplication::sendEvent(bar, event);
-            return true;
-        default:
-            return false;
-        }
+        return false;
     }
 
 private:
     QWidget* const window;
-    ListPane* const list;
     QWidget* const balance;
 };
 
@@ -270,12 +236,11 @@ void OpenLinesWindow(std::vector<WaitingLine> lines)
     QPushButton* close = MakeButton(window, kLinesClose, "Close", kLinesWidth - kLinesListX - 80, rowY);
     record->setDefault(true);
 
-    auto* events = new LinesEvents(window, parts.List, balance);
+    auto* events = new LinesEvents(window, balance);
     window->installEventFilter(events);
-    parts.List->installEventFilter(events);
     if (balance)
         balance->installEventFilter(events);
-    QObject::connect(parts.List->ScrollBar(), &QScrollBar::valueChanged, parts.List, [] { Parts().List->update(); });
+    parts.List->HandleSimpleList(PaintStatementLines, HandleStatementLinesMouse);
     QObject::connect(parts.Account, &QComboBox::currentIndexChanged, window, [] { ChooseAccount(); });
     QObject::connect(record, &QPushButton::clicked, window, [] { RecordSelectedStatementLine(); });
     QObject::connect(close, &QPushButton::clicked, window, [] { CloseStatementLinesWindow(); });

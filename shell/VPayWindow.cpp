@@ -163,10 +163,10 @@ void AddPay()
     GetHost().UpdateInfoBox();
 }
 
-// Painting and the mouse of the window and its list.
+// Painting and closing of the window (its list paints and takes presses itself).
 class VPayEvents : public QObject {
 public:
-    VPayEvents(QWidget* window, ListPane* list) : QObject(window), window(window), list(list) {}
+    explicit VPayEvents(QWidget* window) : QObject(window), window(window) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -185,47 +185,11 @@ protected:
             }
             return false;
         }
-        if (watched != list)
-            return false;
-        // Only these reach the list's own parts: other events come while the pane is made and
-        // taken down.
-        switch (event->type()) {
-        case QEvent::Paint:
-        case QEvent::MouseButtonPress:
-        case QEvent::Wheel:
-            break;
-        default:
-            return false;
-        }
-        QScrollBar* bar = list->ScrollBar();
-        switch (event->type()) {
-        case QEvent::Paint: {
-            // Accounts made or deleted while the window is open change the rows.
-            if (const int rows = VPayRowCount(); bar->maximum() != std::max(0, rows - kVPayPage))
-                list->SetLines(rows, kVPayPage);
-            QPainter painter(list);
-            DrawContext dc(painter);
-            dc.SetTransparent(true);
-            PaintVPayList(dc, bar->value());
-            return true;
-        }
-        case QEvent::MouseButtonPress: {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() == Qt::LeftButton)
-                HandleVMouse(bar->value(), PointOf(mouse));
-            return true;
-        }
-        case QEvent::Wheel:
-            QCoreApplication::sendEvent(bar, event);
-            return true;
-        default:
-            return false;
-        }
+        return false;
     }
 
 private:
     QWidget* const window;
-    ListPane* const list;
 };
 
 QLineEdit* MakeEdit(QWidget* parent, int id, QRect place, int maxLength)
@@ -285,10 +249,16 @@ void CreateVPayWindow()
     parts.List = new ListPane(window, kVPayListX, kVPayListY, kVPayListWidth, kVPayPage * h, kVPayPage);
     parts.List->setProperty(kIdProperty, kVPayList);
 
-    auto* events = new VPayEvents(window, parts.List);
-    window->installEventFilter(events);
-    parts.List->installEventFilter(events);
-    QObject::connect(parts.List->ScrollBar(), &QScrollBar::valueChanged, parts.List, [] { Parts().List->update(); });
+    window->installEventFilter(new VPayEvents(window));
+    parts.List->HandleSimpleList(
+        [](DrawContext& dc, int pageStart) {
+            // Accounts made or deleted while the window is open change the rows.
+            ListPane* list = Parts().List;
+            if (const int rows = VPayRowCount(); list->ScrollBar()->maximum() != std::max(0, rows - kVPayPage))
+                list->SetLines(rows, kVPayPage);
+            PaintVPayList(dc, pageStart);
+        },
+        [](int pageStart, POINT thePoint) { HandleVMouse(pageStart, thePoint); });
     QObject::connect(ok, &QPushButton::clicked, window, [] { AddPay(); });
     QObject::connect(cancel, &QPushButton::clicked, window, [] { CloseVPayWindow(); });
     QObject::connect(new QShortcut(Qt::Key_Escape, window), &QShortcut::activated, window, [] { CloseVPayWindow(); });
