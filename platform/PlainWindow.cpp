@@ -84,6 +84,25 @@ ListPane::ListPane(QWidget* parent, int x, int y, int width, int height, int pag
     show();  // visible within its parent
 }
 
+namespace {
+const char* const kControlIdProperty = "controlId";
+}  // namespace
+
+void SetControlId(QWidget* control, int id)
+{
+    control->setProperty(kControlIdProperty, id);
+}
+
+QWidget* ControlWithId(QWidget* window, int id)
+{
+    if (!window)
+        return nullptr;
+    for (QWidget* child : window->findChildren<QWidget*>())
+        if (child->property(kControlIdProperty).toInt() == id)
+            return child;
+    return nullptr;
+}
+
 void ListPane::HandleSimpleList(std::function<void(DrawContext& dc, int pageStart)> paint,
                                 std::function<void(int pageStart, POINT thePoint)> press)
 {

@@ -37,6 +37,11 @@ private:
     QScrollBar* scrollBar;
 };
 
+// The numeric id a child control of a program window answers to, as dialog controls do.
+void SetControlId(QWidget* control, int id);
+// The child of `window` with that id, or none (also for no window).
+QWidget* ControlWithId(QWidget* window, int id);
+
 // A stored window place brought onto the primary screen: a coordinate beyond the screen, or
 // below 0 when fixNegative, becomes 40.
 void KeepOnScreen(POINT& at, bool fixNegative);

@@ -35,19 +35,8 @@ void PrintWindowData(DrawContext& dc, int flag, int sx, int sy)
 int PrintCheckPage(PrintTarget target)
 {
     PrintJob job;
-    switch (job.Open(target)) {
-    case PrintOpen::Cancelled:
+    if (!job.Begin(target, "Budget: Check Printing"))
         return 0;
-    case PrintOpen::Failed:
-        HandlePrintError(0, "Unable to get PrintDC");
-        return 0;
-    case PrintOpen::Ready:
-        break;
-    }
-    if (!job.StartDoc("Budget: Check Printing")) {
-        HandlePrintError(0, "Unable to start doc");
-        return 0;
-    }
     DrawContext& dc = job.Context();
     dc.SetFont(job.PrintFont());
     int sx = 1, sy = 1;

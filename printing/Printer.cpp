@@ -3,6 +3,7 @@
 
 #include "model/Globals.h"
 #include "model/Host.h"
+#include "model/Messages.h"
 
 #include <QFile>
 
@@ -74,6 +75,24 @@ PrintOpen PrintJob::Open(PrintTarget target)
     printer->setOutputFileName(QFile::decodeName(path.c_str()));
     pdfPath = path;
     return PrintOpen::Ready;
+}
+
+bool PrintJob::Begin(PrintTarget target, const std::string& name)
+{
+    switch (Open(target)) {
+    case PrintOpen::Cancelled:
+        return false;
+    case PrintOpen::Failed:
+        HandlePrintError(0, "Unable to get PrintDC");
+        return false;
+    case PrintOpen::Ready:
+        break;
+    }
+    if (!StartDoc(name)) {
+        HandlePrintError(0, "Unable to start doc");
+        return false;
+    }
+    return true;
 }
 
 bool PrintJob::StartDoc(const std::string& name)

@@ -4,12 +4,8 @@
 // How to use it (check printing does it this way, and so can any printed report):
 //
 //   PrintJob job;
-//   switch (job.Open(PrintTarget::PrinterOrPdf)) {  // the command line: PrintTarget::Pdf
-//   case PrintOpen::Cancelled: return 0;             // no PDF chosen: nothing printed, no message
-//   case PrintOpen::Failed: HandlePrintError(0, "Unable to get PrintDC"); return 0;
-//   case PrintOpen::Ready: break;
-//   }
-//   if (!job.StartDoc("Budget: Check Printing")) { HandlePrintError(0, "Unable to start doc"); return 0; }
+//   if (!job.Begin(PrintTarget::PrinterOrPdf, "Budget: Check Printing"))  // the command line: Pdf
+//       return 0;                     // no PDF chosen, or the failure was told
 //   DrawContext& dc = job.Context();  // draws on the current page in device pixels, (0, 0) being the
 //                                     // top-left corner of the printable area
 //   dc.SetFont(job.PrintFont());      // the budget's print font, else Arial at 10 points
@@ -53,6 +49,9 @@ public:
     PrintOpen Open(PrintTarget target);
     // Starts the document, named as the print queue shows it, and its first page.
     bool StartDoc(const std::string& name);
+    // Open and StartDoc, telling a failure ("Unable to get PrintDC", "Unable to start doc"); false
+    // also when no PDF file was chosen, without a message.
+    bool Begin(PrintTarget target, const std::string& name);
     // Ends the page and starts the next.
     bool NewPage();
     // Ends the last page and the document.

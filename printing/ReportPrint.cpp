@@ -34,19 +34,8 @@ bool DrawReport(const Report& report, DrawContext& dc, const ReportGrid& grid, c
 int PrintReport(ReportKind kind, PrintTarget target)
 {
     PrintJob job;
-    switch (job.Open(target)) {
-    case PrintOpen::Cancelled:
+    if (!job.Begin(target, ReportDocumentName(kind)))
         return 0;
-    case PrintOpen::Failed:
-        HandlePrintError(0, "Unable to get PrintDC");
-        return 0;
-    case PrintOpen::Ready:
-        break;
-    }
-    if (!job.StartDoc(ReportDocumentName(kind))) {
-        HandlePrintError(0, "Unable to start doc");
-        return 0;
-    }
     DrawContext& dc = job.Context();
     dc.SetFont(job.PrintFont());
     const ReportGrid grid = MeasureReportGrid(dc);

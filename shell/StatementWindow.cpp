@@ -36,7 +36,6 @@ namespace {
 
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 const QColor kWindowGrey(192, 192, 192);
-const char* const kIdProperty = "controlId";
 
 // Columns of a line, from its left edge.
 constexpr int kDateX = 2;
@@ -203,7 +202,7 @@ private:
 QPushButton* MakeButton(QWidget* parent, int id, const char* text, int x, int y)
 {
     auto* button = new QPushButton(text, parent);
-    button->setProperty(kIdProperty, id);
+    SetControlId(button, id);
     button->setGeometry(x, y, 80, gCYChar * 3 / 2);
     return button;
 }
@@ -228,9 +227,9 @@ void OpenLinesWindow(std::vector<WaitingLine> lines)
 
     parts.List = new ListPane(window, kLinesListX, kLinesListY, kLinesWidth - 2 * kLinesListX, kLinesPage * gCYChar,
                               kLinesPage);
-    parts.List->setProperty(kIdProperty, kLinesList);
+    SetControlId(parts.List, kLinesList);
     parts.Account = new QComboBox(window);
-    parts.Account->setProperty(kIdProperty, kLinesAccount);
+    SetControlId(parts.Account, kLinesAccount);
     parts.Account->setGeometry(70, rowY, 210, gCYChar * 3 / 2);
     QPushButton* record = MakeButton(window, kLinesRecord, "Record", 296, rowY);
     QPushButton* close = MakeButton(window, kLinesClose, "Close", kLinesWidth - kLinesListX - 80, rowY);
@@ -285,13 +284,7 @@ QWidget* StatementLinesWindow()
 
 QWidget* StatementLinesControl(int id)
 {
-    QWidget* window = Parts().Window;
-    if (!window)
-        return nullptr;
-    for (QWidget* child : window->findChildren<QWidget*>())
-        if (child->property(kIdProperty).toInt() == id)
-            return child;
-    return nullptr;
+    return ControlWithId(Parts().Window, id);
 }
 
 size_t StatementLinesCount()

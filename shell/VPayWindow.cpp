@@ -34,7 +34,6 @@ namespace {
 
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 const QColor kWindowGrey(192, 192, 192);
-const char* const kIdProperty = "controlId";
 
 // The amount column of an account's line: the amount ends at its right edge.
 constexpr int kAmountRight = kVPayLineWidth - 2;
@@ -195,7 +194,7 @@ private:
 QLineEdit* MakeEdit(QWidget* parent, int id, QRect place, int maxLength)
 {
     auto* edit = new QLineEdit(parent);
-    edit->setProperty(kIdProperty, id);
+    SetControlId(edit, id);
     edit->setGeometry(place);
     edit->setMaxLength(maxLength);
     KeepToBudgetText(edit);
@@ -206,7 +205,7 @@ QLineEdit* MakeEdit(QWidget* parent, int id, QRect place, int maxLength)
 QLabel* MakeLabel(QWidget* parent, int id, QRect place, Qt::Alignment alignment)
 {
     auto* label = new QLabel(parent);
-    label->setProperty(kIdProperty, id);
+    SetControlId(label, id);
     label->setGeometry(place);
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setAlignment(alignment | Qt::AlignVCenter);
@@ -220,7 +219,7 @@ QLabel* MakeLabel(QWidget* parent, int id, QRect place, Qt::Alignment alignment)
 QPushButton* MakeButton(QWidget* parent, int id, const char* text, int x)
 {
     auto* button = new QPushButton(text, parent);
-    button->setProperty(kIdProperty, id);
+    SetControlId(button, id);
     button->setGeometry(x, 360, 70, gCYChar * 3 / 2);
     return button;
 }
@@ -247,7 +246,7 @@ void CreateVPayWindow()
     parts.AddAmount = MakeEdit(window, kVPayAddAmount, {191, 132, 87, h + 2}, static_cast<int>(kVPayAmountChars));
     parts.Selected = MakeLabel(window, kVPaySelected, {28, 132, 163, h + 2}, Qt::AlignRight);
     parts.List = new ListPane(window, kVPayListX, kVPayListY, kVPayListWidth, kVPayPage * h, kVPayPage);
-    parts.List->setProperty(kIdProperty, kVPayList);
+    SetControlId(parts.List, kVPayList);
 
     window->installEventFilter(new VPayEvents(window));
     parts.List->HandleSimpleList(
@@ -293,13 +292,7 @@ QWidget* VPayWindow()
 
 QWidget* VPayWindowControl(int id)
 {
-    QWidget* window = Parts().Window;
-    if (!window)
-        return nullptr;
-    for (QWidget* child : window->findChildren<QWidget*>())
-        if (child->property(kIdProperty).toInt() == id)
-            return child;
-    return nullptr;
+    return ControlWithId(Parts().Window, id);
 }
 
 void CloseVPayWindow()
